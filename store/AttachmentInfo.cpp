@@ -1,0 +1,7 @@
+#include "AttachmentInfo.h"
+
+void deleteAttachments(QList<AttachmentInfo *> &attachments)
+{
+    qDeleteAll(attachments);
+    attachments.clear();
+}

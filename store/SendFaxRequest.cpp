@@ -1,0 +1,6 @@
+#include "SendFaxRequest.h"
+
+SendFaxRequest::~SendFaxRequest()
+{
+    deleteAttachments(attachments);
+}

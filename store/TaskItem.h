@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QVariant>
+
+// One queued task. Copies share the record that the argument points to; the item never frees it.
+class TaskItem
+{
+public:
+    // Takes the next process-wide sequence number.
+    TaskItem(int type, const QVariant &argument);
+    TaskItem(int sequence, int type, const QVariant &argument);
+
+    // By task type, then by order of creation.
+    bool operator<(const TaskItem &other) const;
+
+    int sequence;
+    int type;
+    QVariant argument;
+};

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QString>
+
+class qtCountryInfo
+{
+public:
+    QString code;
+    QString country;
+};

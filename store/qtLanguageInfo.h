@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QString>
+
+class qtLanguageInfo
+{
+public:
+    QString code;
+    QString language;
+};

@@ -1,0 +1,57 @@
+#include "TaskItem.h"
+
+#include <QTest>
+
+class TaskItemTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Runs first: it needs the first item built in the process.
+    void sequenceNumbersCountFromOne();
+    void order_data();
+    void order();
+};
+
+void TaskItemTest::sequenceNumbersCountFromOne()
+{
+    const TaskItem first(3, QVariant(0));
+    const TaskItem second(7, QVariant(0));
+    QCOMPARE(first.sequence, 1);
+    QCOMPARE(second.sequence, 2);
+
+    const TaskItem copy = second;
+    QCOMPARE(copy.sequence, 2);
+    const TaskItem given(45, 7, QVariant(0));
+    QCOMPARE(given.sequence, 45);
+    QCOMPARE(TaskItem(1, QVariant(0)).sequence, 3);
+}
+
+void TaskItemTest::order_data()
+{
+    QTest::addColumn<int>("typeA");
+    QTest::addColumn<int>("sequenceA");
+    QTest::addColumn<int>("typeB");
+    QTest::addColumn<int>("sequenceB");
+    QTest::addColumn<bool>("aFirst");
+    QTest::newRow("lower type first, whatever the age") << 3 << 50 << 7 << 45 << true;
+    QTest::newRow("higher type last") << 7 << 45 << 3 << 50 << false;
+    QTest::newRow("same type: older first") << 7 << 40 << 7 << 45 << true;
+    QTest::newRow("same type: younger last") << 7 << 45 << 7 << 40 << false;
+    QTest::newRow("same item is not smaller") << 7 << 45 << 7 << 45 << false;
+}
+
+void TaskItemTest::order()
+{
+    QFETCH(int, typeA);
+    QFETCH(int, sequenceA);
+    QFETCH(int, typeB);
+    QFETCH(int, sequenceB);
+    QFETCH(bool, aFirst);
+    const TaskItem a(sequenceA, typeA, QVariant(0));
+    const TaskItem b(sequenceB, typeB, QVariant(0));
+    QCOMPARE(a < b, aFirst);
+}
+
+QTEST_GUILESS_MAIN(TaskItemTest)
+#include "tst_taskitem.moc"
