@@ -1,0 +1,47 @@
+#include "PlatformPaths.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace {
+
+constexpr QFileDevice::Permissions ownerFile = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+constexpr QFileDevice::Permissions ownerDirectory = ownerFile | QFileDevice::ExeOwner;
+
+} // namespace
+
+QString PlatformPaths::dataLocation()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+}
+
+QString PlatformPaths::configLocation()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+}
+
+QString PlatformPaths::contactsExporter()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/outlookcontacts");
+}
+
+bool PlatformPaths::makePrivateDirectory(const QString &path)
+{
+    const QString clean = QDir::cleanPath(path);
+    const QFileInfo info(clean);
+    if (info.isDir())
+        return QFile::setPermissions(clean, ownerDirectory);
+    QDir().mkpath(info.absolutePath());
+    return QDir().mkdir(clean, ownerDirectory);
+}
+
+bool PlatformPaths::makePrivateFile(const QString &path)
+{
+    if (QFileInfo::exists(path))
+        return QFile::setPermissions(path, ownerFile);
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::NewOnly, ownerFile);
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+// Per-user locations and the owner-only files that hold credentials.
+class PlatformPaths
+{
+public:
+    // The per-user application-data directory (it may not exist yet).
+    static QString dataLocation();
+
+    // The per-user configuration directory (it may not exist yet).
+    static QString configLocation();
+
+    // Where the external contacts exporter is looked for: beside the executable. Absent by default.
+    static QString contactsExporter();
+
+    // Creates the missing parents of path, then path itself readable by its owner only. An existing
+    // directory is narrowed to its owner. False when the directory does not exist afterwards.
+    static bool makePrivateDirectory(const QString &path);
+
+    // Creates an empty file at path readable by its owner only, or narrows an existing file to its owner.
+    static bool makePrivateFile(const QString &path);
+};
