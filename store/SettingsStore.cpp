@@ -1,0 +1,365 @@
+#include "SettingsStore.h"
+
+#include "AutostartEntry.h"
+#include "InstallerValues.h"
+#include "PlatformPaths.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+#include <QVersionNumber>
+
+namespace {
+
+const char *const clientGroup = "CLIENT";
+const char *const proxyGroup = "PROXY";
+
+// A choice between 0 and 1; anything else falls back to 0.
+int binaryChoice(int value)
+{
+    return value == 0 || value == 1 ? value : 0;
+}
+
+QString knownReportType(const QString &value)
+{
+    static const QStringList known{QStringLiteral("YES"), QStringLiteral("NO"), QStringLiteral("NOT_AT_ALL")};
+    return known.contains(value) ? value : QStringLiteral("NO");
+}
+
+QVersionNumber versionNumber(const QByteArray &text)
+{
+    const QString trimmed = QString::fromLatin1(text).trimmed();
+    qsizetype end = 0;
+    const QVersionNumber number = QVersionNumber::fromString(trimmed, &end);
+    return end == trimmed.size() ? number : QVersionNumber();
+}
+
+} // namespace
+
+QByteArray appVersion()
+{
+    return QByteArrayLiteral("2.29");
+}
+
+QByteArray appPlatform()
+{
+    return QByteArrayLiteral("WIN");
+}
+
+QByteArray appExtension()
+{
+    return QByteArrayLiteral(".exe");
+}
+
+bool isNewerVersion(const QByteArray &version)
+{
+    const QVersionNumber offered = versionNumber(version);
+    return !offered.isNull() && offered > versionNumber(appVersion());
+}
+
+SettingsStore &SettingsStore::instance()
+{
+    static SettingsStore store;
+    return store;
+}
+
+SettingsStore::~SettingsStore() = default;
+
+QString SettingsStore::settingsFilePath()
+{
+    return dataDirectory() + QStringLiteral("Qelvoxdesk.ini");
+}
+
+void SettingsStore::openSettingsFile()
+{
+    const QString path = settingsFilePath();
+    // The file holds the password digest, which the service accepts as the credential.
+    PlatformPaths::makePrivateFile(path);
+    m_settings.reset();
+    m_settings = std::make_unique<QSettings>(path, QSettings::IniFormat);
+}
+
+void SettingsStore::load()
+{
+    QMutexLocker locker(&m_mutex);
+    openSettingsFile();
+    QSettings &file = *m_settings;
+
+    file.beginGroup(QLatin1String(clientGroup));
+    m_language = file.value(QStringLiteral("LANGUAGE"), QString()).toString().toLower().trimmed();
+    m_userName = file.value(QStringLiteral("USERNAME"), QString()).toString().trimmed();
+    m_password = file.value(QStringLiteral("PASSWORD"), QString()).toString().trimmed();
+    m_sound = file.value(QStringLiteral("SOUND"), false).toBool();
+    m_outlook = file.value(QStringLiteral("OUTLOOK"), true).toBool();
+    m_customerId = file.value(QStringLiteral("CustomerID"), 0).toInt();
+    m_inboxId = file.value(QStringLiteral("INBOX_ID"), 0).toInt();
+    m_outboxId = file.value(QStringLiteral("OUTBOX_ID"), 0).toInt();
+    m_dithering = binaryChoice(file.value(QStringLiteral("DITHERING"), 0).toInt());
+    m_faxFormat = binaryChoice(file.value(QStringLiteral("FAX_FORMAT"), 0).toInt());
+    const int interval = file.value(QStringLiteral("SYNC_INTERVAL"), QStringLiteral("5")).toInt();
+    m_syncInterval = interval >= 1 && interval <= 60 ? interval : 5;
+    m_autoConnect = file.value(QStringLiteral("AUTOCONNECT"), true).toBool() && !m_userName.isEmpty() &&
+                    !m_password.isEmpty();
+    m_reportType =
+        knownReportType(file.value(QStringLiteral("ReportType"), QStringLiteral("NO")).toString().trimmed());
+    file.endGroup();
+
+    file.beginGroup(QLatin1String(proxyGroup));
+    m_proxyPort = file.value(QStringLiteral("PORT"), QStringLiteral("8080")).toInt();
+    m_proxyHost = file.value(QStringLiteral("HOST"), QString()).toString().trimmed();
+    m_proxyUserId = file.value(QStringLiteral("USERID"), QString()).toString().trimmed();
+    m_proxyPassword = file.value(QStringLiteral("PASSWD"), QString()).toString().trimmed();
+    m_proxyEnabled =
+        m_proxyHost.isEmpty() ? 0 : file.value(QStringLiteral("ProxyEnabled"), QStringLiteral("1")).toInt();
+    file.endGroup();
+}
+
+void SettingsStore::writeValue(const char *group, const char *key, const QVariant &value)
+{
+    if (!m_settings)
+        openSettingsFile();
+    m_settings->beginGroup(QLatin1String(group));
+    m_settings->setValue(QLatin1String(key), value);
+    m_settings->endGroup();
+    m_settings->sync();
+}
+
+int SettingsStore::customerId() const
+{
+    return get(m_customerId);
+}
+int SettingsStore::inboxId() const
+{
+    return get(m_inboxId);
+}
+int SettingsStore::outboxId() const
+{
+    return get(m_outboxId);
+}
+bool SettingsStore::autoConnect() const
+{
+    return get(m_autoConnect);
+}
+QString SettingsStore::userName() const
+{
+    return get(m_userName);
+}
+QString SettingsStore::password() const
+{
+    return get(m_password);
+}
+bool SettingsStore::isLoggedIn() const
+{
+    return get(m_loggedIn);
+}
+QString SettingsStore::reportType() const
+{
+    return get(m_reportType);
+}
+bool SettingsStore::sound() const
+{
+    return get(m_sound);
+}
+bool SettingsStore::outlook() const
+{
+    return get(m_outlook);
+}
+int SettingsStore::dithering() const
+{
+    return get(m_dithering);
+}
+int SettingsStore::faxFormat() const
+{
+    return get(m_faxFormat);
+}
+int SettingsStore::syncInterval() const
+{
+    return get(m_syncInterval);
+}
+int SettingsStore::proxyEnabled() const
+{
+    return get(m_proxyEnabled);
+}
+int SettingsStore::proxyPort() const
+{
+    return get(m_proxyPort);
+}
+QString SettingsStore::proxyHost() const
+{
+    return get(m_proxyHost);
+}
+QString SettingsStore::proxyUserId() const
+{
+    return get(m_proxyUserId);
+}
+QString SettingsStore::proxyPassword() const
+{
+    return get(m_proxyPassword);
+}
+
+void SettingsStore::setCustomerId(int value)
+{
+    set(m_customerId, value, clientGroup, "CustomerID");
+}
+void SettingsStore::setAutoConnect(bool value)
+{
+    set(m_autoConnect, value, clientGroup, "AUTOCONNECT");
+}
+void SettingsStore::setLanguage(const QString &value)
+{
+    set(m_language, value, clientGroup, "LANGUAGE");
+}
+void SettingsStore::setUserName(const QString &value)
+{
+    set(m_userName, value, clientGroup, "USERNAME");
+}
+void SettingsStore::setPassword(const QString &value)
+{
+    set(m_password, value, clientGroup, "PASSWORD");
+}
+void SettingsStore::setReportType(const QString &value)
+{
+    set(m_reportType, value, clientGroup, "ReportType");
+}
+void SettingsStore::setSound(bool value)
+{
+    set(m_sound, value, clientGroup, "SOUND");
+}
+void SettingsStore::setOutlook(bool value)
+{
+    set(m_outlook, value, clientGroup, "OUTLOOK");
+}
+void SettingsStore::setDithering(int value)
+{
+    set(m_dithering, value, clientGroup, "DITHERING");
+}
+void SettingsStore::setFaxFormat(int value)
+{
+    set(m_faxFormat, value, clientGroup, "FAX_FORMAT");
+}
+void SettingsStore::setSyncInterval(int value)
+{
+    set(m_syncInterval, value, clientGroup, "SYNC_INTERVAL");
+}
+void SettingsStore::setProxyEnabled(int value)
+{
+    set(m_proxyEnabled, value, proxyGroup, "ProxyEnabled");
+}
+void SettingsStore::setProxyPort(int value)
+{
+    set(m_proxyPort, value, proxyGroup, "PORT");
+}
+void SettingsStore::setProxyHost(const QString &value)
+{
+    set(m_proxyHost, value, proxyGroup, "HOST");
+}
+void SettingsStore::setProxyUserId(const QString &value)
+{
+    set(m_proxyUserId, value, proxyGroup, "USERID");
+}
+void SettingsStore::setProxyPassword(const QString &value)
+{
+    set(m_proxyPassword, value, proxyGroup, "PASSWD");
+}
+
+void SettingsStore::setInboxId(int value)
+{
+    QMutexLocker locker(&m_mutex);
+    m_inboxId = value;
+}
+
+void SettingsStore::setOutboxId(int value)
+{
+    QMutexLocker locker(&m_mutex);
+    m_outboxId = value;
+}
+
+void SettingsStore::setLoggedIn(bool value)
+{
+    QMutexLocker locker(&m_mutex);
+    m_loggedIn = value;
+}
+
+QString SettingsStore::windowTitle() const
+{
+    QMutexLocker locker(&m_mutex);
+    QString title = QStringLiteral("Qelvoxdesk ") + QString::fromLatin1(appVersion());
+    if (m_loggedIn)
+        title += QStringLiteral(" (") + m_userName + u')';
+    return title;
+}
+
+bool SettingsStore::isSameAccount(QString &user, QString &password) const
+{
+    QMutexLocker locker(&m_mutex);
+    if (m_customerId < 1)
+        return false;
+    user = user.trimmed().toLower();
+    if (user.isEmpty())
+        return false;
+    password = password.trimmed();
+    if (password.isEmpty())
+        return false;
+    return user == m_userName.trimmed().toLower() && password == m_password.trimmed();
+}
+
+QString SettingsStore::effectiveLanguage() const
+{
+    QMutexLocker locker(&m_mutex);
+    // Trimmed before the emptiness test, so that a blank setting falls back like an empty one.
+    QString language = m_language.trimmed();
+    if (language.isEmpty())
+        language = InstallerValues::language().trimmed();
+    if (language.isEmpty())
+        language = QStringLiteral("en");
+    return language.toLower();
+}
+
+bool SettingsStore::isAutostart()
+{
+    return AutostartEntry::isEnabled();
+}
+
+bool SettingsStore::setAutostart(bool on)
+{
+    if (!on)
+        return AutostartEntry::disable();
+    return AutostartEntry::enable(QDir::toNativeSeparators(QCoreApplication::applicationFilePath()),
+                                  QStringLiteral("-silent"));
+}
+
+QString SettingsStore::dataDirectory()
+{
+    const QString path = PlatformPaths::dataLocation() + QStringLiteral("/Qelvox/");
+    PlatformPaths::makePrivateDirectory(path);
+    return path;
+}
+
+QString SettingsStore::customerDirectory() const
+{
+    const QString path = dataDirectory() + QString::number(customerId());
+    PlatformPaths::makePrivateDirectory(path);
+    return path;
+}
+
+QString SettingsStore::cacheDatabasePath() const
+{
+    return customerDirectory() + QStringLiteral("/cache.db");
+}
+
+bool SettingsStore::hasLocalCache() const
+{
+    return !password().isEmpty() && customerId() >= 1 && QFileInfo::exists(cacheDatabasePath());
+}
+
+QString SettingsStore::outlookExporterPath()
+{
+    return PlatformPaths::contactsExporter();
+}
+
+QString SettingsStore::outlookCsvPath() const
+{
+    return QDir::toNativeSeparators(PlatformPaths::dataLocation() + QStringLiteral("/Qelvox/") +
+                                    QString::number(customerId()) + QStringLiteral("/outlook.csv"));
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QList>
+#include <QMessageBox>
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+// A modal message box: what it shows and the buttons it offers, in order.
+struct MessageBoxRequest
+{
+    struct Button
+    {
+        QString text;
+        QMessageBox::ButtonRole role;
+    };
+
+    QWidget *parent = nullptr;
+    QMessageBox::Icon icon = QMessageBox::Information;
+    QString title;
+    QString text;
+    QList<Button> buttons;
+    int defaultButton = -1; // index into buttons; -1 for none
+};
+
+// A save-file dialog.
+struct SaveFileRequest
+{
+    QWidget *parent = nullptr;
+    QString caption;
+    QString directory;
+    QString filter;
+};
+
+// The one seam through which the program's modal message boxes and file dialogs pass, so that tests can
+// record and answer them without a modal event loop. GUI thread only.
+class Prompts
+{
+public:
+    // The index of the pressed button, or -1 when the box was closed without one.
+    using MessageBoxAnswer = std::function<int(const MessageBoxRequest &)>;
+    // The chosen file name, or an empty text when the dialog was cancelled.
+    using SaveFileAnswer = std::function<QString(const SaveFileRequest &)>;
+
+    // Blocks in a modal event loop unless an answer is installed.
+    static int ask(const MessageBoxRequest &request);
+    static QString askSaveFileName(const SaveFileRequest &request);
+
+    // Replace the real dialogs; an empty function restores them.
+    static void setMessageBoxAnswer(MessageBoxAnswer answer);
+    static void setSaveFileAnswer(SaveFileAnswer answer);
+};

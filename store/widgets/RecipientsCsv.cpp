@@ -1,0 +1,49 @@
+#include "RecipientsCsv.h"
+
+#include "Prompts.h"
+#include "TextHelpers.h"
+#include "Utils.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringEncoder>
+#include <QTreeWidget>
+
+QString askCsvFileName()
+{
+    SaveFileRequest request;
+    request.parent = QApplication::activeWindow();
+    request.caption = Utils::tr("Select file location ...");
+    request.directory = QDir::toNativeSeparators(QDir::homePath());
+    request.filter = Utils::tr("CSV files (*.csv)");
+    QString name = Prompts::askSaveFileName(request);
+    if (name.isEmpty())
+        return name;
+    if (!name.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive))
+        name += QStringLiteral(".csv");
+    return QFileInfo(name).dir().exists() ? name : QString();
+}
+
+bool exportRecipientsCsv(const QList<RecipientStatus> &deliveryList)
+{
+    const QString name = askCsvFileName();
+    if (name.isEmpty())
+        return false;
+    QString text;
+    for (const RecipientStatus &entry : deliveryList)
+        text += entry.recipient + u';' + statusText(entry.status) + QStringLiteral("\r\n");
+    QSaveFile file(name);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    QStringEncoder toLocal(QStringConverter::System);
+    file.write(toLocal(text));
+    return file.commit();
+}
+
+void fillRecipientStatusTree(const QList<RecipientStatus> &deliveryList, QTreeWidget *tree)
+{
+    for (const RecipientStatus &entry : deliveryList)
+        tree->addTopLevelItem(new QTreeWidgetItem({entry.recipient, statusText(entry.status)}));
+}
