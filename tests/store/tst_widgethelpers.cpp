@@ -1,0 +1,221 @@
+#include "BusyCursor.h"
+#include "MessageBoxes.h"
+#include "Prompts.h"
+#include "RecipientsCsv.h"
+#include "StarBadge.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QPixmap>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+#include <functional>
+
+using Call = std::function<void()>;
+using ButtonList = QList<QPair<QString, int>>;
+
+class WidgetHelpersTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    QList<MessageBoxRequest> m_boxes;
+    QList<SaveFileRequest> m_saveDialogs;
+    int m_boxAnswer = 0;
+    QString m_fileAnswer;
+    QTemporaryDir m_dir;
+
+    static ButtonList buttonsOf(const MessageBoxRequest &request)
+    {
+        ButtonList buttons;
+        for (const MessageBoxRequest::Button &button : request.buttons)
+            buttons += {button.text, int(button.role)};
+        return buttons;
+    }
+
+    static QByteArray fileBytes(const QString &path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    static QImage badge(int count)
+    {
+        QPixmap pixmap;
+        drawStarBadge(pixmap, count);
+        return pixmap.toImage();
+    }
+
+private slots:
+    void init()
+    {
+        m_boxes.clear();
+        m_saveDialogs.clear();
+        m_boxAnswer = 0;
+        m_fileAnswer.clear();
+        Prompts::setMessageBoxAnswer([this](const MessageBoxRequest &request) {
+            m_boxes += request;
+            return m_boxAnswer;
+        });
+        Prompts::setSaveFileAnswer([this](const SaveFileRequest &request) {
+            m_saveDialogs += request;
+            return m_fileAnswer;
+        });
+    }
+    void cleanup()
+    {
+        Prompts::setMessageBoxAnswer({});
+        Prompts::setSaveFileAnswer({});
+    }
+
+    void messageBoxes_data()
+    {
+        QTest::addColumn<Call>("call");
+        QTest::addColumn<int>("icon");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<ButtonList>("buttons");
+        QTest::addColumn<int>("defaultButton");
+
+        const ButtonList ok{{"OK", QMessageBox::AcceptRole}};
+        const ButtonList yesNo{{"Yes", QMessageBox::AcceptRole}, {"No", QMessageBox::RejectRole}};
+        QTest::newRow("information") << Call([] { showInformation("Saved.", nullptr); })
+                                     << int(QMessageBox::Information) << "Information"
+                                     << "Saved." << ok << -1;
+        QTest::newRow("restriction") << Call([] { showRestriction("Too many.", nullptr); })
+                                     << int(QMessageBox::Warning) << "Restriction"
+                                     << "Too many." << ok << -1;
+        QTest::newRow("error") << Call([] { showError("Failed.", nullptr); }) << int(QMessageBox::Critical)
+                               << "Error"
+                               << "Failed." << ok << -1;
+        QTest::newRow("delete one") << Call([] { confirmDelete(1, nullptr); })
+                                    << int(QMessageBox::Information) << "Restriction"
+                                    << "Do you want to delete 1 item(s) ?" << yesNo << 1;
+        QTest::newRow("delete three")
+            << Call([] { confirmDelete(3, nullptr); }) << int(QMessageBox::Information) << "Restriction"
+            << "Do you want to delete 3 item(s) ?" << yesNo << 1;
+        QTest::newRow("remove folder") << Call([] { confirmRemoveFolder("Bills", nullptr); })
+                                       << int(QMessageBox::Information) << "Restriction"
+                                       << "Do you want to remove the folder Bills ?" << yesNo << 1;
+    }
+    void messageBoxes()
+    {
+        QFETCH(Call, call);
+        call();
+        QCOMPARE(m_boxes.size(), 1);
+        const MessageBoxRequest &box = m_boxes.first();
+        QTEST(int(box.icon), "icon");
+        QTEST(box.title, "title");
+        QTEST(box.text, "text");
+        QTEST(buttonsOf(box), "buttons");
+        QTEST(box.defaultButton, "defaultButton");
+    }
+
+    void confirmationIsTrueOnlyForYes_data()
+    {
+        QTest::addColumn<int>("pressed");
+        QTest::addColumn<bool>("confirmed");
+        QTest::newRow("yes") << 0 << true;
+        QTest::newRow("no") << 1 << false;
+        QTest::newRow("closed") << -1 << false;
+    }
+    void confirmationIsTrueOnlyForYes()
+    {
+        QFETCH(int, pressed);
+        m_boxAnswer = pressed;
+        QTEST(confirmDelete(2, nullptr), "confirmed");
+        QTEST(confirmRemoveFolder("Bills", nullptr), "confirmed");
+    }
+
+    void realBoxOffersNoAsDefault()
+    {
+        Prompts::setMessageBoxAnswer({});
+        QString defaultText;
+        QTimer::singleShot(0, this, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            defaultText = box->defaultButton()->text();
+            const QList<QAbstractButton *> buttons = box->buttons();
+            for (QAbstractButton *button : buttons) {
+                if (button->text() == QStringLiteral("Yes"))
+                    button->click();
+            }
+        });
+        QVERIFY(confirmDelete(1, nullptr));
+        QCOMPARE(defaultText, QStringLiteral("No"));
+    }
+
+    void csvFileName_data()
+    {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QString>("name");
+        const QString dir = m_dir.path() + u'/';
+        QTest::newRow("suffix in capitals kept") << dir + "list.CSV" << dir + "list.CSV";
+        QTest::newRow("suffix added") << dir + "list" << dir + "list.csv";
+        QTest::newRow("cancelled") << ""
+                                   << "";
+        QTest::newRow("missing directory") << dir + "nowhere/list.csv"
+                                           << "";
+    }
+    void csvFileName()
+    {
+        QFETCH(QString, answer);
+        m_fileAnswer = answer;
+        QTEST(askCsvFileName(), "name");
+        QCOMPARE(m_saveDialogs.size(), 1);
+        QCOMPARE(m_saveDialogs.first().caption, QStringLiteral("Select file location ..."));
+        QCOMPARE(m_saveDialogs.first().filter, QStringLiteral("CSV files (*.csv)"));
+        QCOMPARE(m_saveDialogs.first().directory, QDir::toNativeSeparators(QDir::homePath()));
+    }
+
+    void exportsDeliveryList()
+    {
+        const QList<RecipientStatus> list{{"+331", 1}, {"a@b.c", 6}, {"+332", 500}};
+        m_fileAnswer = m_dir.path() + QStringLiteral("/delivery");
+        QVERIFY(exportRecipientsCsv(list));
+        QCOMPARE(fileBytes(m_fileAnswer + ".csv"), QByteArray("+331;OK\r\na@b.c;BU\r\n+332;FA\r\n"));
+
+        m_fileAnswer.clear();
+        QVERIFY(!exportRecipientsCsv(list));
+    }
+
+    void fillsTreeAfterExistingRows()
+    {
+        QTreeWidget tree;
+        tree.setColumnCount(2);
+        tree.addTopLevelItem(new QTreeWidgetItem({"kept", "row"}));
+        fillRecipientStatusTree({{"+331", 2}, {"+332", 104}}, &tree);
+        QCOMPARE(tree.topLevelItemCount(), 3);
+        QCOMPARE(tree.topLevelItem(0)->text(0), QStringLiteral("kept"));
+        QCOMPARE(tree.topLevelItem(1)->text(0), QStringLiteral("+331"));
+        QCOMPARE(tree.topLevelItem(1)->text(1), QStringLiteral("IQ"));
+        QCOMPARE(tree.topLevelItem(2)->text(1), QStringLiteral("NC"));
+    }
+
+    void badgeShowsCountOrHash()
+    {
+        const QImage star(QStringLiteral(":/images/star.png"));
+        QVERIFY(!star.isNull());
+        QCOMPARE(badge(3).size(), star.size());
+        QVERIFY(badge(3) != star.convertToFormat(badge(3).format()));
+        QVERIFY(badge(1) != badge(2));
+        QVERIFY(badge(9) != badge(10));
+        QCOMPARE(badge(12), badge(10));
+    }
+
+    void busyCursorIsScoped()
+    {
+        QWidget widget;
+        {
+            BusyCursor busy(&widget);
+            QCOMPARE(widget.cursor().shape(), Qt::BusyCursor);
+        }
+        QCOMPARE(widget.cursor().shape(), Qt::ArrowCursor);
+    }
+};
+
+QTEST_MAIN(WidgetHelpersTest)
+#include "tst_widgethelpers.moc"
