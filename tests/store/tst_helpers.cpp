@@ -1,6 +1,7 @@
 #include "FileHelpers.h"
 #include "ItemTexts.h"
 #include "SettingsStore.h"
+#include "TestFiles.h"
 #include "TestHome.h"
 #include "TextHelpers.h"
 #include "qtFAXReceivedInfo.h"
@@ -11,22 +12,6 @@
 #include <QFile>
 #include <QTest>
 #include <memory>
-
-namespace {
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-} // namespace
 
 class HelpersTest : public QObject
 {

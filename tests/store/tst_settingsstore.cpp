@@ -1,4 +1,5 @@
 #include "SettingsStore.h"
+#include "TestFiles.h"
 #include "TestHome.h"
 
 #include <QCoreApplication>
@@ -59,18 +60,6 @@ QMap<QString, QString> iniValues(const QString &path)
             values.insert(group + u'/' + line.left(at), line.mid(at + 1));
     }
     return values;
-}
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "Prompts.h"
 #include "RecipientsCsv.h"
 #include "StarBadge.h"
+#include "TestFiles.h"
 
 #include <QApplication>
 #include <QFile>
@@ -34,12 +35,6 @@ private:
         for (const MessageBoxRequest::Button &button : request.buttons)
             buttons += {button.text, int(button.role)};
         return buttons;
-    }
-
-    static QByteArray fileBytes(const QString &path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
     static QImage badge(int count)
