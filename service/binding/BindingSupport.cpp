@@ -92,3 +92,18 @@ void deleteArrayOfString(ArrayOfString *array)
         delete[] array->__ptr;
     delete array;
 }
+
+// The runtime is built with DOM support and asks the binding to copy and delete typed DOM
+// nodes; the binding puts none into DOM trees, so there is nothing to copy or delete.
+extern "C" {
+
+SOAP_FMAC3 void *SOAP_FMAC4 soap_dupelement(struct soap *, const void *, int)
+{
+    return nullptr;
+}
+
+SOAP_FMAC3 void SOAP_FMAC4 soap_delelement(const void *, int)
+{
+}
+
+} // extern "C"

@@ -62,6 +62,15 @@ SOAP_FMAC3 void SOAP_FMAC4 soap_default_SOAP_ENV__Detail(struct soap *, struct S
 SOAP_FMAC3 void SOAP_FMAC4 soap_default_SOAP_ENV__Reason(struct soap *, struct SOAP_ENV__Reason *);
 SOAP_FMAC3 void SOAP_FMAC4 soap_default_SOAP_ENV__Fault(struct soap *, struct SOAP_ENV__Fault *);
 
+// The dispatchers by type id that the runtime imports.
+extern "C" {
+SOAP_FMAC3 int SOAP_FMAC4 soap_putelement(struct soap *, const void *ptr, const char *tag, int id, int type);
+SOAP_FMAC3 void SOAP_FMAC4 soap_markelement(struct soap *, const void *ptr, int type);
+SOAP_FMAC3 void *SOAP_FMAC4 soap_getelement(struct soap *, const char *tag, int *type);
+SOAP_FMAC3 void *SOAP_FMAC4 soap_dupelement(struct soap *, const void *ptr, int type);
+SOAP_FMAC3 void SOAP_FMAC4 soap_delelement(const void *ptr, int type);
+}
+
 SOAP_FMAC3 int SOAP_FMAC4 soap_fdelete(struct soap *, struct soap_clist *);
 // No type of the binding derives from another, so this always answers no.
 SOAP_FMAC3 int SOAP_FMAC4 soap_fbase(int type, int base);

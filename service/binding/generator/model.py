@@ -6,20 +6,20 @@ Model API (all lists are in description order, ids are ints):
     model.types                     every Type, sorted by id
     model.by_id[id] / model.by_name[name]
     model.notype                    sorted ids that stand for no type
-    model.builtins                  Builtin: int, byte, string, _QName, std__string, double,
-                                    PointerToint, PointerTostd__string
+    model.builtins                  Builtin: int, byte, string, _QName, std__string, double
     model.arrays                    Array (the 36 array classes)
     model.records                   Record (the 34 record classes)
     model.classes                   arrays + records, sorted by id (the 70 data classes)
-    model.pointers                  Pointer: PointerTo<record>, PointerToPointerTo<record>
-                                    and PointerTo<array> types, sorted by id
+    model.pointers                  Pointer: PointerTo<record>, PointerToPointerTo<record>,
+                                    PointerTo<array>, PointerToint, PointerTostd__string; by id
     model.messages                  Message (182 records; request and response of each op)
     model.envelopes                 Envelope: SOAP_ENV__* records and their pointer types
     model.services                  Service rows (prefix, name, uri or None)
 
 Every Type has: id, name (the generator-style name used in SOAP_TYPE_<name> and in
 soap_<action>_<name>), kind, cpp (the C++ type that holds a value), xml (the type text
-passed with a value of the type, None for envelope types).
+passed with a value of the type, None for envelope types) and, but for envelope types,
+default_tag (the element name of a top-level value written without a tag).
 
 Member (of a Record or a Message): tag (element name), ident (C++ identifier),
 kind ('int' | 'double' | 'string' | 'pointer') and, for pointers, target (the Array or
@@ -45,8 +45,9 @@ class Type:
 
 
 class Builtin(Type):
-    def __init__(self, id, name, xml, cpp):
+    def __init__(self, id, name, xml, default_tag, cpp):
         super().__init__(id, name, "builtin", cpp, xml)
+        self.default_tag = default_tag
 
 
 class Member:
@@ -80,6 +81,7 @@ class Record(Type):
 
     def __init__(self, id, name, xml, array_name, members):
         super().__init__(id, name, "record", name, xml)
+        self.default_tag = xml
         self.array_name = array_name
         self.members = members
         self.array = None
@@ -94,6 +96,7 @@ class Array(Type):
 
     def __init__(self, id, name, item_name):
         super().__init__(id, name, "array", name, None)
+        self.default_tag = "SOAP-ENC:Array"
         self.item_name = item_name
         self.item = None
 
@@ -107,11 +110,13 @@ class Array(Type):
 
 
 class Pointer(Type):
-    """PointerTo<target>; target is a Record, an Array or (for PointerToPointerTo) a Pointer."""
+    """PointerTo<target>; target is a Record, an Array, a Builtin or (for PointerToPointerTo) a
+    Pointer to a Record."""
 
-    def __init__(self, id, name, target):
-        super().__init__(id, name, "pointer", target.cpp + "*", target.xml)
+    def __init__(self, id, target):
+        super().__init__(id, "PointerTo" + target.name, "pointer", target.cpp + "*", target.xml)
         self.target = target
+        self.default_tag = target.default_tag
 
 
 class Message(Type):
@@ -122,6 +127,7 @@ class Message(Type):
         name = "%s__%s_x002e%s%s" % (service.prefix, service.name, operation.replace("-", "_"),
                                      "Response" if response else "")
         super().__init__(id, name, "message", name, element)
+        self.default_tag = element
         self.service, self.operation, self.response, self.members = service, operation, response, members
 
     @property
@@ -251,7 +257,7 @@ def _service(model, w):
 
 
 def _builtin(model, w):
-    model.builtins.append(_add(model, Builtin(int(w[0]), w[1], w[2], " ".join(w[3:]))))
+    model.builtins.append(_add(model, Builtin(int(w[0]), w[1], w[2], w[3], w[4])))
 
 
 def _array(model, w):
@@ -266,7 +272,7 @@ def _record(model, w):
     model.records.append(_add(model, record))
 
 
-def _arrayptr(model, w):
+def _pointer(model, w):
     model.pointers.append((int(w[0]), w[1]))  # resolved in _derive once every array exists
 
 
@@ -295,24 +301,24 @@ def _notype(model, w):
 
 
 _PARSERS = {"service": _service, "builtin": _builtin, "array": _array, "record": _record,
-            "arrayptr": _arrayptr, "envelope": _envelope, "envptr": _envptr, "op": _op, "notype": _notype}
+            "pointer": _pointer, "envelope": _envelope, "envptr": _envptr, "op": _op, "notype": _notype}
 
 
 def _derive(model):
     """Adds the types that the description gives by rule: record arrays and pointers."""
     for record in list(model.records):
         model.arrays.append(_add(model, Array(record.id + 1, record.array_name, record.name)))
-    array_pointers = model.pointers
+    listed = model.pointers
     model.pointers = []
     for record in model.records:
-        ptr = _add(model, Pointer(record.id + 84, "PointerTo" + record.name, record))
+        ptr = _add(model, Pointer(record.id + 84, record))
         model.pointers.append(ptr)
-        model.pointers.append(_add(model, Pointer(record.id + 85, "PointerToPointerTo" + record.name, ptr)))
-    for id, array_name in array_pointers:
-        array = model.by_name.get(array_name)
-        if not isinstance(array, Array):
-            raise DescriptionError("arrayptr %d: %s is not an array class" % (id, array_name))
-        model.pointers.append(_add(model, Pointer(id, "PointerTo" + array_name, array)))
+        model.pointers.append(_add(model, Pointer(record.id + 85, ptr)))
+    for id, target_name in listed:
+        target = model.by_name.get(target_name)
+        if not isinstance(target, (Array, Builtin)):
+            raise DescriptionError("pointer %d: %s is neither an array class nor a builtin" % (id, target_name))
+        model.pointers.append(_add(model, Pointer(id, target)))
     model.arrays.sort(key=lambda t: t.id)
     model.pointers.sort(key=lambda t: t.id)
     model.messages.sort(key=lambda t: t.id)
@@ -328,6 +334,8 @@ def _link(model):
         if isinstance(item, Record):
             item.array = array
         array.xml = item.xml
+    for ptr in model.pointers:
+        ptr.xml = ptr.target.xml
     for owner in model.records + model.messages:
         for m in owner.members:
             if m.kind != "pointer":
