@@ -1,0 +1,146 @@
+#pragma once
+
+#include "ChangeEntry.h"
+#include "RecipientStatus.h"
+
+#include <QList>
+#include <QMap>
+#include <QMutex>
+#include <QSqlDatabase>
+#include <QString>
+#include <QVariantList>
+
+class BaseContactInfo;
+class BaseFAXSentInfo;
+class BaseObject;
+class BaseSMSSentInfo;
+class ChangeList;
+class MoveToFolderRequest;
+class ObjectsRequest;
+class QSqlQuery;
+class QelFolderInfo;
+class qtContactGroupInfo;
+class qtFAXReceivedInfo;
+class qtObjectsInfo;
+class qtVOICEReceivedInfo;
+
+// The signed-in customer's SQLite cache: the mirrored objects, the synchronisation settings and the
+// persisted task rows. Every operation that runs a statement holds the object's non-recursive mutex for the
+// whole call; the settings store's lock may be taken inside it, never the other way round. Use it from the
+// thread that built it (a database connection belongs to one thread).
+//
+// Writes return false when a statement failed; what ran before the failure stays written.
+class CacheDatabase
+{
+public:
+    CacheDatabase();
+    ~CacheDatabase();
+    CacheDatabase(const CacheDatabase &) = delete;
+    CacheDatabase &operator=(const CacheDatabase &) = delete;
+
+    // (Re)opens the current customer's cache file and creates the schema.
+    bool open();
+
+    // The table of an object type 1 to 7; empty for any other value.
+    static QString tableName(int objectType);
+    // The ids of the entries of that object type, in list order.
+    static QList<int> idsOfType(int objectType, const QList<ChangeEntry> &entries);
+
+    // Settings table.
+    bool setSetting(const QString &parameter, int value);
+    int getSetting(const QString &parameter);
+    bool setTimestamp(int value) { return setSetting(QStringLiteral("timestamp"), value); }
+    int timestamp() { return getSetting(QStringLiteral("timestamp")); }
+    bool setTimeShift(int seconds) { return setSetting(QStringLiteral("TIME_SHIFT"), seconds); }
+    int timeShift() { return getSetting(QStringLiteral("TIME_SHIFT")); }
+    // Also copies both ids into the settings store (memory only).
+    bool setInboxOutboxIds(int inboxId, int outboxId);
+    // Both out-values are always written; false (and the settings store untouched) when no Outbox id is
+    // stored.
+    bool loadInboxOutboxIds(int &inboxId, int &outboxId);
+
+    // Task table.
+    bool setTaskParam(int taskId, const QString &parameter, const QString &value);
+    bool setTaskParam(int taskId, const QString &parameter, int value);
+    // A null text when the row is missing.
+    QString getTaskParam(int taskId, const QString &parameter);
+    // Id 0 does nothing.
+    bool deleteTask(int taskId);
+    // One more than the highest stored task id, never below 1000. Reserves nothing.
+    int nextTaskId();
+    // map[task id] = its OBJECT_TYPE text; existing keys are overwritten, others kept.
+    void loadTaskTypes(QMap<int, QString> &types);
+
+    // One record at a time. The records are only read.
+    bool storeContact(const BaseContactInfo *contact);
+    bool deleteContact(int id);
+    bool storeContactGroup(const qtContactGroupInfo *group);
+    // Deletes the group's contacts too.
+    bool deleteContactGroup(int id);
+    bool storeFolder(const QelFolderInfo *folder);
+    bool storeFaxSent(const BaseFAXSentInfo *fax);
+    // Deletes the fax's delivery list too.
+    bool deleteFaxSent(int id);
+    bool storeSmsSent(const BaseSMSSentInfo *sms);
+    // Deletes the SMS's delivery list too.
+    bool deleteSmsSent(int id);
+    // True when a row with the record's id existed before the write.
+    bool storeFaxReceived(const qtFAXReceivedInfo *fax);
+    bool deleteFaxReceived(int id);
+    // True when a row with the record's id existed before the write.
+    bool storeVoiceReceived(const qtVOICEReceivedInfo *voice);
+    bool deleteVoiceReceived(int id);
+    bool exists(int objectType, int id);
+
+    // Delivery lists of sent items (the item's id and type are read).
+    // Appends the stored list; true when at least one entry was appended.
+    bool loadRecipients(const BaseObject &item, QList<RecipientStatus> &list);
+    bool storeRecipients(const BaseObject &item, const QList<RecipientStatus> &list);
+
+    // Whole snapshots. Stores every record of the snapshot in one transaction and returns the number of
+    // its unread received faxes and voice messages that were not cached before.
+    int storeObjects(const qtObjectsInfo &snapshot);
+    // Also stores the snapshot's time shift.
+    int storeObjectsWithShift(const qtObjectsInfo &snapshot);
+    // Appends every cached object to the snapshot's lists and sets its shifttime.
+    void loadAll(qtObjectsInfo &snapshot);
+
+    // Deletion, pruning and moves. Deleting an object also deletes what hangs on it: a sent item's
+    // delivery list, a group's contacts, a folder's items.
+    // Deletes the objects of the entries whose action is -1.
+    bool deleteObjectList(const QList<ChangeEntry> &entries);
+    bool deleteObjects(const ObjectsRequest &request);
+    // Appends (id, type, -1) for every cached object of types 1 to 7 that the list does not name.
+    void collectRemoved(ChangeList &list);
+    bool moveObjects(const MoveToFolderRequest &request);
+    bool setReadStatus(const ObjectsRequest &request, bool read);
+    // False when the folder holds a sent item still queued (locally or at the service).
+    bool folderHasNoQueuedItems(int folderId);
+
+private:
+    template <typename Record> bool storeRows(const QList<Record> &records);
+    template <typename Record> void loadRows(QList<Record> &records);
+    template <typename Record, typename Value> bool storeOne(const Value &record);
+    bool storeReceived(int objectType, const QString &statement, int id, const QVariantList &values);
+    // The unread records of the list whose id has no row yet; the caller holds the mutex.
+    template <typename Record> int countNew(const QList<Record> &records);
+    bool existsUnlocked(int objectType, int id);
+    bool deleteIds(const QMap<int, QList<int>> &idsByType);
+    void collectRemovedOfType(int objectType, const QList<int> &named, ChangeList &list);
+    bool moveObjectsOfType(int objectType, const QList<int> &ids, int folderId);
+    bool hasRow(const QString &statement, const QVariantList &values);
+
+    // Prepares, binds in order and runs one statement; the caller holds the mutex.
+    bool run(QSqlQuery &query, const QString &statement, const QVariantList &values);
+    bool run(const QString &statement, const QVariantList &values);
+    // Runs the statement once per id (bound after the leading values), stopping at the first failure.
+    bool runForEach(const QString &statement, const QList<int> &ids, const QVariantList &leading = {});
+    // Runs work in a transaction of its own unless one is already open; the caller holds the mutex.
+    template <typename Work> bool inTransaction(Work work);
+    bool runLocked(const QString &statement, const QVariantList &values);
+
+    QMutex mutex;
+    bool opened = false;
+    QString connectionName;
+    QSqlDatabase database;
+};
