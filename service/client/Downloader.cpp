@@ -1,0 +1,98 @@
+#include "Downloader.h"
+
+#include "SettingsStore.h"
+
+#include <QFile>
+#include <QNetworkProxy>
+#include <QNetworkReply>
+#include <QSaveFile>
+
+namespace {
+
+// A redirect chain longer than this is taken for a loop.
+constexpr int maximumRedirects = 10;
+// Without a byte for this long the transfer is given up.
+constexpr int stallTimeoutMs = 60000;
+
+bool isSuccessStatus(const QNetworkReply *reply)
+{
+    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    return status >= 200 && status < 300;
+}
+
+} // namespace
+
+Downloader::Downloader(QObject *parent) : QObject(parent) {}
+
+Downloader::~Downloader()
+{
+    if (m_reply) {
+        // No signal from a downloader that is going away; the unfinished file is dropped with m_file.
+        m_reply->disconnect(this);
+        m_reply->abort();
+    }
+}
+
+bool Downloader::download(const QString &path, const QUrl &url)
+{
+    if (m_reply)
+        return false;
+    // Anything but a web address could copy a local file into the installer's place.
+    const QString scheme = url.scheme().toLower();
+    if (!url.isValid() || (scheme != QLatin1String("http") && scheme != QLatin1String("https")))
+        return false;
+    if (QFile::exists(path))
+        QFile::remove(path);
+    m_file = std::make_unique<QSaveFile>(path);
+    if (!m_file->open(QIODevice::WriteOnly)) {
+        m_file.reset();
+        return false;
+    }
+    m_fileName = path;
+    applyProxy();
+
+    QNetworkRequest request(url);
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
+    request.setMaximumRedirectsAllowed(maximumRedirects);
+    request.setTransferTimeout(stallTimeoutMs);
+    m_reply = m_network.get(request);
+    connect(m_reply, &QNetworkReply::readyRead, this, &Downloader::eventReadyRead);
+    connect(m_reply, &QNetworkReply::finished, this, &Downloader::eventDone);
+    return true;
+}
+
+void Downloader::applyProxy()
+{
+    const SettingsStore &settings = SettingsStore::instance();
+    const QString host = settings.proxyHost();
+    if (settings.proxyEnabled() == 0 || host.isEmpty()) {
+        m_network.setProxy(QNetworkProxy::NoProxy);
+        return;
+    }
+    const int port = settings.proxyPort();
+    m_network.setProxy(QNetworkProxy(QNetworkProxy::HttpProxy, host, quint16(port < 1 ? 80 : port),
+                                     settings.proxyUserId(), settings.proxyPassword()));
+}
+
+void Downloader::eventReadyRead()
+{
+    const QByteArray bytes = m_reply->readAll();
+    if (m_file->write(bytes) != bytes.size())
+        m_reply->abort();
+}
+
+void Downloader::eventDone()
+{
+    QNetworkReply *reply = m_reply;
+    m_reply = nullptr;
+    reply->deleteLater();
+
+    const QByteArray rest = reply->readAll();
+    const bool received = reply->error() == QNetworkReply::NoError && isSuccessStatus(reply) &&
+                          m_file->write(rest) == rest.size();
+    if (!received)
+        m_file->cancelWriting();
+    const bool error = !m_file->commit() || !received;
+    m_file.reset();
+    emit signalDone(m_fileName, error);
+}

@@ -1,0 +1,251 @@
+#include "Downloader.h"
+#include "SettingsStore.h"
+#include "TestFiles.h"
+#include "TestHome.h"
+
+#include <QFile>
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTest>
+#include <functional>
+#include <memory>
+
+// A loopback HTTP peer that answers every request with one scripted reply and records the request heads.
+class ScriptedHttpServer : public QTcpServer
+{
+public:
+    // The reply bytes for a request head; closeAfterReply cuts the connection once they are written.
+    struct Reply
+    {
+        QByteArray bytes;
+        bool closeAfterReply = true;
+    };
+    std::function<Reply(const QByteArray &head)> script;
+    QList<QByteArray> heads;
+
+    ScriptedHttpServer()
+    {
+        listen(QHostAddress::LocalHost);
+        connect(this, &QTcpServer::newConnection, this, [this] {
+            while (QTcpSocket *socket = nextPendingConnection())
+                connect(socket, &QTcpSocket::readyRead, this, [this, socket] { answer(socket); });
+        });
+    }
+
+    QString origin() const { return QStringLiteral("http://127.0.0.1:%1").arg(serverPort()); }
+
+private:
+    void answer(QTcpSocket *socket)
+    {
+        QByteArray &pending = m_pending[socket];
+        pending += socket->readAll();
+        const qsizetype end = pending.indexOf("\r\n\r\n");
+        if (end < 0)
+            return;
+        const QByteArray head = pending.left(end);
+        pending.remove(0, end + 4);
+        heads += head;
+        const Reply reply = script(head);
+        socket->write(reply.bytes);
+        if (reply.closeAfterReply)
+            socket->disconnectFromHost();
+    }
+
+    QHash<QTcpSocket *, QByteArray> m_pending;
+};
+
+namespace {
+
+QByteArray response(const QByteArray &status, const QByteArray &body, const QByteArray &extraHeaders = {})
+{
+    return "HTTP/1.1 " + status + "\r\nContent-Length: " + QByteArray::number(body.size()) +
+           "\r\nConnection: close\r\n" + extraHeaders + "\r\n" + body;
+}
+
+QByteArray requestLine(const QByteArray &head)
+{
+    return head.left(head.indexOf("\r\n"));
+}
+
+QByteArray installerBytes()
+{
+    QByteArray bytes;
+    for (int i = 0; i < 300000; ++i)
+        bytes += char(i * 7 + i / 251);
+    return bytes;
+}
+
+} // namespace
+
+class DownloaderTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TestHome> m_home;
+    std::unique_ptr<ScriptedHttpServer> m_server;
+    QString m_path;
+
+    // Runs one download to its end; the signal's arguments, or an empty list when none came.
+    QList<QVariant> fetch(const QUrl &url)
+    {
+        Downloader downloader;
+        QSignalSpy done(&downloader, &Downloader::signalDone);
+        if (!downloader.download(m_path, url))
+            return {};
+        if (!done.wait(10000) || done.size() != 1)
+            return {};
+        return done.takeFirst();
+    }
+
+private slots:
+    void init()
+    {
+        m_home = std::make_unique<TestHome>();
+        QVERIFY(m_home->isValid());
+        SettingsStore::instance().load();
+        m_server = std::make_unique<ScriptedHttpServer>();
+        QVERIFY(m_server->isListening());
+        m_path = m_home->path() + QStringLiteral("/setup.exe");
+    }
+    void cleanup()
+    {
+        m_server.reset();
+        m_home.reset();
+    }
+
+    void wholeBodyArrivesFromTheWholeUrl()
+    {
+        const QByteArray body = installerBytes();
+        m_server->script = [&](const QByteArray &) {
+            return ScriptedHttpServer::Reply{response("200 OK", body)};
+        };
+        QVERIFY(writeFile(m_path, "an older installer"));
+
+        const QList<QVariant> done = fetch(QUrl(m_server->origin() + QStringLiteral("/files/setup.exe?x=1")));
+        QCOMPARE(done, QList<QVariant>({m_path, false}));
+        QCOMPARE(fileBytes(m_path), body);
+        QCOMPARE(m_server->heads.size(), 1);
+        QCOMPARE(requestLine(m_server->heads.first()), QByteArray("GET /files/setup.exe?x=1 HTTP/1.1"));
+        QVERIFY(m_server->heads.first().contains("\r\nHost: 127.0.0.1:" +
+                                                 QByteArray::number(m_server->serverPort())));
+    }
+
+    void failureLeavesNoFile_data()
+    {
+        QTest::addColumn<QByteArray>("reply");
+        QTest::newRow("not found") << response("404 Not Found", "<html>missing</html>");
+        QTest::newRow("server error") << response("500 Internal Server Error", "oops");
+        QTest::newRow("cut connection")
+            << QByteArray("HTTP/1.1 200 OK\r\nContent-Length: 100000\r\n\r\n0123456789");
+        QTest::newRow("redirect loop") << response("302 Found", "", "Location: /loop\r\n");
+        QTest::newRow("garbage") << QByteArray("not http at all\r\n\r\n");
+    }
+    void failureLeavesNoFile()
+    {
+        QFETCH(QByteArray, reply);
+        m_server->script = [&](const QByteArray &) { return ScriptedHttpServer::Reply{reply}; };
+        QVERIFY(writeFile(m_path, "an older installer"));
+
+        const QList<QVariant> done = fetch(QUrl(m_server->origin() + QStringLiteral("/loop")));
+        QCOMPARE(done, QList<QVariant>({m_path, true}));
+        QVERIFY(!QFile::exists(m_path));
+        QCOMPARE(QDir(m_home->path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+    }
+
+    void refusedConnectionFails()
+    {
+        const QString origin = m_server->origin();
+        m_server.reset();
+        const QList<QVariant> done = fetch(QUrl(origin + QStringLiteral("/setup.exe")));
+        QCOMPARE(done, QList<QVariant>({m_path, true}));
+        QVERIFY(!QFile::exists(m_path));
+    }
+
+    void refusedBeforeStart_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("url");
+        QTest::newRow("missing directory") << "/nowhere/at/all/setup.exe"
+                                           << "http://127.0.0.1:1/setup.exe";
+        QTest::newRow("local file") << ""
+                                    << "file:///etc/passwd";
+        QTest::newRow("ftp") << ""
+                             << "ftp://127.0.0.1/setup.exe";
+    }
+    void refusedBeforeStart()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, url);
+        Downloader downloader;
+        QSignalSpy done(&downloader, &Downloader::signalDone);
+        QVERIFY(!downloader.download(path.isEmpty() ? m_path : path, QUrl(url)));
+        QVERIFY(!done.wait(200));
+        QVERIFY(!QFile::exists(m_path));
+    }
+
+    void oneDownloadAtATime()
+    {
+        m_server->script = [](const QByteArray &) {
+            return ScriptedHttpServer::Reply{response("200 OK", "x")};
+        };
+        Downloader downloader;
+        QSignalSpy done(&downloader, &Downloader::signalDone);
+        QVERIFY(downloader.download(m_path, QUrl(m_server->origin() + "/a")));
+        QVERIFY(!downloader.download(m_path + ".2", QUrl(m_server->origin() + "/b")));
+        QVERIFY(done.wait(10000));
+        QCOMPARE(done.size(), 1);
+        QCOMPARE(fileBytes(m_path), QByteArray("x"));
+        QVERIFY(!QFile::exists(m_path + ".2"));
+    }
+
+    void destroyedWhilePendingLeavesNothing()
+    {
+        m_server->script = [](const QByteArray &) {
+            return ScriptedHttpServer::Reply{"HTTP/1.1 200 OK\r\nContent-Length: 100\r\n\r\nabc", false};
+        };
+        auto downloader = std::make_unique<Downloader>();
+        QSignalSpy done(downloader.get(), &Downloader::signalDone);
+        QVERIFY(downloader->download(m_path, QUrl(m_server->origin() + "/slow")));
+        QTRY_COMPARE_WITH_TIMEOUT(m_server->heads.size(), 1, 10000);
+        downloader.reset();
+        QCOMPARE(done.size(), 0);
+        QCOMPARE(QDir(m_home->path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+    }
+
+    void proxyOnlyWhenEnabled_data()
+    {
+        QTest::addColumn<int>("enabled");
+        QTest::addColumn<bool>("viaProxy");
+        QTest::newRow("enabled") << 1 << true;
+        QTest::newRow("switched off") << 0 << false;
+    }
+    void proxyOnlyWhenEnabled()
+    {
+        QFETCH(int, enabled);
+        QFETCH(bool, viaProxy);
+        ScriptedHttpServer proxy;
+        proxy.script = [](const QByteArray &) {
+            return ScriptedHttpServer::Reply{response("200 OK", "proxied")};
+        };
+        m_server->script = [](const QByteArray &) {
+            return ScriptedHttpServer::Reply{response("200 OK", "direct")};
+        };
+        SettingsStore &settings = SettingsStore::instance();
+        settings.setProxyHost(QStringLiteral("127.0.0.1"));
+        settings.setProxyPort(proxy.serverPort());
+        settings.setProxyUserId(QStringLiteral("me"));
+        settings.setProxyPassword(QStringLiteral("secret"));
+        settings.setProxyEnabled(enabled);
+
+        const QString url = m_server->origin() + QStringLiteral("/setup.exe");
+        QCOMPARE(fetch(QUrl(url)), QList<QVariant>({m_path, false}));
+        QCOMPARE(fileBytes(m_path), viaProxy ? QByteArray("proxied") : QByteArray("direct"));
+        if (viaProxy)
+            QCOMPARE(requestLine(proxy.heads.first()), "GET " + url.toLatin1() + " HTTP/1.1");
+    }
+};
+
+QTEST_GUILESS_MAIN(DownloaderTest)
+#include "tst_downloader.moc"
