@@ -55,7 +55,8 @@ QByteArray appExtension()
 bool isNewerVersion(const QByteArray &version)
 {
     const QVersionNumber offered = versionNumber(version);
-    return !offered.isNull() && offered > versionNumber(appVersion());
+    // Normalised, so that trailing zero parts ("2.29.0") name the same version.
+    return !offered.isNull() && offered.normalized() > versionNumber(appVersion()).normalized();
 }
 
 SettingsStore &SettingsStore::instance()

@@ -419,6 +419,7 @@ private slots:
         QTest::newRow("10.0") << QByteArray("10.0") << true;
         QTest::newRow("3") << QByteArray("3") << true;
         QTest::newRow("2.29.1") << QByteArray("2.29.1") << true;
+        QTest::newRow("2.29.0") << QByteArray("2.29.0") << false;
         QTest::newRow("1.99.9") << QByteArray("1.99.9") << false;
         QTest::newRow("empty") << QByteArray() << false;
         QTest::newRow("not a number") << QByteArray("v3.0") << false;
