@@ -4,14 +4,17 @@
 #include "TestHome.h"
 
 #include <QFile>
+#include <QProcess>
 #include <QSignalSpy>
+#include <QSslConfiguration>
+#include <QSslKey>
+#include <QSslSocket>
 #include <QTcpServer>
-#include <QTcpSocket>
 #include <QTest>
 #include <functional>
 #include <memory>
 
-// A loopback HTTP peer that answers every request with one scripted reply and records the request heads.
+// A loopback HTTP(S) peer that answers every request with one scripted reply and records the request heads.
 class ScriptedHttpServer : public QTcpServer
 {
 public:
@@ -24,27 +27,40 @@ public:
     std::function<Reply(const QByteArray &head)> script;
     QList<QByteArray> heads;
 
-    ScriptedHttpServer()
+    // With a configuration, connections are TLS.
+    explicit ScriptedHttpServer(const QSslConfiguration &tls = {}) : m_tls(tls)
     {
         listen(QHostAddress::LocalHost);
-        connect(this, &QTcpServer::newConnection, this, [this] {
-            while (QTcpSocket *socket = nextPendingConnection())
-                connect(socket, &QTcpSocket::readyRead, this, [this, socket] { answer(socket); });
-        });
     }
 
-    QString origin() const { return QStringLiteral("http://127.0.0.1:%1").arg(serverPort()); }
+    QString origin() const
+    {
+        return QStringLiteral("%1://127.0.0.1:%2").arg(m_tls.isNull() ? "http" : "https").arg(serverPort());
+    }
+
+protected:
+    void incomingConnection(qintptr descriptor) override
+    {
+        auto *socket = new QSslSocket(this);
+        socket->setSocketDescriptor(descriptor);
+        auto received = std::make_shared<QByteArray>();
+        connect(socket, &QSslSocket::readyRead, this,
+                [this, socket, received] { answer(socket, *received); });
+        if (!m_tls.isNull()) {
+            socket->setSslConfiguration(m_tls);
+            socket->startServerEncryption();
+        }
+    }
 
 private:
-    void answer(QTcpSocket *socket)
+    void answer(QSslSocket *socket, QByteArray &received)
     {
-        QByteArray &pending = m_pending[socket];
-        pending += socket->readAll();
-        const qsizetype end = pending.indexOf("\r\n\r\n");
+        received += socket->readAll();
+        const qsizetype end = received.indexOf("\r\n\r\n");
         if (end < 0)
             return;
-        const QByteArray head = pending.left(end);
-        pending.remove(0, end + 4);
+        const QByteArray head = received.left(end);
+        received.remove(0, end + 4);
         heads += head;
         const Reply reply = script(head);
         socket->write(reply.bytes);
@@ -52,7 +68,38 @@ private:
             socket->disconnectFromHost();
     }
 
-    QHash<QTcpSocket *, QByteArray> m_pending;
+    QSslConfiguration m_tls;
+};
+
+// A certificate for 127.0.0.1 that is its own authority, made by the openssl tool.
+struct TestCertificate
+{
+    QSslCertificate certificate;
+    QSslKey key;
+
+    static TestCertificate make(const QString &directory)
+    {
+        const QString certPath = directory + QStringLiteral("/cert.pem");
+        const QString keyPath = directory + QStringLiteral("/key.pem");
+        QProcess openssl;
+        openssl.start(QStringLiteral("openssl"),
+                      {"req", "-x509", "-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:prime256v1", "-nodes",
+                       "-days", "1", "-subj", "/CN=127.0.0.1", "-addext", "subjectAltName=IP:127.0.0.1",
+                       "-keyout", keyPath, "-out", certPath});
+        if (!openssl.waitForFinished(30000) || openssl.exitCode() != 0)
+            return TestCertificate();
+        const QList<QSslCertificate> certificates = QSslCertificate::fromPath(certPath);
+        return {certificates.value(0), QSslKey(fileBytes(keyPath), QSsl::Ec)};
+    }
+
+    QSslConfiguration serverConfiguration() const
+    {
+        QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
+        tls.setLocalCertificate(certificate);
+        tls.setPrivateKey(key);
+        tls.setPeerVerifyMode(QSslSocket::VerifyNone);
+        return tls;
+    }
 };
 
 namespace {
@@ -212,6 +259,35 @@ private slots:
         downloader.reset();
         QCOMPARE(done.size(), 0);
         QCOMPARE(QDir(m_home->path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+    }
+
+    void httpsVerifiesTheServer_data()
+    {
+        QTest::addColumn<bool>("trusted");
+        QTest::newRow("trusted authority") << true;
+        QTest::newRow("unknown authority") << false;
+    }
+    void httpsVerifiesTheServer()
+    {
+        QFETCH(bool, trusted);
+        const TestCertificate tls = TestCertificate::make(m_home->path());
+        QVERIFY(!tls.certificate.isNull() && !tls.key.isNull());
+        ScriptedHttpServer server(tls.serverConfiguration());
+        server.script = [](const QByteArray &) {
+            return ScriptedHttpServer::Reply{response("200 OK", "secure")};
+        };
+        const QSslConfiguration original = QSslConfiguration::defaultConfiguration();
+        if (trusted) {
+            QSslConfiguration withTestAuthority = original;
+            withTestAuthority.addCaCertificate(tls.certificate);
+            QSslConfiguration::setDefaultConfiguration(withTestAuthority);
+        }
+
+        const QList<QVariant> done = fetch(QUrl(server.origin() + QStringLiteral("/setup.exe")));
+        QSslConfiguration::setDefaultConfiguration(original);
+        QCOMPARE(done, QList<QVariant>({m_path, !trusted}));
+        QCOMPARE(fileBytes(m_path), trusted ? QByteArray("secure") : QByteArray());
+        QVERIFY(trusted || !QFile::exists(m_path));
     }
 
     void proxyOnlyWhenEnabled_data()
