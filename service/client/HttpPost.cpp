@@ -1,0 +1,98 @@
+#include "HttpPost.h"
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+namespace {
+
+const char *const UserAgent = "WIN Qelvoxdesk 2.29";
+
+// The head has room for the request line with the whole endpoint in it.
+const size_t MaxEndpointAndVersion = 944;
+// "user:password" in Base64 must fit the line buffer of the runtime's header writer.
+const size_t MaxProxyCredentials = 761;
+// Longer actions would overflow that buffer too; they are sent as "".
+const size_t MaxActionLength = 1021;
+
+bool hasScheme(const char *endpoint, const char *pattern) { return soap_tag_cmp(endpoint, pattern) == 0; }
+
+bool isHttpEndpoint(const char *endpoint)
+{
+    return endpoint && (hasScheme(endpoint, "http:*") || hasScheme(endpoint, "https:*")
+                        || std::strncmp(endpoint, "httpg:", 6) == 0);
+}
+
+std::string requestLine(const soap *soap, const char *method, const char *endpoint, const char *path)
+{
+    const bool throughProxy = soap->proxy_host && !hasScheme(endpoint, "https:*");
+    std::string target;
+    if (throughProxy) {
+        target = endpoint;
+    } else {
+        target = "/";
+        target += path[0] == '/' ? path + 1 : path;
+    }
+    return std::string(method) + ' ' + target + " HTTP/" + soap->http_version;
+}
+
+std::string hostValue(const char *endpoint, const char *host, int port)
+{
+    const bool tls = hasScheme(endpoint, "https:*");
+    if (port == (tls ? 443 : 80))
+        return host;
+    return std::string(host) + ':' + std::to_string(port);
+}
+
+int writeProxyAuthorization(struct soap *soap)
+{
+    const char *user = soap->proxy_userid;
+    const char *password = soap->proxy_passwd;
+    if (!user || !password || std::strlen(user) + std::strlen(password) >= MaxProxyCredentials)
+        return SOAP_OK;
+    const std::string credentials = std::string(user) + ':' + password;
+    char encoded[((MaxProxyCredentials + 2) / 3) * 4 + 1];
+    soap_s2base64(soap, reinterpret_cast<const unsigned char *>(credentials.data()), encoded,
+                  static_cast<int>(credentials.size()));
+    const std::string value = std::string("Basic ") + encoded;
+    return soap->fposthdr(soap, "Proxy-Authorization", value.c_str());
+}
+
+int writeSoapAction(struct soap *soap, bool get, const char *action)
+{
+    if (get || (soap->version != 1 && !(action && *action)))
+        return SOAP_OK;
+    if (!action || std::strlen(action) >= MaxActionLength)
+        action = "";
+    const std::string value = std::string("\"") + action + '"';
+    return soap->fposthdr(soap, "SOAPAction", value.c_str());
+}
+
+} // namespace
+
+int http_post(struct soap *soap, const char *endpoint, const char *host, int port, const char *path,
+              const char *action, ULONG64 count)
+{
+    const bool get = soap->status == SOAP_GET;
+    if (!isHttpEndpoint(endpoint))
+        return SOAP_OK;
+    if (std::strlen(endpoint) + std::strlen(soap->http_version) > MaxEndpointAndVersion)
+        return soap->error = SOAP_EOM;
+
+    int err = soap->fposthdr(soap, requestLine(soap, get ? "GET" : "POST", endpoint, path).c_str(), nullptr);
+    if (!err)
+        err = soap->fposthdr(soap, "Host", hostValue(endpoint, host, port).c_str());
+    if (!err)
+        err = soap->fposthdr(soap, "User-Agent", UserAgent);
+    if (!err)
+        err = soap_puthttphdr(soap, SOAP_OK, count);
+    if (!err)
+        err = writeProxyAuthorization(soap);
+    if (!err)
+        err = writeSoapAction(soap, get, action);
+    if (!err)
+        err = soap->fposthdr(soap, nullptr, nullptr);
+    return err;
+}
+
+void installHttpPost(struct soap *soap) { soap->fpost = http_post; }
