@@ -33,16 +33,19 @@ const char *const highStatusKeys[] = {
 };
 constexpr int firstHighStatus = 101;
 
-template <std::size_t N> const char *keyAt(const char *const (&keys)[N], int index)
+// The key of code in a table whose first entry is for firstCode; null outside the table.
+template <std::size_t N> const char *keyOf(const char *const (&keys)[N], int firstCode, int code)
 {
-    return index >= 0 && index < int(N) ? keys[index] : nullptr;
+    // In 64 bits, so that no code near the int limits overflows.
+    const qint64 index = qint64(code) - firstCode;
+    return index >= 0 && index < qint64(N) ? keys[index] : nullptr;
 }
 
 const char *statusKey(int code)
 {
-    if (const char *key = keyAt(lowStatusKeys, code - lowestStatus))
+    if (const char *key = keyOf(lowStatusKeys, lowestStatus, code))
         return key;
-    if (const char *key = keyAt(highStatusKeys, code - firstHighStatus))
+    if (const char *key = keyOf(highStatusKeys, firstHighStatus, code))
         return key;
     return "FA";
 }

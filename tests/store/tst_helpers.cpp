@@ -38,9 +38,9 @@ private slots:
         QTest::addColumn<int>("code");
         QTest::addColumn<QString>("text");
         const QList<QPair<int, const char *>> rows{
-            {-3, "FA"},  {-2, "IQ local"}, {-1, "FA"},  {0, "FA"},   {1, "OK"},      {2, "IQ"},
-            {3, "NF"},   {9, "NA"},        {15, "RF"},  {16, "FA"},  {100, "FA"},    {101, "BL"},
-            {104, "NC"}, {107, "AF"},      {110, "GF"}, {111, "FA"}, {INT_MIN, "FA"}};
+            {-3, "FA"},  {-2, "IQ local"}, {-1, "FA"},  {0, "FA"},   {1, "OK"},       {2, "IQ"},
+            {3, "NF"},   {9, "NA"},        {15, "RF"},  {16, "FA"},  {100, "FA"},     {101, "BL"},
+            {104, "NC"}, {107, "AF"},      {110, "GF"}, {111, "FA"}, {INT_MIN, "FA"}, {INT_MAX, "FA"}};
         for (const auto &[code, text] : rows)
             QTest::addRow("%d", code) << code << QString::fromLatin1(text);
     }
