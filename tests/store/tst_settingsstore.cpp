@@ -241,6 +241,16 @@ private slots:
         QCOMPARE(getters()[getter](store).toString(), fresh.value(key).toString());
     }
 
+    void textsSurviveAReload()
+    {
+        const QString awkward = QString::fromUtf8("p,w;d=\"x\" \u00e9\\");
+        store.setProxyPassword(awkward);
+        store.setUserName(QStringLiteral("first,last@b.c"));
+        store.load();
+        QCOMPARE(store.proxyPassword(), awkward);
+        QCOMPARE(store.userName(), QStringLiteral("first,last@b.c"));
+    }
+
     void memoryOnlySettersWriteNothing()
     {
         loadFrom("[CLIENT]\nINBOX_ID=1\nOUTBOX_ID=2\n");
