@@ -13,6 +13,9 @@ Model API (all lists are in description order, ids are ints):
     model.pointers                  Pointer: PointerTo<record>, PointerToPointerTo<record>,
                                     PointerTo<array>, PointerToint, PointerTostd__string; by id
     model.messages                  Message (182 records; request and response of each op)
+                                    a request Message also has action, the SOAPAction's text
+                                    after "#" (its operation's name with "-" as "_" unless
+                                    the op entry gives action=<text>)
     model.envelopes                 Envelope: SOAP_ENV__* records and their pointer types
     model.services                  Service rows (prefix, name, uri or None)
 
@@ -129,6 +132,7 @@ class Message(Type):
         super().__init__(id, name, "message", name, element)
         self.default_tag = element
         self.service, self.operation, self.response, self.members = service, operation, response, members
+        self.action = operation.replace("-", "_")
 
     @property
     def element(self):
@@ -289,7 +293,10 @@ def _op(model, w):
     if service is None:
         raise ValueError("no service with prefix %s" % w[0])
     arrow = w.index("=>")
-    request = Message(int(w[2]), service, w[1], False, _members(w[3:arrow]))
+    words = list(w[3:arrow])
+    opts = _options(words)
+    request = Message(int(w[2]), service, w[1], False, _members(words))
+    request.action = opts.get("action", request.action)
     response = Message(int(w[arrow + 1]), service, w[1], True, _members(w[arrow + 2:]))
     model.messages += [_add(model, response), _add(model, request)]
 
