@@ -112,6 +112,24 @@ bool CacheDatabase::open()
     return true;
 }
 
+bool CacheDatabase::beginTransaction()
+{
+    QMutexLocker locker(&mutex);
+    return database.transaction();
+}
+
+bool CacheDatabase::commitTransaction()
+{
+    QMutexLocker locker(&mutex);
+    return database.commit();
+}
+
+void CacheDatabase::rollbackTransaction()
+{
+    QMutexLocker locker(&mutex);
+    database.rollback();
+}
+
 QString CacheDatabase::tableName(int objectType)
 {
     static const char *const tables[] = {"faxsent",      "faxreceived", "voicereceived", "smssent",

@@ -41,6 +41,12 @@ public:
     // (Re)opens the current customer's cache file and creates the schema.
     bool open();
 
+    // Groups the writes that follow into one unit; operations that open a transaction of their own join it
+    // instead. Only one caller at a time may hold a transaction.
+    bool beginTransaction();
+    bool commitTransaction();
+    void rollbackTransaction();
+
     // The table of an object type 1 to 7; empty for any other value.
     static QString tableName(int objectType);
     // The ids of the entries of that object type, in list order.

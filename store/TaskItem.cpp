@@ -1,5 +1,7 @@
 #include "TaskItem.h"
 
+#include "TaskType.h"
+
 #include <QMutex>
 #include <QMutexLocker>
 
@@ -7,6 +9,15 @@ namespace {
 // Innermost lock of the program: nothing else is taken while it is held.
 QMutex taskSequenceMutex;
 int taskSequence = 0;
+
+// The account-changing tasks share one rank: they depend on each other in the order the user made them
+// ("mark unread, then read"; "move into a folder, then delete the folder"), so a re-sort after a failure
+// must keep their creation order.
+int rank(int type)
+{
+    return type >= TaskType::CHANGE_GROUP && type <= TaskType::MOVE_TO_FOLDER ? int(TaskType::CHANGE_GROUP)
+                                                                              : type;
+}
 
 int nextSequence()
 {
@@ -27,7 +38,7 @@ TaskItem::TaskItem(int sequence, int type, const QVariant &argument)
 
 bool TaskItem::operator<(const TaskItem &other) const
 {
-    if (type != other.type)
-        return type < other.type;
+    if (rank(type) != rank(other.type))
+        return rank(type) < rank(other.type);
     return sequence < other.sequence;
 }

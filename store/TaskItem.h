@@ -10,7 +10,7 @@ public:
     TaskItem(int type, const QVariant &argument);
     TaskItem(int sequence, int type, const QVariant &argument);
 
-    // By task type, then by order of creation.
+    // By task type, then by order of creation; the account-changing types 10 to 16 count as one type.
     bool operator<(const TaskItem &other) const;
 
     int sequence;

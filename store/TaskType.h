@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 // Task type codes. The argument each type carries is noted; "none" is int 0.
 namespace TaskType {
 enum Code : int {
@@ -30,4 +32,11 @@ enum Code : int {
     SET_TIMESTAMP = 24,          // int timestamp of the change list that produced the fetch tasks
     GET_MODIFIED_OBJECTS = 25,   // none
 };
+} // namespace TaskType
+
+namespace TaskType {
+// The name under which a task of the type is persisted; empty for the types that are never persisted.
+QString persistedName(int type);
+// The type persisted under the name; -1 for any other text (compared exactly).
+int fromPersistedName(const QString &name);
 } // namespace TaskType

@@ -39,6 +39,12 @@ void TaskItemTest::order_data()
     QTest::newRow("same type: older first") << 7 << 40 << 7 << 45 << true;
     QTest::newRow("same type: younger last") << 7 << 45 << 7 << 40 << false;
     QTest::newRow("same item is not smaller") << 7 << 45 << 7 << 45 << false;
+    // Account changes keep the order the user made them in, whatever their type.
+    QTest::newRow("mark unread before a later mark read") << 14 << 5 << 13 << 6 << true;
+    QTest::newRow("move before a later folder delete") << 16 << 5 << 12 << 6 << true;
+    QTest::newRow("folder change after an earlier move") << 15 << 9 << 16 << 8 << false;
+    QTest::newRow("account change after a send") << 10 << 1 << 8 << 2 << false;
+    QTest::newRow("account change before a fetch") << 16 << 9 << 17 << 2 << true;
 }
 
 void TaskItemTest::order()

@@ -1,0 +1,258 @@
+#include "LocalTaskReader.h"
+
+#include "CacheDatabase.h"
+#include "FileHelpers.h"
+#include "ForwardEntry.h"
+#include "MoveToFolderRequest.h"
+#include "QelFolderInfo.h"
+#include "RecordVariant.h"
+#include "SendFaxRequest.h"
+#include "SendSmsRequest.h"
+#include "SettingsStore.h"
+#include "TaskType.h"
+#include "qtContactGroupInfo.h"
+#include "qtContactInfo.h"
+
+#include <QMap>
+
+namespace {
+
+// More documents than the service accepts in one fax.
+constexpr int maxAttachments = 3;
+
+} // namespace
+
+LocalTaskReader::LocalTaskReader(CacheDatabase *database, QList<TaskItem> *out) : database(database), out(out)
+{
+}
+
+LocalTaskReader::Load LocalTaskReader::loaderOf(int type)
+{
+    switch (type) {
+    case TaskType::SEND_SMS:
+        return &LocalTaskReader::loadSendSms;
+    case TaskType::SEND_FAX:
+        return &LocalTaskReader::loadSendFax;
+    case TaskType::SEND_FORWARD:
+        return &LocalTaskReader::loadForward;
+    case TaskType::CHANGE_GROUP:
+        return &LocalTaskReader::loadGroup;
+    case TaskType::CHANGE_CONTACT:
+        return &LocalTaskReader::loadContact;
+    case TaskType::DELETE_OBJECT:
+        return &LocalTaskReader::loadDelete;
+    case TaskType::MARK_READ:
+        return &LocalTaskReader::loadMarkRead;
+    case TaskType::MARK_UNREAD:
+        return &LocalTaskReader::loadMarkUnread;
+    case TaskType::CHANGE_FOLDER:
+        return &LocalTaskReader::loadFolder;
+    case TaskType::MOVE_TO_FOLDER:
+        return &LocalTaskReader::loadMove;
+    default:
+        return nullptr;
+    }
+}
+
+void LocalTaskReader::loadAll()
+{
+    QMap<int, QString> kinds;
+    database->loadTaskTypes(kinds);
+    const QString base = SettingsStore::instance().customerDirectory() + QStringLiteral("/Task-");
+    for (auto task = kinds.cbegin(); task != kinds.cend(); ++task) {
+        const Load loader = loaderOf(TaskType::fromPersistedName(task.value()));
+        if (!loader)
+            continue;
+        taskId = task.key();
+        directory = base + QString::number(taskId) + QLatin1Char('/');
+        (this->*loader)();
+    }
+}
+
+QString LocalTaskReader::text(const QString &parameter) const
+{
+    return database->getTaskParam(taskId, parameter);
+}
+
+QString LocalTaskReader::text(const char *parameter) const
+{
+    return text(QString::fromLatin1(parameter));
+}
+
+int LocalTaskReader::integer(const QString &parameter) const
+{
+    // A missing row or a text that is no number reads as 0.
+    return text(parameter).toInt();
+}
+
+int LocalTaskReader::integer(const char *parameter) const
+{
+    return integer(QString::fromLatin1(parameter));
+}
+
+QString LocalTaskReader::fileText(const QString &name) const
+{
+    QString content;
+    readTextFile(content, directory + name);
+    return content;
+}
+
+template <typename Record> void LocalTaskReader::queue(int type, Record *record)
+{
+    out->append(TaskItem(type, recordToVariant(record)));
+}
+
+template <typename Record> void LocalTaskReader::drop(Record *record)
+{
+    delete record;
+    removeTaskDirectory(taskId);
+    database->deleteTask(taskId);
+}
+
+void LocalTaskReader::loadNumbers(QStringList &numbers)
+{
+    const int count = integer("T_NUMBERS");
+    for (int n = 1; n <= count; ++n)
+        numbers.append(text(QStringLiteral("T_NUMBER_%1").arg(n)));
+}
+
+void LocalTaskReader::loadObjects(ObjectsRequest &request)
+{
+    const int entries = integer("T_OBJECTS");
+    for (int k = 1; k <= entries; ++k) {
+        const QString prefix = QStringLiteral("T_OBJECT_%1_").arg(k);
+        // An entry written for an empty list has no rows: it names no type.
+        const QString type = text(prefix + QStringLiteral("TYPE"));
+        if (type.isNull())
+            continue;
+        const int count = integer(prefix + QStringLiteral("COUNT"));
+        QList<int> &ids = request.objects[type.toInt()];
+        ids.clear();
+        for (int j = 1; j <= count; ++j)
+            ids.append(integer(prefix + QString::number(j)));
+    }
+}
+
+void LocalTaskReader::loadSendSms()
+{
+    auto *request = new SendSmsRequest;
+    request->taskid = taskId;
+    request->sentstatus = 2;
+    request->unicode = integer("unicode");
+    loadNumbers(request->numbers);
+    request->content = fileText(QStringLiteral("content"));
+    if (request->content.isEmpty() || request->numbers.isEmpty())
+        return drop(request);
+    queue(TaskType::SEND_SMS, request);
+}
+
+void LocalTaskReader::loadSendFax()
+{
+    auto *request = new SendFaxRequest;
+    request->taskid = taskId;
+    request->sentstatus = 2;
+    request->dithering = integer("dithering");
+    request->coverpage = integer("coverpage");
+    request->report = text("report");
+    request->header = text("header");
+    const int attachments = integer("attachments");
+    if (attachments > maxAttachments || (request->coverpage == 0 && attachments == 0))
+        return drop(request);
+    loadNumbers(request->numbers);
+    if (request->numbers.isEmpty())
+        return drop(request);
+    for (int i = 1; i <= attachments; ++i) {
+        const QString name = QStringLiteral("attachment_%1").arg(i);
+        auto *attachment = new AttachmentInfo{text(name), QByteArray()};
+        request->attachments.append(attachment);
+        readFileBytes(attachment->data, directory + name);
+        if (attachment->filename.isEmpty() || attachment->data.isEmpty())
+            return drop(request);
+    }
+    request->content = fileText(QStringLiteral("content"));
+    queue(TaskType::SEND_FAX, request);
+}
+
+void LocalTaskReader::loadForward()
+{
+    auto *entry = new ForwardEntry(0, 0, QString());
+    entry->taskid = taskId;
+    entry->sentstatus = 2;
+    entry->objectid = integer("objectid");
+    entry->objecttype = integer("objecttype");
+    entry->forward = integer("forward");
+    entry->to = text("to");
+    queue(TaskType::SEND_FORWARD, entry);
+}
+
+void LocalTaskReader::loadGroup()
+{
+    auto *group = new qtContactGroupInfo(0, 0);
+    group->taskid = taskId;
+    group->id = integer("id");
+    group->type = integer("objecttype");
+    group->localid = integer("localid");
+    group->name = text("name");
+    group->status = integer("status");
+    queue(TaskType::CHANGE_GROUP, group);
+}
+
+void LocalTaskReader::loadContact()
+{
+    auto *contact = new qtContactInfo(0, 0);
+    contact->taskid = taskId;
+    contact->id = integer("id");
+    contact->type = integer("objecttype");
+    contact->localid = integer("localid");
+    contact->name = text("name");
+    contact->number = text("number");
+    contact->gsmnumber = text("gsmnumber");
+    contact->groupid = integer("groupid");
+    contact->status = integer("status");
+    queue(TaskType::CHANGE_CONTACT, contact);
+}
+
+void LocalTaskReader::loadFolder()
+{
+    auto *folder = new QelFolderInfo(0, 0);
+    folder->taskid = taskId;
+    folder->id = integer("id");
+    folder->localid = integer("localid");
+    folder->status = integer("status");
+    folder->name = text("name");
+    queue(TaskType::CHANGE_FOLDER, folder);
+}
+
+void LocalTaskReader::loadObjectsTask(int type)
+{
+    auto *request = new ObjectsRequest;
+    request->taskid = taskId;
+    loadObjects(*request);
+    queue(type, request);
+}
+
+void LocalTaskReader::loadDelete()
+{
+    loadObjectsTask(TaskType::DELETE_OBJECT);
+}
+
+void LocalTaskReader::loadMarkRead()
+{
+    loadObjectsTask(TaskType::MARK_READ);
+}
+
+void LocalTaskReader::loadMarkUnread()
+{
+    loadObjectsTask(TaskType::MARK_UNREAD);
+}
+
+void LocalTaskReader::loadMove()
+{
+    auto *request = new MoveToFolderRequest;
+    request->taskid = taskId;
+    request->from_folderid = integer("from_folderid");
+    request->to_folderid = integer("to_folderid");
+    request->objects = new ObjectsRequest;
+    loadObjects(*request->objects);
+    queue(TaskType::MOVE_TO_FOLDER, request);
+}
