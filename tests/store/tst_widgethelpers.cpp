@@ -1,6 +1,6 @@
 #include "BusyCursor.h"
 #include "MessageBoxes.h"
-#include "Prompts.h"
+#include "PromptRecorder.h"
 #include "RecipientsCsv.h"
 #include "StarBadge.h"
 #include "TestFiles.h"
@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <QTreeWidget>
 #include <functional>
+#include <memory>
 
 using Call = std::function<void()>;
 using ButtonList = QList<QPair<QString, int>>;
@@ -23,10 +24,7 @@ class WidgetHelpersTest : public QObject
     Q_OBJECT
 
 private:
-    QList<MessageBoxRequest> m_boxes;
-    QList<SaveFileRequest> m_saveDialogs;
-    int m_boxAnswer = 0;
-    QString m_fileAnswer;
+    std::unique_ptr<PromptRecorder> m_prompts;
     QTemporaryDir m_dir;
 
     static ButtonList buttonsOf(const MessageBoxRequest &request)
@@ -45,26 +43,8 @@ private:
     }
 
 private slots:
-    void init()
-    {
-        m_boxes.clear();
-        m_saveDialogs.clear();
-        m_boxAnswer = 0;
-        m_fileAnswer.clear();
-        Prompts::setMessageBoxAnswer([this](const MessageBoxRequest &request) {
-            m_boxes += request;
-            return m_boxAnswer;
-        });
-        Prompts::setSaveFileAnswer([this](const SaveFileRequest &request) {
-            m_saveDialogs += request;
-            return m_fileAnswer;
-        });
-    }
-    void cleanup()
-    {
-        Prompts::setMessageBoxAnswer({});
-        Prompts::setSaveFileAnswer({});
-    }
+    void init() { m_prompts = std::make_unique<PromptRecorder>(); }
+    void cleanup() { m_prompts.reset(); }
 
     void messageBoxes_data()
     {
@@ -100,8 +80,8 @@ private slots:
     {
         QFETCH(Call, call);
         call();
-        QCOMPARE(m_boxes.size(), 1);
-        const MessageBoxRequest &box = m_boxes.first();
+        QCOMPARE(m_prompts->boxes.size(), 1);
+        const MessageBoxRequest &box = m_prompts->boxes.first();
         QTEST(int(box.icon), "icon");
         QTEST(box.title, "title");
         QTEST(box.text, "text");
@@ -120,14 +100,14 @@ private slots:
     void confirmationIsTrueOnlyForYes()
     {
         QFETCH(int, pressed);
-        m_boxAnswer = pressed;
+        m_prompts->boxAnswers = {pressed, pressed};
         QTEST(confirmDelete(2, nullptr), "confirmed");
         QTEST(confirmRemoveFolder("Bills", nullptr), "confirmed");
     }
 
     void realBoxOffersNoAsDefault()
     {
-        Prompts::setMessageBoxAnswer({});
+        m_prompts.reset();
         QString defaultText;
         QTimer::singleShot(0, this, [&] {
             auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
@@ -158,23 +138,23 @@ private slots:
     void csvFileName()
     {
         QFETCH(QString, answer);
-        m_fileAnswer = answer;
+        m_prompts->fileAnswers = {answer};
         QTEST(askCsvFileName(), "name");
-        QCOMPARE(m_saveDialogs.size(), 1);
-        QCOMPARE(m_saveDialogs.first().caption, QStringLiteral("Select file location ..."));
-        QCOMPARE(m_saveDialogs.first().filter, QStringLiteral("CSV files (*.csv)"));
-        QCOMPARE(m_saveDialogs.first().directory, QDir::toNativeSeparators(QDir::homePath()));
+        QCOMPARE(m_prompts->saveDialogs.size(), 1);
+        QCOMPARE(m_prompts->saveDialogs.first().caption, QStringLiteral("Select file location ..."));
+        QCOMPARE(m_prompts->saveDialogs.first().filter, QStringLiteral("CSV files (*.csv)"));
+        QCOMPARE(m_prompts->saveDialogs.first().directory, QDir::toNativeSeparators(QDir::homePath()));
     }
 
     void exportsDeliveryList()
     {
         const QList<RecipientStatus> list{{"+331", 1}, {"a@b.c", 6}, {"+332", 500}};
-        m_fileAnswer = m_dir.path() + QStringLiteral("/delivery");
+        const QString chosen = m_dir.path() + QStringLiteral("/delivery");
+        m_prompts->fileAnswers = {chosen};
         QVERIFY(exportRecipientsCsv(list));
-        QCOMPARE(fileBytes(m_fileAnswer + ".csv"), QByteArray("+331;OK\r\na@b.c;BU\r\n+332;FA\r\n"));
+        QCOMPARE(fileBytes(chosen + ".csv"), QByteArray("+331;OK\r\na@b.c;BU\r\n+332;FA\r\n"));
 
-        m_fileAnswer.clear();
-        QVERIFY(!exportRecipientsCsv(list));
+        QVERIFY(!exportRecipientsCsv(list)); // cancelled
     }
 
     void fillsTreeAfterExistingRows()
