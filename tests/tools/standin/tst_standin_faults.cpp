@@ -1,0 +1,204 @@
+// Fault injection per operation and the plain file downloads, seen from a raw HTTP client.
+
+#include "SoapMessages.h"
+#include "StandinProcess.h"
+
+#include <QElapsedTimer>
+#include <QJsonArray>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+using namespace soapmsg;
+
+namespace {
+
+const Credentials demo{"demo@qelvox.test", md5("demo-fax-2029")};
+
+bool wellFormed(const QByteArray &xml)
+{
+    QXmlStreamReader reader(xml);
+    while (!reader.atEnd())
+        reader.readNext();
+    return !reader.hasError();
+}
+
+} // namespace
+
+class StandinFaultTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void soapFaults_data();
+    void soapFaults();
+    void httpErrorStatus();
+    void connectionClosedMidReply();
+    void delayedReply();
+    void malformedReply();
+    void injectionCountsItsUses();
+    void faultReplacesTheOperation();
+    void otherOperationsAreUntouched();
+    void unknownInjectionIsRejected();
+    void fileDownloads();
+
+private:
+    StandinProcess standin{{"--demo"}};
+};
+
+void StandinFaultTest::initTestCase()
+{
+    QVERIFY2(standin.start(), qPrintable(standin.errorText()));
+}
+
+void StandinFaultTest::init()
+{
+    QVERIFY(standin.control("clear-injections").value("ok").toBool());
+}
+
+void StandinFaultTest::soapFaults_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("envelopeNs");
+    QTest::addColumn<QString>("codeElement");
+    QTest::newRow("SOAP 1.1 Server") << "soap11-fault"
+                                     << "SOAP-ENV:Server"
+                                     << "http://schemas.xmlsoap.org/soap/envelope/"
+                                     << "faultcode";
+    QTest::newRow("SOAP 1.1 numbered") << "soap11-fault"
+                                       << "SOAP-ENV:Client:12"
+                                       << "http://schemas.xmlsoap.org/soap/envelope/"
+                                       << "faultcode";
+    QTest::newRow("SOAP 1.2 Receiver") << "soap12-fault"
+                                       << "SOAP-ENV:Receiver"
+                                       << "http://www.w3.org/2003/05/soap-envelope"
+                                       << "Value";
+}
+
+void StandinFaultTest::soapFaults()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, code);
+    QFETCH(QString, envelopeNs);
+    QFETCH(QString, codeElement);
+    QVERIFY(standin.inject("getShiftTime", {{"kind", kind}, {"code", code}, {"reason", "try later"}})
+                .value("ok")
+                .toBool());
+    const HttpExchange::Response reply = standin.send(accountCall("getShiftTime", {}, demo));
+    QCOMPARE(reply.status, 500);
+    QVERIFY(reply.body.contains(envelopeNs.toUtf8()));
+    QCOMPARE(text(reply.body, codeElement), code);
+    QVERIFY(reply.body.contains("try later"));
+    QCOMPARE(standin.lastRequest().value("reply").toObject().value("injected").toString(), kind);
+}
+
+void StandinFaultTest::httpErrorStatus()
+{
+    standin.inject("getShiftTime", {{"kind", "http-status"}, {"status", 503}});
+    const HttpExchange::Response reply = standin.send(accountCall("getShiftTime", {}, demo));
+    QCOMPARE(reply.status, 503);
+    QVERIFY(!reply.body.contains("Envelope"));
+}
+
+void StandinFaultTest::connectionClosedMidReply()
+{
+    standin.inject("reviewObjects", {{"kind", "close"}});
+    const HttpExchange::Response reply = standin.send(accountCall("reviewObjects", {}, demo));
+    QCOMPARE(reply.status, 200);
+    QVERIFY(reply.truncated());
+    QVERIFY(reply.body.size() > 0);
+}
+
+void StandinFaultTest::delayedReply()
+{
+    standin.inject("getShiftTime", {{"kind", "delay"}, {"delayMs", 700}});
+    QElapsedTimer clock;
+    clock.start();
+    const HttpExchange::Response reply = standin.send(accountCall("getShiftTime", {}, demo));
+    QVERIFY(clock.elapsed() >= 700);
+    QCOMPARE(reply.status, 200);
+    QCOMPARE(text(reply.body, "return"), QString("3600"));
+}
+
+void StandinFaultTest::malformedReply()
+{
+    standin.inject("getShiftTime", {{"kind", "malformed"}});
+    const HttpExchange::Response reply = standin.send(accountCall("getShiftTime", {}, demo));
+    QCOMPARE(reply.status, 200);
+    QVERIFY(!reply.truncated());
+    QVERIFY(!wellFormed(reply.body));
+}
+
+void StandinFaultTest::injectionCountsItsUses()
+{
+    standin.inject("getShiftTime", {{"kind", "http-status"}, {"status", 502}, {"times", 1}});
+    QCOMPARE(standin.send(accountCall("getShiftTime", {}, demo)).status, 502);
+    QCOMPARE(standin.send(accountCall("getShiftTime", {}, demo)).status, 200);
+}
+
+void StandinFaultTest::faultReplacesTheOperation()
+{
+    standin.inject("updateContactGroupInfo", {{"kind", "soap11-fault"}, {"code", "SOAP-ENV:Server"}});
+    const QByteArray group =
+        "<info xsi:type=\"ContactGroupInfo\">" + intParam("id", 0) + stringParam("name", "Never") + "</info>";
+    const int before = text(standin.send(accountCall("reviewObjects", {}, demo)).body, "timestamp").toInt();
+    QCOMPARE(standin.send(accountCall("updateContactGroupInfo", group, demo)).status, 500);
+    const HttpExchange::Response changes =
+        standin.send(accountCall("getModifiedObjects", intParam("timestamp", before), demo));
+    QVERIFY(items(changes.body, "actions").isEmpty());
+    // The refused request is still in the log, with what it carried.
+    const QJsonObject logged = standin.lastRequest("updateContactGroupInfo");
+    QCOMPARE(logged.value("params").toObject().value("info").toObject().value("name").toString(),
+             QString("Never"));
+}
+
+void StandinFaultTest::otherOperationsAreUntouched()
+{
+    standin.inject("reviewObjects", {{"kind", "http-status"}, {"status", 503}});
+    QCOMPARE(standin.send(accountCall("getShiftTime", {}, demo)).status, 200);
+    standin.inject("*", {{"kind", "http-status"}, {"status", 503}});
+    QCOMPARE(standin.send(accountCall("getShiftTime", {}, demo)).status, 503);
+}
+
+void StandinFaultTest::unknownInjectionIsRejected()
+{
+    const QJsonObject answer = standin.inject("getShiftTime", {{"kind", "explode"}});
+    QVERIFY(!answer.value("ok").toBool());
+    QCOMPARE(standin.send(accountCall("getShiftTime", {}, demo)).status, 200);
+}
+
+void StandinFaultTest::fileDownloads()
+{
+    const QByteArray installer(4096, 'x');
+    QVERIFY(
+        standin
+            .control("file", {{"name", "setup.exe"}, {"base64", QString::fromLatin1(installer.toBase64())}})
+            .value("ok")
+            .toBool());
+    HttpExchange::Response reply = standin.send(HttpExchange::get("/files/setup.exe"));
+    QCOMPARE(reply.status, 200);
+    QCOMPARE(reply.body, installer);
+
+    standin.control("file", {{"name", "setup.exe"}, {"mode", "cut"}});
+    reply = standin.send(HttpExchange::get("/files/setup.exe"));
+    QCOMPARE(reply.status, 200);
+    QVERIFY(reply.truncated());
+
+    standin.control("file", {{"name", "setup.exe"}, {"mode", "404"}});
+    QCOMPARE(standin.send(HttpExchange::get("/files/setup.exe")).status, 404);
+    QCOMPARE(standin.send(HttpExchange::get("/files/..%2Fetc%2Fpasswd")).status, 404);
+    QVERIFY(!standin.control("file", {{"name", "../escape"}, {"base64", "eA=="}}).value("ok").toBool());
+
+    // The version check announces a link to the default installer on the plain port.
+    const HttpExchange::Response version = standin.send(
+        accountCall("getAppVersion", stringParam("os", "WIN") + stringParam("app", "ZQD"), demo));
+    const QString link = text(version.body, "link");
+    QCOMPARE(text(version.body, "version"), QString("2.29"));
+    QVERIFY(link.startsWith(standin.httpUrl() + "/files/"));
+    QCOMPARE(standin.send(HttpExchange::get(link.mid(standin.httpUrl().size()).toLatin1())).status, 200);
+}
+
+QTEST_GUILESS_MAIN(StandinFaultTest)
+#include "tst_standin_faults.moc"

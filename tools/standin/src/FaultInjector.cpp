@@ -1,0 +1,138 @@
+#include "FaultInjector.h"
+
+namespace {
+
+struct KindName
+{
+    Injection::Kind kind;
+    const char *name;
+};
+
+const KindName kindNames[] = {
+    {Injection::Kind::Soap11Fault, "soap11-fault"},
+    {Injection::Kind::Soap12Fault, "soap12-fault"},
+    {Injection::Kind::HttpStatus, "http-status"},
+    {Injection::Kind::CloseMidReply, "close"},
+    {Injection::Kind::Delay, "delay"},
+    {Injection::Kind::Malformed, "malformed"},
+};
+
+QByteArray escaped(const QString &text)
+{
+    return text.toHtmlEscaped().toUtf8();
+}
+
+QByteArray soap11Fault(const Injection &injection)
+{
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+           "<SOAP-ENV:Envelope xmlns:SOAP-ENV=\"http://schemas.xmlsoap.org/soap/envelope/\">"
+           "<SOAP-ENV:Body><SOAP-ENV:Fault><faultcode>" +
+           escaped(injection.code.isEmpty() ? "SOAP-ENV:Client" : injection.code) +
+           "</faultcode><faultstring>" + escaped(injection.reason) +
+           "</faultstring></SOAP-ENV:Fault></SOAP-ENV:Body></SOAP-ENV:Envelope>";
+}
+
+QByteArray soap12Fault(const Injection &injection)
+{
+    const QByteArray subcode = injection.subcode.isEmpty()
+                                   ? QByteArray()
+                                   : "<SOAP-ENV:Subcode><SOAP-ENV:Value>" + escaped(injection.subcode) +
+                                         "</SOAP-ENV:Value></SOAP-ENV:Subcode>";
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+           "<SOAP-ENV:Envelope xmlns:SOAP-ENV=\"http://www.w3.org/2003/05/soap-envelope\">"
+           "<SOAP-ENV:Body><SOAP-ENV:Fault><SOAP-ENV:Code><SOAP-ENV:Value>" +
+           escaped(injection.code.isEmpty() ? "SOAP-ENV:Sender" : injection.code) + "</SOAP-ENV:Value>" +
+           subcode + "</SOAP-ENV:Code><SOAP-ENV:Reason><SOAP-ENV:Text xml:lang=\"en\">" +
+           escaped(injection.reason) +
+           "</SOAP-ENV:Text></SOAP-ENV:Reason></SOAP-ENV:Fault></SOAP-ENV:Body></SOAP-ENV:Envelope>";
+}
+
+} // namespace
+
+bool Injection::replacesOperation() const
+{
+    return kind == Kind::Soap11Fault || kind == Kind::Soap12Fault || kind == Kind::HttpStatus;
+}
+
+HttpReply Injection::reply() const
+{
+    switch (kind) {
+    case Kind::Soap11Fault:
+        return HttpReply::make(500, "text/xml; charset=utf-8", soap11Fault(*this));
+    case Kind::Soap12Fault:
+        return HttpReply::make(500, "text/xml; charset=utf-8", soap12Fault(*this));
+    default:
+        return HttpReply::make(status, "text/html",
+                               body.isEmpty() ? "<html><body>injected</body></html>" : body);
+    }
+}
+
+HttpReply Injection::alter(const HttpReply &real) const
+{
+    HttpReply reply = real;
+    const qsizetype headEnd = real.bytes.indexOf("\r\n\r\n") + 4;
+    switch (kind) {
+    case Kind::Delay:
+        reply.delayMs = delayMs;
+        break;
+    case Kind::CloseMidReply:
+        // By default the head and half the body go out, so the body ends short of its Content-Length.
+        reply.cutAfter = cutAfter >= 0 ? cutAfter : headEnd + (real.bytes.size() - headEnd) / 2;
+        break;
+    case Kind::Malformed: {
+        const QByteArray realBody = real.bytes.mid(headEnd);
+        reply = HttpReply::make(200, "text/xml; charset=utf-8",
+                                body.isEmpty() ? realBody.left(realBody.size() / 2) + "<</>" : body);
+        break;
+    }
+    default:
+        break;
+    }
+    return reply;
+}
+
+std::optional<Injection> Injection::fromJson(const QJsonObject &json, QString *error)
+{
+    Injection injection;
+    const QString kind = json.value("kind").toString();
+    bool known = false;
+    for (const KindName &entry : kindNames)
+        if (kind == QLatin1String(entry.name)) {
+            injection.kind = entry.kind;
+            known = true;
+        }
+    if (!known) {
+        *error = "unknown kind \"" + kind + "\"";
+        return std::nullopt;
+    }
+    injection.code = json.value("code").toString();
+    injection.subcode = json.value("subcode").toString();
+    injection.reason = json.value("reason").toString("Injected fault");
+    injection.status = json.value("status").toInt(500);
+    injection.delayMs = json.value("delayMs").toInt(0);
+    injection.cutAfter = json.value("cutAfter").toInteger(-1);
+    injection.body = json.value("body").toString().toUtf8();
+    injection.remaining = json.value("times").toInt(-1);
+    return injection;
+}
+
+QString Injection::kindName(Kind kind)
+{
+    for (const KindName &entry : kindNames)
+        if (entry.kind == kind)
+            return entry.name;
+    return {};
+}
+
+std::optional<Injection> FaultInjector::take(const QString &operation)
+{
+    auto found = armed.find(operation);
+    if (found == armed.end())
+        found = armed.find("*");
+    if (found == armed.end())
+        return std::nullopt;
+    const Injection injection = *found;
+    if (found->remaining > 0 && --found->remaining == 0)
+        armed.erase(found);
+    return injection;
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "HttpReply.h"
+#include "HttpRequest.h"
+
+#include <QObject>
+#include <QTimer>
+#include <functional>
+
+class QTcpSocket;
+
+// One client connection: reads a single request, hands it to the handler and
+// delivers the reply as the reply asks, then closes. Deletes itself when done.
+class HttpConnection : public QObject
+{
+    Q_OBJECT
+
+public:
+    using Handler = std::function<HttpReply(const HttpRequest &request, bool https)>;
+
+    // Takes ownership of the socket.
+    HttpConnection(QTcpSocket *socket, bool https, const Handler &handler, QObject *parent);
+
+private:
+    void readRequest();
+    void deliver(const HttpReply &reply);
+
+    QTcpSocket *socket;
+    bool https;
+    Handler handler;
+    QByteArray buffer;
+    QTimer idleTimer;
+    bool answered = false;
+};
