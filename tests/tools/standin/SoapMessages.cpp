@@ -14,7 +14,8 @@ const QByteArray envelopeOpen =
     "xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" xmlns:xsd=\"http://www.w3.org/2001/XMLSchema\" "
     "xmlns:ns1=\"urn:QelvoxService\" xmlns:ns3=\"urn:ClientService\">";
 
-QByteArray envelope(const QByteArray &element, const QByteArray &params, const Credentials &credentials)
+QByteArray envelope(const QByteArray &element, const QByteArray &params, const Credentials &credentials,
+                    const QByteArray &independent = {})
 {
     const QByteArray header = credentials.email.isNull()
                                   ? QByteArray()
@@ -24,7 +25,7 @@ QByteArray envelope(const QByteArray &element, const QByteArray &params, const C
                                         "</password></AuthenticationHeader></SOAP-ENV:Header>";
     return envelopeOpen + header +
            "<SOAP-ENV:Body SOAP-ENV:encodingStyle=\"http://schemas.xmlsoap.org/soap/encoding/\"><" + element +
-           ">" + params + "</" + element + "></SOAP-ENV:Body></SOAP-ENV:Envelope>";
+           ">" + params + "</" + element + ">" + independent + "</SOAP-ENV:Body></SOAP-ENV:Envelope>";
 }
 
 QByteArray request(const QByteArray &path, const QByteArray &action, const QByteArray &contentType,
@@ -43,10 +44,11 @@ QByteArray md5(const QByteArray &text)
     return QCryptographicHash::hash(text, QCryptographicHash::Md5).toHex();
 }
 
-QByteArray accountCall(const QByteArray &operation, const QByteArray &params, const Credentials &credentials)
+QByteArray accountCall(const QByteArray &operation, const QByteArray &params, const Credentials &credentials,
+                       const QByteArray &independent)
 {
     return request("/index.php?service=Qelvox", "urn:QelvoxService#" + operation, "text/xml; charset=utf-8",
-                   envelope("ns1:QelvoxService." + operation, params, credentials));
+                   envelope("ns1:QelvoxService." + operation, params, credentials, independent));
 }
 
 QByteArray signupCall(const QByteArray &operation, const QByteArray &params)

@@ -24,8 +24,10 @@ struct Part
 
 QByteArray md5(const QByteArray &text);
 
-// A whole HTTP request for an operation of the account service ("ns1") or the sign-up service ("ns3").
-QByteArray accountCall(const QByteArray &operation, const QByteArray &params, const Credentials &credentials);
+// A whole HTTP request for an operation of the account service ("ns1") or the sign-up service ("ns3");
+// independent elements (multi-reference values with an id) follow the operation in the body.
+QByteArray accountCall(const QByteArray &operation, const QByteArray &params, const Credentials &credentials,
+                       const QByteArray &independent = {});
 QByteArray signupCall(const QByteArray &operation, const QByteArray &params);
 // An account-service call whose documents follow as Base64 MIME parts, named in a Content-Disposition line.
 QByteArray accountCallWithParts(const QByteArray &operation, const QByteArray &params,

@@ -30,6 +30,8 @@ private slots:
     void signUpCreatesAnAccount();
     void signUpRefusals_data();
     void signUpRefusals();
+    void multiReferenceParametersAreResolved();
+    void sentItemsCanBeDeliveredAutomatically();
 
 private:
     // Seeds an account of its own for a test; returns its credentials and the seed's ids.
@@ -361,6 +363,42 @@ void StandinServiceTest::signUpRefusals()
     const HttpExchange::Response reply = call(signupCall("registerCustomer", info));
     QCOMPARE(reply.status, 500);
     QCOMPARE(text(reply.body, "faultcode"), faultcode);
+}
+
+void StandinServiceTest::multiReferenceParametersAreResolved()
+{
+    const Credentials me = seedAccount("multiref");
+    const QByteArray value = "<SendSmsInfo id=\"sms\" xsi:type=\"SendSmsInfo\">" +
+                             stringArray("numbers", {"+33600000001"}) + intParam("unicode", 0) +
+                             stringParam("content", "by reference") + intParam("app", 1001) +
+                             "</SendSmsInfo>";
+    const HttpExchange::Response reply =
+        call(accountCall("sendSmsAsynchronous", "<info href=\"#sms\"/>", me, value));
+    QCOMPARE(reply.status, 200);
+    QCOMPARE(ints(reply.body, "return").size(), 2);
+    const QJsonObject info =
+        standin.lastRequest("sendSmsAsynchronous").value("params").toObject().value("info").toObject();
+    QCOMPARE(info.value("content").toString(), QString("by reference"));
+    QCOMPARE(info.value("numbers").toArray(), QJsonArray{"+33600000001"});
+}
+
+void StandinServiceTest::sentItemsCanBeDeliveredAutomatically()
+{
+    StandinProcess delivering({"--demo", "--deliver-after-ms", "1"});
+    QVERIFY2(delivering.start(), qPrintable(delivering.errorText()));
+    const Credentials demo{"demo@qelvox.test", md5("demo-fax-2029")};
+    const QByteArray info = "<info xsi:type=\"SendSmsInfo\">" + stringArray("numbers", {"+33600000001"}) +
+                            intParam("unicode", 0) + stringParam("content", "hello") + intParam("app", 1001) +
+                            "</info>";
+    const int sms =
+        ints(delivering.send(accountCall("sendSmsAsynchronous", info, demo)).body, "return").value(1);
+    QVERIFY(sms > 0);
+    const auto delivered = [&] {
+        const HttpExchange::Response recipients = delivering.send(
+            accountCall("getRecipients", intParam("id", sms) + stringParam("type", "SMS"), demo));
+        return items(recipients.body, "return").value(0).contains({"status", "1"});
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(delivered(), 5000);
 }
 
 QTEST_GUILESS_MAIN(StandinServiceTest)

@@ -9,6 +9,7 @@
 namespace {
 
 constexpr int MaxNumbers = 500;
+const char *const dateFormat = "yyyy-MM-dd hh:mm:ss";
 
 constexpr int ForwardToFax = 3;
 constexpr int ForwardToSms = 4;
@@ -35,7 +36,7 @@ bool Mailbox::isEmailShaped(const QString &email)
 
 QString Mailbox::serviceNow()
 {
-    return QDateTime::currentDateTimeUtc().toString("yyyy-MM-dd hh:mm:ss");
+    return QDateTime::currentDateTimeUtc().toString(dateFormat);
 }
 
 Account Mailbox::createAccount(const QString &email, const QString &passwordDigest, int customerId)
@@ -155,6 +156,18 @@ bool Mailbox::advance(int id, int status)
     // The pending item that the client shows for this send becomes the listed item.
     state.appendChange(item->account, id, ObjectType::Progress, id);
     return true;
+}
+
+int Mailbox::advanceQueuedBefore(const QDateTime &cutoff)
+{
+    int advanced = 0;
+    for (const StoredObject &item : state.sentItemsInState(ServiceCode::InQueue)) {
+        QDateTime queued = QDateTime::fromString(item.date, dateFormat);
+        queued.setTimeSpec(Qt::UTC);
+        if (queued.isValid() && queued <= cutoff && advance(item.id, ServiceCode::Delivered))
+            ++advanced;
+    }
+    return advanced;
 }
 
 int Mailbox::addReceivedFax(const Account &account, StoredObject fax, const Document &document)

@@ -3,6 +3,7 @@
 #include "CertificateAuthority.h"
 #include "Seeder.h"
 
+#include <QDateTime>
 #include <QFile>
 #include <QJsonDocument>
 #include <QSslCertificate>
@@ -80,6 +81,15 @@ bool Standin::seed()
     return true;
 }
 
+void Standin::deliverDueItems()
+{
+    try {
+        mailbox.advanceQueuedBefore(QDateTime::currentDateTimeUtc().addMSecs(-options.deliverAfterMs));
+    } catch (const StoreError &error) {
+        std::fprintf(stderr, "qelvox-standin: %s\n", error.what());
+    }
+}
+
 bool Standin::start()
 {
     if (!seed())
@@ -108,6 +118,10 @@ bool Standin::start()
         } catch (const std::runtime_error &error) {
             return fail(QString::fromStdString(error.what()));
         }
+    }
+    if (options.deliverAfterMs > 0) {
+        connect(&deliveryTimer, &QTimer::timeout, this, &Standin::deliverDueItems);
+        deliveryTimer.start(1000);
     }
     std::printf("ready\n");
     std::fflush(stdout);

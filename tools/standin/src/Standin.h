@@ -11,6 +11,7 @@
 #include "StateStore.h"
 
 #include <QObject>
+#include <QTimer>
 
 // The stand-in service as a whole: state, endpoints and listeners.
 class Standin : public QObject
@@ -31,6 +32,7 @@ private:
     HttpReply route(const HttpRequest &request, bool https);
     HttpReply dispatch(const HttpRequest &request, bool https);
     bool seed();
+    void deliverDueItems();
 
     StandinOptions options;
     StateStore store;
@@ -42,4 +44,5 @@ private:
     SoapEndpoint soap;
     ControlEndpoint control;
     HttpServer server;
+    QTimer deliveryTimer;
 };

@@ -35,7 +35,10 @@ std::optional<StandinOptions> StandinOptions::parse(const QCoreApplication &appl
     const QCommandLineOption link("app-link", "Installer link that the update check announces.", "url");
     const QCommandLineOption nationality("ip-nationality", "Country code of the caller's address.", "code",
                                          "FRA");
-    parser.addOptions({httpPort, httpsPort, tlsDir, state, seed, demo, files, version, link, nationality});
+    const QCommandLineOption deliver("deliver-after-ms",
+                                     "Deliver sent items this long after they were queued.", "ms", "0");
+    parser.addOptions(
+        {httpPort, httpsPort, tlsDir, state, seed, demo, files, version, link, nationality, deliver});
     parser.process(application);
 
     StandinOptions options;
@@ -56,5 +59,11 @@ std::optional<StandinOptions> StandinOptions::parse(const QCoreApplication &appl
     options.appVersion = parser.value(version);
     options.appLink = parser.value(link);
     options.ipNationality = parser.value(nationality);
+    bool numeric = false;
+    options.deliverAfterMs = parser.value(deliver).toInt(&numeric);
+    if (!numeric || options.deliverAfterMs < 0) {
+        std::fprintf(stderr, "qelvox-standin: --deliver-after-ms takes milliseconds\n");
+        return std::nullopt;
+    }
     return options;
 }

@@ -19,6 +19,7 @@ struct StandinOptions
     QString appVersion = "2.29";
     QString appLink; // empty: the default installer on the HTTP port
     QString ipNationality = "FRA";
+    int deliverAfterMs = 0; // 0: sent items stay in queue until a control command delivers them
 
     // Prints usage or the error and returns nothing when the command line is not usable.
     static std::optional<StandinOptions> parse(const QCoreApplication &application);

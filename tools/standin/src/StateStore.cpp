@@ -229,6 +229,12 @@ QList<StoredObject> StateStore::objectsWhere(int account, const QString &column,
     return selectObjects(QString("account = ? AND %1 = ?").arg(column), {account, value});
 }
 
+QList<StoredObject> StateStore::sentItemsInState(int sentStatus)
+{
+    return selectObjects("sentstatus = ? AND type IN (?, ?, ?)",
+                         {sentStatus, ObjectType::SentFax, ObjectType::SentSms, ObjectType::ForwardJob});
+}
+
 QList<Recipient> StateStore::recipients(int object)
 {
     QSqlQuery query =

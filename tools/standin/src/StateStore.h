@@ -42,6 +42,8 @@ public:
     QList<StoredObject> objects(int account);
     // column is one of the object table's own column names.
     QList<StoredObject> objectsWhere(int account, const QString &column, int value);
+    // Sent items and forwards of every account whose delivery state is the given one.
+    QList<StoredObject> sentItemsInState(int sentStatus);
 
     QList<Recipient> recipients(int object);
     void setRecipients(int object, const QList<Recipient> &recipients);

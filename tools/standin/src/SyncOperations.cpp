@@ -22,6 +22,14 @@ ObjectsIDInfo *changeInfo(soap *engine, int timestamp, const QList<ChangeEntry> 
     return info;
 }
 
+// Names and types go into MIME part headers, which a line break would split.
+char *headerText(soap *engine, const QString &value)
+{
+    QString clean = value;
+    clean.remove(QLatin1Char('\r')).remove(QLatin1Char('\n'));
+    return soap_strdup(engine, clean.toUtf8().constData());
+}
+
 int recipientCount(Mailbox &mailbox, const StoredObject &item, std::string &single)
 {
     const QList<Recipient> recipients = mailbox.store().recipients(item.id);
@@ -221,8 +229,8 @@ int ns1__QelvoxService_x002edownloadFile(soap *engine, int id, int type, std::st
         char *bytes = static_cast<char *>(soap_malloc(engine, size_t(encoded.size())));
         std::copy(encoded.begin(), encoded.end(), bytes);
         soap_set_mime_attachment(engine, bytes, size_t(encoded.size()), SOAP_MIME_BASE64,
-                                 soap_strdup(engine, document.contentType.toUtf8().constData()), nullptr,
-                                 soap_strdup(engine, document.name.toUtf8().constData()), nullptr);
+                                 headerText(engine, document.contentType), nullptr,
+                                 headerText(engine, document.name), nullptr);
     }
     return SOAP_OK;
 }
