@@ -135,6 +135,12 @@ void StandinServiceTest::changeQueryListsWhatChanged()
     QCOMPARE(actions.size(), 1);
     QCOMPARE(actions.first(), (QList<QPair<QString, QString>>{
                                   {"object", QString::number(group)}, {"type", "5"}, {"action", "-1"}}));
+
+    // A timestamp from another run of the service asks for a full review.
+    const HttpExchange::Response foreign =
+        call(accountCall("getModifiedObjects", intParam("timestamp", 1000000), me));
+    QCOMPARE(items(foreign.body, "actions"),
+             (QList<QList<QPair<QString, QString>>>{{{"object", "0"}, {"type", "8"}, {"action", "1"}}}));
 }
 
 void StandinServiceTest::objectFetchAnswersPerKindAndRemoved()

@@ -14,7 +14,6 @@ class StandinTlsTest : public QObject
 private slots:
     void trustedCaConnects();
     void anotherCaIsRefused();
-    void stopsCleanly();
 };
 
 void StandinTlsTest::trustedCaConnects()
@@ -41,15 +40,6 @@ void StandinTlsTest::anotherCaIsRefused()
     QVERIFY(!reply.connected);
     QVERIFY(!reply.error.isEmpty());
     QVERIFY(first.requestLog().isEmpty());
-}
-
-void StandinTlsTest::stopsCleanly()
-{
-    StandinProcess standin;
-    QVERIFY2(standin.start(), qPrintable(standin.errorText()));
-    const quint16 port = standin.httpPort();
-    QVERIFY(standin.stop());
-    QVERIFY(!HttpExchange::send(port, HttpExchange::get("/control/ping"), {}, 2000).connected);
 }
 
 QTEST_GUILESS_MAIN(StandinTlsTest)

@@ -169,8 +169,13 @@ int ns1__QelvoxService_x002egetModifiedObjects(soap *engine, int timestamp,
                                                ns1__QelvoxService_x002egetModifiedObjectsResponse &r)
 {
     ServiceContext &context = serviceContext(engine);
-    r.return_ = changeInfo(engine, context.mailbox.store().currentTimestamp(),
-                           context.mailbox.changesSince(context.account, timestamp));
+    const int now = context.mailbox.store().currentTimestamp();
+    // A timestamp this service never gave out (a client that synchronised with another
+    // run of it) cannot be answered with changes: ask the client for a full review.
+    const QList<ChangeEntry> changes = timestamp > now
+                                           ? QList<ChangeEntry>{{0, ObjectType::ReviewRequest, 1}}
+                                           : context.mailbox.changesSince(context.account, timestamp);
+    r.return_ = changeInfo(engine, now, changes);
     return SOAP_OK;
 }
 
