@@ -1,0 +1,125 @@
+#include "ServiceProxy.h"
+
+#include "HttpPost.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+const char *const SoapEncoding = "http://schemas.xmlsoap.org/soap/encoding/";
+
+// The program-wide table starts with the rows SOAP-ENV, SOAP-ENC, xsi and xsd.
+const size_t EnvelopeRows = 4;
+
+} // namespace
+
+ServiceProxy::ServiceProxy(const char *defaultEndpoint, const NamespaceTable &table)
+    : defaultEndpoint(defaultEndpoint), ownNamespaces(table)
+{
+    init(0, 0);
+}
+
+ServiceProxy::~ServiceProxy() = default;
+
+void ServiceProxy::init(int imode, int omode)
+{
+    this->imode = imode;
+    this->omode = omode;
+    mode = omode;
+    soap_endpoint = nullptr;
+    soap_set_namespaces(this, ownNamespaces.data());
+}
+
+ServiceProxy::NamespaceTable ServiceProxy::namespaceTable(const char *prefix)
+{
+    NamespaceTable table{};
+    std::copy(::namespaces, ::namespaces + EnvelopeRows, table.begin());
+    for (const Namespace *row = ::namespaces + EnvelopeRows; row->id; ++row) {
+        if (std::strcmp(row->id, prefix) == 0)
+            table[EnvelopeRows] = *row;
+    }
+    return table;
+}
+
+void ServiceProxy::destroy()
+{
+    soap_destroy(this);
+    soap_end(this);
+}
+
+void ServiceProxy::soap_noheader()
+{
+    header = nullptr;
+}
+
+SOAP_ENV__Fault *ServiceProxy::soap_fault()
+{
+    return fault;
+}
+
+const char *ServiceProxy::soap_fault_string()
+{
+    return ::soap_fault_string(this);
+}
+
+const char *ServiceProxy::soap_fault_detail()
+{
+    return ::soap_fault_detail(this);
+}
+
+int ServiceProxy::soap_close_socket()
+{
+    return soap_closesock(this);
+}
+
+void ServiceProxy::soap_print_fault(FILE *fd)
+{
+    ::soap_print_fault(this, fd);
+}
+
+void ServiceProxy::soap_stream_fault(std::ostream &os)
+{
+    ::soap_stream_fault(this, os);
+}
+
+char *ServiceProxy::soap_sprint_fault(char *buf, size_t len)
+{
+    return ::soap_sprint_fault(this, buf, len);
+}
+
+void ServiceProxy::beginRequest()
+{
+    if (!soap_endpoint)
+        soap_endpoint = defaultEndpoint;
+    encodingStyle = SoapEncoding;
+    // Set on every call: re-initialising the engine puts the runtime's own head writer back.
+    installHttpPost(this);
+    soap_begin(this);
+    soap_serializeheader(this);
+}
+
+int ServiceProxy::beginReply()
+{
+    if (soap_begin_recv(this) || soap_envelope_begin_in(this) || soap_recv_header(this) ||
+        soap_body_begin_in(this))
+        return soap_closesock(this);
+    return soap_recv_fault(this, 1);
+}
+
+int ServiceProxy::endReply()
+{
+    if (soap_body_end_in(this) || soap_envelope_end_in(this) || soap_end_recv(this))
+        return soap_closesock(this);
+    return SOAP_OK;
+}
+
+void ServiceProxy::resetValue(int *value)
+{
+    soap_default_int(this, value);
+}
+
+void ServiceProxy::resetValue(std::string *value)
+{
+    soap_default_std__string(this, value);
+}
