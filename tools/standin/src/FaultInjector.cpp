@@ -58,9 +58,9 @@ HttpReply Injection::reply() const
 {
     switch (kind) {
     case Kind::Soap11Fault:
-        return HttpReply::make(500, "text/xml; charset=utf-8", soap11Fault(*this));
+        return HttpReply::make(status, "text/xml; charset=utf-8", soap11Fault(*this));
     case Kind::Soap12Fault:
-        return HttpReply::make(500, "text/xml; charset=utf-8", soap12Fault(*this));
+        return HttpReply::make(status, "text/xml; charset=utf-8", soap12Fault(*this));
     default:
         return HttpReply::make(status, "text/html",
                                body.isEmpty() ? "<html><body>injected</body></html>" : body);
