@@ -26,9 +26,7 @@ SOAP_FMAC3 void SOAP_FMAC4 soap_default_std__string(struct soap *, std::string *
 }
 
 // The header keeps its credentials: the facade sets them once and every call reuses them.
-SOAP_FMAC3 void SOAP_FMAC4 soap_default_SOAP_ENV__Header(struct soap *, struct SOAP_ENV__Header *)
-{
-}
+SOAP_FMAC3 void SOAP_FMAC4 soap_default_SOAP_ENV__Header(struct soap *, struct SOAP_ENV__Header *) {}
 
 SOAP_FMAC3 void SOAP_FMAC4 soap_default_SOAP_ENV__Code(struct soap *, struct SOAP_ENV__Code *a)
 {
@@ -66,14 +64,14 @@ SOAP_FMAC3 int SOAP_FMAC4 soap_fbase(int, int)
     return 0;
 }
 
-SOAP_FMAC3 void *SOAP_FMAC4 soap_class_id_enter(struct soap *soap, const char *id, void *p, int type, size_t n,
-                                                const char *xsiType, const char *arrayType)
+SOAP_FMAC3 void *SOAP_FMAC4 soap_class_id_enter(struct soap *soap, const char *id, void *p, int type,
+                                                size_t n, const char *xsiType, const char *arrayType)
 {
     return soap_id_enter(soap, id, p, type, n, xsiType, arrayType, soap_instantiate, soap_fbase);
 }
 
-SOAP_FMAC3 void *SOAP_FMAC4 soap_container_id_forward(struct soap *soap, const char *href, void *p, size_t len,
-                                                      int st, int tt, size_t n, unsigned int k)
+SOAP_FMAC3 void *SOAP_FMAC4 soap_container_id_forward(struct soap *soap, const char *href, void *p,
+                                                      size_t len, int st, int tt, size_t n, unsigned int k)
 {
     return soap_id_forward(soap, href, p, len, st, tt, n, k, soap_finsert, soap_fbase);
 }
@@ -102,8 +100,6 @@ SOAP_FMAC3 void *SOAP_FMAC4 soap_dupelement(struct soap *, const void *, int)
     return nullptr;
 }
 
-SOAP_FMAC3 void SOAP_FMAC4 soap_delelement(const void *, int)
-{
-}
+SOAP_FMAC3 void SOAP_FMAC4 soap_delelement(const void *, int) {}
 
 } // extern "C"

@@ -6,10 +6,9 @@
 #error "stdsoap2.h needs the compile flags of pkg-config gsoapssl++: link the qelvox_gsoap target"
 #endif
 
-#include <stdsoap2.h>
-
 #include <cstddef>
 #include <new>
+#include <stdsoap2.h>
 #include <string>
 
 // SOAP-ENV records. The runtime reaches their members only through the binding's accessors.

@@ -3,9 +3,9 @@
 
 namespace {
 
-template <class T> T *newCleared(struct soap *soap, T *(*instantiate)(struct soap *, int, const char *, const char *,
-                                                                       size_t *),
-                                 void (*clear)(struct soap *, T *))
+template <class T>
+T *newCleared(struct soap *soap, T *(*instantiate)(struct soap *, int, const char *, const char *, size_t *),
+              void (*clear)(struct soap *, T *))
 {
     T *p = instantiate(soap, -1, nullptr, nullptr, nullptr);
     if (p)
@@ -157,12 +157,14 @@ SOAP_FMAC3 void SOAP_FMAC4 soap_serialize_SOAP_ENV__Code(struct soap *soap, cons
 }
 
 // The literal XML in __any is written verbatim and never shared, so only the payload is marked.
-SOAP_FMAC3 void SOAP_FMAC4 soap_serialize_SOAP_ENV__Detail(struct soap *soap, const struct SOAP_ENV__Detail *a)
+SOAP_FMAC3 void SOAP_FMAC4 soap_serialize_SOAP_ENV__Detail(struct soap *soap,
+                                                           const struct SOAP_ENV__Detail *a)
 {
     soap_markelement(soap, a->fault, a->__type);
 }
 
-SOAP_FMAC3 void SOAP_FMAC4 soap_serialize_SOAP_ENV__Reason(struct soap *soap, const struct SOAP_ENV__Reason *a)
+SOAP_FMAC3 void SOAP_FMAC4 soap_serialize_SOAP_ENV__Reason(struct soap *soap,
+                                                           const struct SOAP_ENV__Reason *a)
 {
     soap_serialize_string(soap, &a->SOAP_ENV__Text);
 }
@@ -192,16 +194,16 @@ SOAP_FMAC3 int SOAP_FMAC4 soap_out_SOAP_ENV__Fault(struct soap *soap, const char
                                                    const struct SOAP_ENV__Fault *a, const char *type)
 {
     const char *code = soap_QName2s(soap, a->faultcode);
-    if (soap_element_begin_out(soap, tag, soap_embedded_id(soap, id, a, SOAP_TYPE_SOAP_ENV__Fault), type)
-        || soap_out__QName(soap, "faultcode", -1, const_cast<char *const *>(&code), "")
-        || soap_out_string(soap, "faultstring", -1, &a->faultstring, "xsd:string")
-        || soap_out_string(soap, "faultactor", -1, &a->faultactor, "xsd:string")
-        || soap_out_PointerToSOAP_ENV__Detail(soap, "detail", -1, &a->detail, "")
-        || soap_out_PointerToSOAP_ENV__Code(soap, "SOAP-ENV:Code", -1, &a->SOAP_ENV__Code, "")
-        || soap_out_PointerToSOAP_ENV__Reason(soap, "SOAP-ENV:Reason", -1, &a->SOAP_ENV__Reason, "")
-        || soap_out_string(soap, "SOAP-ENV:Node", -1, &a->SOAP_ENV__Node, "")
-        || soap_out_string(soap, "SOAP-ENV:Role", -1, &a->SOAP_ENV__Role, "")
-        || soap_out_PointerToSOAP_ENV__Detail(soap, "SOAP-ENV:Detail", -1, &a->SOAP_ENV__Detail, ""))
+    if (soap_element_begin_out(soap, tag, soap_embedded_id(soap, id, a, SOAP_TYPE_SOAP_ENV__Fault), type) ||
+        soap_out__QName(soap, "faultcode", -1, const_cast<char *const *>(&code), "") ||
+        soap_out_string(soap, "faultstring", -1, &a->faultstring, "xsd:string") ||
+        soap_out_string(soap, "faultactor", -1, &a->faultactor, "xsd:string") ||
+        soap_out_PointerToSOAP_ENV__Detail(soap, "detail", -1, &a->detail, "") ||
+        soap_out_PointerToSOAP_ENV__Code(soap, "SOAP-ENV:Code", -1, &a->SOAP_ENV__Code, "") ||
+        soap_out_PointerToSOAP_ENV__Reason(soap, "SOAP-ENV:Reason", -1, &a->SOAP_ENV__Reason, "") ||
+        soap_out_string(soap, "SOAP-ENV:Node", -1, &a->SOAP_ENV__Node, "") ||
+        soap_out_string(soap, "SOAP-ENV:Role", -1, &a->SOAP_ENV__Role, "") ||
+        soap_out_PointerToSOAP_ENV__Detail(soap, "SOAP-ENV:Detail", -1, &a->SOAP_ENV__Detail, ""))
         return soap->error;
     return soap_element_end_out(soap, tag);
 }
@@ -210,9 +212,9 @@ SOAP_FMAC3 int SOAP_FMAC4 soap_out_SOAP_ENV__Code(struct soap *soap, const char 
                                                   const struct SOAP_ENV__Code *a, const char *type)
 {
     const char *value = soap_QName2s(soap, a->SOAP_ENV__Value);
-    if (soap_element_begin_out(soap, tag, soap_embedded_id(soap, id, a, SOAP_TYPE_SOAP_ENV__Code), type)
-        || soap_out__QName(soap, "SOAP-ENV:Value", -1, const_cast<char *const *>(&value), "")
-        || soap_out_PointerToSOAP_ENV__Code(soap, "SOAP-ENV:Subcode", -1, &a->SOAP_ENV__Subcode, ""))
+    if (soap_element_begin_out(soap, tag, soap_embedded_id(soap, id, a, SOAP_TYPE_SOAP_ENV__Code), type) ||
+        soap_out__QName(soap, "SOAP-ENV:Value", -1, const_cast<char *const *>(&value), "") ||
+        soap_out_PointerToSOAP_ENV__Code(soap, "SOAP-ENV:Subcode", -1, &a->SOAP_ENV__Subcode, ""))
         return soap->error;
     return soap_element_end_out(soap, tag);
 }
@@ -233,8 +235,8 @@ SOAP_FMAC3 int SOAP_FMAC4 soap_out_SOAP_ENV__Reason(struct soap *soap, const cha
 SOAP_FMAC3 int SOAP_FMAC4 soap_out_SOAP_ENV__Detail(struct soap *soap, const char *tag, int id,
                                                     const struct SOAP_ENV__Detail *a, const char *type)
 {
-    if (soap_element_begin_out(soap, tag, soap_embedded_id(soap, id, a, SOAP_TYPE_SOAP_ENV__Detail), type)
-        || soap_putelement(soap, a->fault, "fault", -1, a->__type))
+    if (soap_element_begin_out(soap, tag, soap_embedded_id(soap, id, a, SOAP_TYPE_SOAP_ENV__Detail), type) ||
+        soap_putelement(soap, a->fault, "fault", -1, a->__type))
         return soap->error;
     soap_outliteral(soap, "-any", &a->__any, nullptr);
     return soap_element_end_out(soap, tag);
@@ -261,13 +263,15 @@ SOAP_FMAC3 int SOAP_FMAC4 soap_out_PointerToSOAP_ENV__Code(struct soap *soap, co
 }
 
 SOAP_FMAC3 int SOAP_FMAC4 soap_out_PointerToSOAP_ENV__Detail(struct soap *soap, const char *tag, int id,
-                                                             struct SOAP_ENV__Detail *const *a, const char *type)
+                                                             struct SOAP_ENV__Detail *const *a,
+                                                             const char *type)
 {
     return outPointer(soap, tag, id, a, type, SOAP_TYPE_SOAP_ENV__Detail, soap_out_SOAP_ENV__Detail);
 }
 
 SOAP_FMAC3 int SOAP_FMAC4 soap_out_PointerToSOAP_ENV__Reason(struct soap *soap, const char *tag, int id,
-                                                             struct SOAP_ENV__Reason *const *a, const char *type)
+                                                             struct SOAP_ENV__Reason *const *a,
+                                                             const char *type)
 {
     return outPointer(soap, tag, id, a, type, SOAP_TYPE_SOAP_ENV__Reason, soap_out_SOAP_ENV__Reason);
 }
@@ -275,44 +279,50 @@ SOAP_FMAC3 int SOAP_FMAC4 soap_out_PointerToSOAP_ENV__Reason(struct soap *soap, 
 SOAP_FMAC3 int SOAP_FMAC4 soap_put_SOAP_ENV__Fault(struct soap *soap, const struct SOAP_ENV__Fault *a,
                                                    const char *tag, const char *type)
 {
-    return qelvox::put(soap, a, tag ? tag : "SOAP-ENV:Fault", type, SOAP_TYPE_SOAP_ENV__Fault, soap_out_SOAP_ENV__Fault);
+    return qelvox::put(soap, a, tag ? tag : "SOAP-ENV:Fault", type, SOAP_TYPE_SOAP_ENV__Fault,
+                       soap_out_SOAP_ENV__Fault);
 }
 
 SOAP_FMAC3 int SOAP_FMAC4 soap_put_SOAP_ENV__Code(struct soap *soap, const struct SOAP_ENV__Code *a,
                                                   const char *tag, const char *type)
 {
-    return qelvox::put(soap, a, tag ? tag : "SOAP-ENV:Code", type, SOAP_TYPE_SOAP_ENV__Code, soap_out_SOAP_ENV__Code);
+    return qelvox::put(soap, a, tag ? tag : "SOAP-ENV:Code", type, SOAP_TYPE_SOAP_ENV__Code,
+                       soap_out_SOAP_ENV__Code);
 }
 
 SOAP_FMAC3 int SOAP_FMAC4 soap_put_SOAP_ENV__Detail(struct soap *soap, const struct SOAP_ENV__Detail *a,
                                                     const char *tag, const char *type)
 {
-    return qelvox::put(soap, a, tag ? tag : "SOAP-ENV:Detail", type, SOAP_TYPE_SOAP_ENV__Detail, soap_out_SOAP_ENV__Detail);
+    return qelvox::put(soap, a, tag ? tag : "SOAP-ENV:Detail", type, SOAP_TYPE_SOAP_ENV__Detail,
+                       soap_out_SOAP_ENV__Detail);
 }
 
 SOAP_FMAC3 int SOAP_FMAC4 soap_put_SOAP_ENV__Reason(struct soap *soap, const struct SOAP_ENV__Reason *a,
                                                     const char *tag, const char *type)
 {
-    return qelvox::put(soap, a, tag ? tag : "SOAP-ENV:Reason", type, SOAP_TYPE_SOAP_ENV__Reason, soap_out_SOAP_ENV__Reason);
+    return qelvox::put(soap, a, tag ? tag : "SOAP-ENV:Reason", type, SOAP_TYPE_SOAP_ENV__Reason,
+                       soap_out_SOAP_ENV__Reason);
 }
 
 SOAP_FMAC3 int SOAP_FMAC4 soap_put_PointerToSOAP_ENV__Code(struct soap *soap, struct SOAP_ENV__Code *const *a,
                                                            const char *tag, const char *type)
 {
     return qelvox::put(soap, a, tag ? tag : "SOAP-ENV:Code", type, SOAP_TYPE_PointerToSOAP_ENV__Code,
-               soap_out_PointerToSOAP_ENV__Code);
+                       soap_out_PointerToSOAP_ENV__Code);
 }
 
-SOAP_FMAC3 int SOAP_FMAC4 soap_put_PointerToSOAP_ENV__Detail(struct soap *soap, struct SOAP_ENV__Detail *const *a,
+SOAP_FMAC3 int SOAP_FMAC4 soap_put_PointerToSOAP_ENV__Detail(struct soap *soap,
+                                                             struct SOAP_ENV__Detail *const *a,
                                                              const char *tag, const char *type)
 {
     return qelvox::put(soap, a, tag ? tag : "SOAP-ENV:Detail", type, SOAP_TYPE_PointerToSOAP_ENV__Detail,
-               soap_out_PointerToSOAP_ENV__Detail);
+                       soap_out_PointerToSOAP_ENV__Detail);
 }
 
-SOAP_FMAC3 int SOAP_FMAC4 soap_put_PointerToSOAP_ENV__Reason(struct soap *soap, struct SOAP_ENV__Reason *const *a,
+SOAP_FMAC3 int SOAP_FMAC4 soap_put_PointerToSOAP_ENV__Reason(struct soap *soap,
+                                                             struct SOAP_ENV__Reason *const *a,
                                                              const char *tag, const char *type)
 {
     return qelvox::put(soap, a, tag ? tag : "SOAP-ENV:Reason", type, SOAP_TYPE_PointerToSOAP_ENV__Reason,
-               soap_out_PointerToSOAP_ENV__Reason);
+                       soap_out_PointerToSOAP_ENV__Reason);
 }

@@ -13,13 +13,9 @@ SOAP_FMAC3 int SOAP_FMAC4 soap_putheader(struct soap *soap)
 }
 
 // The credentials are written in place in every request: nothing of the header is shared.
-SOAP_FMAC3 void SOAP_FMAC4 soap_serializeheader(struct soap *)
-{
-}
+SOAP_FMAC3 void SOAP_FMAC4 soap_serializeheader(struct soap *) {}
 
-SOAP_FMAC3 void SOAP_FMAC4 soap_serialize_SOAP_ENV__Header(struct soap *, const struct SOAP_ENV__Header *)
-{
-}
+SOAP_FMAC3 void SOAP_FMAC4 soap_serialize_SOAP_ENV__Header(struct soap *, const struct SOAP_ENV__Header *) {}
 
 SOAP_FMAC3 int SOAP_FMAC4 soap_out_SOAP_ENV__Header(struct soap *soap, const char *tag, int id,
                                                     const struct SOAP_ENV__Header *a, const char *type)

@@ -4,12 +4,16 @@
 
 // Writers of the primitive values and of the SOAP-ENV records, written by hand because their
 // shapes are not per-type.
-SOAP_FMAC3 int SOAP_FMAC4 soap_out_int(struct soap *, const char *tag, int id, const int *a, const char *type);
-SOAP_FMAC3 int SOAP_FMAC4 soap_out_byte(struct soap *, const char *tag, int id, const char *a, const char *type);
+SOAP_FMAC3 int SOAP_FMAC4 soap_out_int(struct soap *, const char *tag, int id, const int *a,
+                                       const char *type);
+SOAP_FMAC3 int SOAP_FMAC4 soap_out_byte(struct soap *, const char *tag, int id, const char *a,
+                                        const char *type);
 SOAP_FMAC3 int SOAP_FMAC4 soap_out_double(struct soap *, const char *tag, int id, const double *a,
                                           const char *type);
-SOAP_FMAC3 int SOAP_FMAC4 soap_out_string(struct soap *, const char *tag, int id, char *const *a, const char *type);
-SOAP_FMAC3 int SOAP_FMAC4 soap_out__QName(struct soap *, const char *tag, int id, char *const *a, const char *type);
+SOAP_FMAC3 int SOAP_FMAC4 soap_out_string(struct soap *, const char *tag, int id, char *const *a,
+                                          const char *type);
+SOAP_FMAC3 int SOAP_FMAC4 soap_out__QName(struct soap *, const char *tag, int id, char *const *a,
+                                          const char *type);
 SOAP_FMAC3 int SOAP_FMAC4 soap_out_std__string(struct soap *, const char *tag, int id, const std::string *a,
                                                const char *type);
 SOAP_FMAC3 void SOAP_FMAC4 soap_serialize_string(struct soap *, char *const *a);
@@ -30,7 +34,8 @@ SOAP_FMAC3 void SOAP_FMAC4 soap_serialize_SOAP_ENV__Fault(struct soap *, const s
 SOAP_FMAC3 void SOAP_FMAC4 soap_serialize_SOAP_ENV__Code(struct soap *, const struct SOAP_ENV__Code *);
 SOAP_FMAC3 void SOAP_FMAC4 soap_serialize_SOAP_ENV__Detail(struct soap *, const struct SOAP_ENV__Detail *);
 SOAP_FMAC3 void SOAP_FMAC4 soap_serialize_SOAP_ENV__Reason(struct soap *, const struct SOAP_ENV__Reason *);
-SOAP_FMAC3 void SOAP_FMAC4 soap_serialize_PointerToSOAP_ENV__Code(struct soap *, struct SOAP_ENV__Code *const *);
+SOAP_FMAC3 void SOAP_FMAC4 soap_serialize_PointerToSOAP_ENV__Code(struct soap *,
+                                                                  struct SOAP_ENV__Code *const *);
 SOAP_FMAC3 void SOAP_FMAC4 soap_serialize_PointerToSOAP_ENV__Detail(struct soap *,
                                                                     struct SOAP_ENV__Detail *const *);
 SOAP_FMAC3 void SOAP_FMAC4 soap_serialize_PointerToSOAP_ENV__Reason(struct soap *,
@@ -46,13 +51,15 @@ SOAP_FMAC3 int SOAP_FMAC4 soap_out_SOAP_ENV__Reason(struct soap *, const char *t
 SOAP_FMAC3 int SOAP_FMAC4 soap_out_PointerToSOAP_ENV__Code(struct soap *, const char *tag, int id,
                                                            struct SOAP_ENV__Code *const *a, const char *type);
 SOAP_FMAC3 int SOAP_FMAC4 soap_out_PointerToSOAP_ENV__Detail(struct soap *, const char *tag, int id,
-                                                             struct SOAP_ENV__Detail *const *a, const char *type);
+                                                             struct SOAP_ENV__Detail *const *a,
+                                                             const char *type);
 SOAP_FMAC3 int SOAP_FMAC4 soap_out_PointerToSOAP_ENV__Reason(struct soap *, const char *tag, int id,
-                                                             struct SOAP_ENV__Reason *const *a, const char *type);
-SOAP_FMAC3 int SOAP_FMAC4 soap_put_SOAP_ENV__Fault(struct soap *, const struct SOAP_ENV__Fault *a, const char *tag,
-                                                   const char *type);
-SOAP_FMAC3 int SOAP_FMAC4 soap_put_SOAP_ENV__Code(struct soap *, const struct SOAP_ENV__Code *a, const char *tag,
-                                                  const char *type);
+                                                             struct SOAP_ENV__Reason *const *a,
+                                                             const char *type);
+SOAP_FMAC3 int SOAP_FMAC4 soap_put_SOAP_ENV__Fault(struct soap *, const struct SOAP_ENV__Fault *a,
+                                                   const char *tag, const char *type);
+SOAP_FMAC3 int SOAP_FMAC4 soap_put_SOAP_ENV__Code(struct soap *, const struct SOAP_ENV__Code *a,
+                                                  const char *tag, const char *type);
 SOAP_FMAC3 int SOAP_FMAC4 soap_put_SOAP_ENV__Detail(struct soap *, const struct SOAP_ENV__Detail *a,
                                                     const char *tag, const char *type);
 SOAP_FMAC3 int SOAP_FMAC4 soap_put_SOAP_ENV__Reason(struct soap *, const struct SOAP_ENV__Reason *a,
@@ -79,8 +86,8 @@ inline int begin_array(struct soap *soap, const char *tag, int id, const char *a
 {
     if (!arrayType)
         return soap_element_begin_out(soap, tag, id, nullptr);
-    if (soap_element(soap, tag, id, "SOAP-ENC:Array") || soap_attribute(soap, "SOAP-ENC:arrayType", arrayType)
-        || soap_element_start_end_out(soap, nullptr))
+    if (soap_element(soap, tag, id, "SOAP-ENC:Array") ||
+        soap_attribute(soap, "SOAP-ENC:arrayType", arrayType) || soap_element_start_end_out(soap, nullptr))
         return soap->error;
     return SOAP_OK;
 }
@@ -98,7 +105,8 @@ int put(struct soap *soap, const T *a, const char *tag, const char *type, int ty
 // results: a failure stays in the engine's error and surfaces when the array element closes.
 template <class Array, class Item>
 int out_array(struct soap *soap, const char *tag, int id, const Array *a, const char *type, int typeId,
-              const char *itemType, int (*writeItem)(struct soap *, const char *, int, const Item *, const char *))
+              const char *itemType,
+              int (*writeItem)(struct soap *, const char *, int, const Item *, const char *))
 {
     // An array without an item table is written empty, whatever its size claims.
     const int n = a->__ptr ? a->__size : 0;

@@ -13,7 +13,7 @@ struct GeneratedType
     const char *xml;  // the type text written with a value, or nullptr
     size_t size;
     void *(*allocate)(struct soap *, int n, size_t *size); // nullptr when the type has no allocator
-    int (*classType)(const void *);                         // soap_type() of a data class, else nullptr
+    int (*classType)(const void *);                        // soap_type() of a data class, else nullptr
 };
 
 extern const GeneratedType generatedTypes[];

@@ -74,8 +74,8 @@ public:
 private:
     int envelope(const std::function<int()> &body)
     {
-        return soap_envelope_begin_out(soap) || soap_putheader(soap) || soap_body_begin_out(soap) || body()
-               || soap_body_end_out(soap) || soap_envelope_end_out(soap);
+        return soap_envelope_begin_out(soap) || soap_putheader(soap) || soap_body_begin_out(soap) || body() ||
+               soap_body_end_out(soap) || soap_envelope_end_out(soap);
     }
 
     struct soap *soap;

@@ -3,7 +3,6 @@
 #include "SoapEngine.h"
 
 #include <QTest>
-
 #include <map>
 #include <set>
 #include <string>
@@ -200,23 +199,55 @@ struct HandType
 };
 
 const HandType handOthers[] = {
-    {1, "int"}, {3, "byte"}, {4, "string"}, {5, "_QName"}, {78, "std__string"}, {80, "double"},
-    {81, "PointerToArrayOfObjectIDInfo"}, {82, "PointerToArrayOfContactGroupInfo"},
-    {83, "PointerToArrayOfContactInfo"}, {84, "PointerToArrayOfFolderInfo"}, {85, "PointerToArrayOfSMSSentInfo"},
-    {86, "PointerToArrayOfFAXReceivedInfo"}, {87, "PointerToArrayOfFAXSentInfo"},
-    {88, "PointerToArrayOfVOICEReceivedInfo"}, {89, "PointerToArrayOfObjectData"}, {90, "PointerToArrayOfInteger"},
-    {91, "PointerToArrayOfString"}, {92, "PointerToint"}, {93, "PointerTostd__string"},
-    {170, "PointerToArrayOfLanguageInfo"}, {175, "PointerToArrayOfCountryInfo"}, {264, "PointerToArrayOfEnumInfo"},
-    {281, "PointerToArrayOfRecipientInfo"}, {292, "PointerToArrayOfObjectsID"},
-    {341, "PointerToArrayOfObjectStatus"}, {364, "PointerToArrayOfMarketProductInfo"},
-    {381, "PointerToArrayOfCurrencyInfo"}, {389, "PointerToArrayOfDestinationInfo"},
-    {435, "PointerToArrayOfFaxPrefixInfo"}, {447, "PointerToArrayOfRoutingNumberInfo"},
-    {505, "SOAP_ENV__Header"}, {506, "SOAP_ENV__Code"}, {507, "PointerToSOAP_ENV__Code"}, {508, "SOAP_ENV__Detail"},
-    {511, "SOAP_ENV__Reason"}, {512, "SOAP_ENV__Fault"}, {513, "PointerToSOAP_ENV__Detail"},
+    {1, "int"},
+    {3, "byte"},
+    {4, "string"},
+    {5, "_QName"},
+    {78, "std__string"},
+    {80, "double"},
+    {81, "PointerToArrayOfObjectIDInfo"},
+    {82, "PointerToArrayOfContactGroupInfo"},
+    {83, "PointerToArrayOfContactInfo"},
+    {84, "PointerToArrayOfFolderInfo"},
+    {85, "PointerToArrayOfSMSSentInfo"},
+    {86, "PointerToArrayOfFAXReceivedInfo"},
+    {87, "PointerToArrayOfFAXSentInfo"},
+    {88, "PointerToArrayOfVOICEReceivedInfo"},
+    {89, "PointerToArrayOfObjectData"},
+    {90, "PointerToArrayOfInteger"},
+    {91, "PointerToArrayOfString"},
+    {92, "PointerToint"},
+    {93, "PointerTostd__string"},
+    {170, "PointerToArrayOfLanguageInfo"},
+    {175, "PointerToArrayOfCountryInfo"},
+    {264, "PointerToArrayOfEnumInfo"},
+    {281, "PointerToArrayOfRecipientInfo"},
+    {292, "PointerToArrayOfObjectsID"},
+    {341, "PointerToArrayOfObjectStatus"},
+    {364, "PointerToArrayOfMarketProductInfo"},
+    {381, "PointerToArrayOfCurrencyInfo"},
+    {389, "PointerToArrayOfDestinationInfo"},
+    {435, "PointerToArrayOfFaxPrefixInfo"},
+    {447, "PointerToArrayOfRoutingNumberInfo"},
+    {505, "SOAP_ENV__Header"},
+    {506, "SOAP_ENV__Code"},
+    {507, "PointerToSOAP_ENV__Code"},
+    {508, "SOAP_ENV__Detail"},
+    {511, "SOAP_ENV__Reason"},
+    {512, "SOAP_ENV__Fault"},
+    {513, "PointerToSOAP_ENV__Detail"},
     {514, "PointerToSOAP_ENV__Reason"},
 };
 
-const char handNoType[] = "0, 2, 6-7, 79, 162-163, 166, 171-172, 176-177, 179-180, 183, 187-188, 190, 193, 196, 200-201, 204-205, 208-209, 212-213, 216-217, 220-221, 224-225, 228-229, 232-233, 236-237, 240-241, 244-245, 248-249, 252-253, 256-257, 260-261, 265-266, 269-270, 273-274, 277-278, 282-283, 286-287, 289, 293, 296, 299, 303-304, 306, 310-311, 314-315, 317, 321-322, 325-326, 329-330, 333-334, 337-338, 342-343, 346-347, 349, 353-354, 356, 360-361, 365-366, 369-370, 373-374, 377-378, 382-383, 385, 390-391, 393, 396, 399, 402, 405, 408, 412-413, 416-417, 420-421, 424-425, 428-429, 431, 436-437, 440-441, 443, 448-449, 451, 454, 457, 460, 463, 467-468, 470, 473, 476, 480-481, 484-485, 488-489, 492-493, 495, 499-500, 502, 509-510";
+const char handNoType[] =
+    "0, 2, 6-7, 79, 162-163, 166, 171-172, 176-177, 179-180, 183, 187-188, 190, 193, 196, 200-201, 204-205, "
+    "208-209, 212-213, 216-217, 220-221, 224-225, 228-229, 232-233, 236-237, 240-241, 244-245, 248-249, "
+    "252-253, 256-257, 260-261, 265-266, 269-270, 273-274, 277-278, 282-283, 286-287, 289, 293, 296, 299, "
+    "303-304, 306, 310-311, 314-315, 317, 321-322, 325-326, 329-330, 333-334, 337-338, 342-343, 346-347, "
+    "349, 353-354, 356, 360-361, 365-366, 369-370, 373-374, 377-378, 382-383, 385, 390-391, 393, 396, 399, "
+    "402, 405, 408, 412-413, 416-417, 420-421, 424-425, 428-429, 431, 436-437, 440-441, 443, 448-449, 451, "
+    "454, 457, 460, 463, 467-468, 470, 473, 476, 480-481, 484-485, 488-489, 492-493, 495, 499-500, 502, "
+    "509-510";
 
 const int lastId = 514;
 
@@ -313,7 +344,8 @@ void BindingTypesTest::everyIdHasTheDocumentedType()
     for (int id = 0; id <= lastId; ++id) {
         const GeneratedType *type = generated(id);
         const auto hand = expected.find(id);
-        QVERIFY2((hand != expected.end()) != noType.count(id), where(id) + " is both typed and untyped, or neither");
+        QVERIFY2((hand != expected.end()) != noType.count(id),
+                 where(id) + " is both typed and untyped, or neither");
         if (hand == expected.end()) {
             QVERIFY2(!type, where(id) + " must stand for no type");
             continue;
@@ -420,13 +452,13 @@ void BindingTypesTest::everyAllocatorMakesObjectsAndArrays()
 void BindingTypesTest::newObjectsAreInTheirInitialState()
 {
     const AccountInfo account;
-    for (const std::string *text : {&account.faxnumber, &account.faxheader, &account.notificationsms,
-                                    &account.firstname, &account.lastname, &account.city, &account.address1,
-                                    &account.postalcode, &account.country, &account.langcode, &account.phone,
-                                    &account.companyname, &account.vat, &account.enddate})
+    for (const std::string *text :
+         {&account.faxnumber, &account.faxheader, &account.notificationsms, &account.firstname,
+          &account.lastname, &account.city, &account.address1, &account.postalcode, &account.country,
+          &account.langcode, &account.phone, &account.companyname, &account.vat, &account.enddate})
         QVERIFY(text->empty());
-    for (int number : {account.notifybysms, account.notifybyemail, account.redirecttoemail, account.attachmentid,
-                       account.prepaidbalance})
+    for (int number : {account.notifybysms, account.notifybyemail, account.redirecttoemail,
+                       account.attachmentid, account.prepaidbalance})
         QCOMPARE(number, 0);
     QVERIFY(!account.soap);
 
@@ -440,10 +472,11 @@ void BindingTypesTest::newObjectsAreInTheirInitialState()
     const ObjectsInfo *objects = soap_instantiate_ObjectsInfo(soap, -1, nullptr, nullptr, nullptr);
     QCOMPARE(objects->timestamp, 0);
     QCOMPARE(objects->shifttime, 0);
-    for (const void *array : {static_cast<const void *>(objects->contactgroups), static_cast<const void *>(objects->contacts),
-                              static_cast<const void *>(objects->folders), static_cast<const void *>(objects->smsessent),
-                              static_cast<const void *>(objects->faxesreceived), static_cast<const void *>(objects->faxessent),
-                              static_cast<const void *>(objects->voicesreceived), static_cast<const void *>(objects->removed)})
+    for (const void *array :
+         {static_cast<const void *>(objects->contactgroups), static_cast<const void *>(objects->contacts),
+          static_cast<const void *>(objects->folders), static_cast<const void *>(objects->smsessent),
+          static_cast<const void *>(objects->faxesreceived), static_cast<const void *>(objects->faxessent),
+          static_cast<const void *>(objects->voicesreceived), static_cast<const void *>(objects->removed)})
         QVERIFY(!array);
     QCOMPARE(objects->soap, static_cast<struct soap *>(soap));
 
@@ -454,8 +487,8 @@ void BindingTypesTest::newObjectsAreInTheirInitialState()
         QCOMPARE(element->soap, static_cast<struct soap *>(soap));
     }
 
-    const auto *title =
-        soap_instantiate_ns1__QelvoxService_x002egetExtendedTitleResponse(soap, -1, nullptr, nullptr, nullptr);
+    const auto *title = soap_instantiate_ns1__QelvoxService_x002egetExtendedTitleResponse(soap, -1, nullptr,
+                                                                                          nullptr, nullptr);
     QVERIFY(title->param_3.empty());
     const SOAP_ENV__Header *header = soap_instantiate_SOAP_ENV__Header(soap, -1, nullptr, nullptr, nullptr);
     QVERIFY(header->email.empty() && header->password.empty());
@@ -538,7 +571,8 @@ void BindingTypesTest::forwardCopiesGoThroughInsert()
     source.__ptr = items;
     source.__size = 1;
     ArrayOfContactInfo target;
-    soap_finsert(soap, SOAP_TYPE_ArrayOfContactInfo, SOAP_TYPE_ArrayOfContactInfo, &target, 0, &source, nullptr);
+    soap_finsert(soap, SOAP_TYPE_ArrayOfContactInfo, SOAP_TYPE_ArrayOfContactInfo, &target, 0, &source,
+                 nullptr);
     QCOMPARE(target.__ptr, source.__ptr);
     QCOMPARE(target.__size, 1);
     first.name = "Bob";
