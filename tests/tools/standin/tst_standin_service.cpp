@@ -31,6 +31,7 @@ private slots:
     void signUpRefusals_data();
     void signUpRefusals();
     void multiReferenceParametersAreResolved();
+    void failedSeedLeavesNothing();
     void sentItemsCanBeDeliveredAutomatically();
 
 private:
@@ -386,6 +387,19 @@ void StandinServiceTest::multiReferenceParametersAreResolved()
         standin.lastRequest("sendSmsAsynchronous").value("params").toObject().value("info").toObject();
     QCOMPARE(info.value("content").toString(), QString("by reference"));
     QCOMPARE(info.value("numbers").toArray(), QJsonArray{"+33600000001"});
+}
+
+void StandinServiceTest::failedSeedLeavesNothing()
+{
+    const QJsonObject broken{{"email", "half@example.test"},
+                             {"password", "secret"},
+                             {"receivedFaxes", QJsonArray{QJsonObject{{"folder", "No such folder"}}}}};
+    const QJsonObject refused = standin.seed({{"accounts", QJsonArray{broken}}});
+    QVERIFY(!refused.value("ok").toBool());
+    QVERIFY(refused.value("error").toString().contains("No such folder"));
+    QCOMPARE(call(accountCall("authenticate", {}, {"half@example.test", md5("secret")})).status, 500);
+    QVERIFY(seedAccount("half").email == "half@example.test");
+    QCOMPARE(call(accountCall("authenticate", {}, {"half@example.test", md5("secret")})).status, 200);
 }
 
 void StandinServiceTest::sentItemsCanBeDeliveredAutomatically()

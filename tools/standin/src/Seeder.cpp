@@ -78,9 +78,12 @@ Seeder::Seeder(Mailbox &mailbox) : mailbox(mailbox) {}
 
 QJsonObject Seeder::apply(const QJsonObject &seed)
 {
+    // A seed that fails part way leaves nothing of itself behind.
+    StateStore::Transaction transaction(mailbox.store());
     QJsonArray accounts;
     for (const QJsonValue &account : seed.value("accounts").toArray())
         accounts.append(seedAccount(account.toObject()));
+    transaction.commit();
     return {{"accounts", accounts}};
 }
 

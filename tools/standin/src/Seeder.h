@@ -19,7 +19,7 @@ class Seeder
 public:
     explicit Seeder(Mailbox &mailbox);
 
-    // Throws SeedError on a malformed seed or an e-mail that is already taken.
+    // All or nothing; throws SeedError on a malformed seed or an e-mail that is already taken.
     QJsonObject apply(const QJsonObject &seed);
     // The built-in demo account.
     static QJsonObject demoSeed();

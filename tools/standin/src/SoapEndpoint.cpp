@@ -176,7 +176,9 @@ QByteArray SoapEndpoint::serve(const HttpRequest &request, const QString &servic
             // The client ignores the reply header; echoing it would send the credentials back.
             engine->header = nullptr;
             try {
+                StateStore::Transaction transaction(context.mailbox.store());
                 standin::soap_serve_request(engine.get());
+                transaction.commit();
             } catch (const StoreError &error) {
                 soap_receiver_fault(engine.get(), "Internal error", error.what());
             }

@@ -42,7 +42,11 @@ Standin::Standin(const StandinOptions &options, QObject *parent)
 HttpReply Standin::route(const HttpRequest &request, bool https)
 {
     try {
-        return dispatch(request, https);
+        // A request changes the state all at once or not at all.
+        StateStore::Transaction transaction(store);
+        const HttpReply reply = dispatch(request, https);
+        transaction.commit();
+        return reply;
     } catch (const StoreError &error) {
         return HttpReply::make(500, "text/plain", QByteArray("state failure: ") + error.what() + '\n');
     }

@@ -63,6 +63,32 @@ StateStore::StateStore(const QString &path) : connectionName(QUuid::createUuid()
     createSchema();
 }
 
+// Savepoints nest, so an operation can be undone inside the request that runs it.
+StateStore::Transaction::Transaction(StateStore &store)
+    : store(store), name("level" + QString::number(++store.transactionDepth))
+{
+    store.run("SAVEPOINT " + name);
+}
+
+StateStore::Transaction::~Transaction()
+{
+    --store.transactionDepth;
+    if (done)
+        return;
+    try {
+        store.run("ROLLBACK TO " + name);
+        store.run("RELEASE " + name);
+    } catch (const StoreError &) {
+        // The statement that failed may have ended the transaction already; nothing is left to undo.
+    }
+}
+
+void StateStore::Transaction::commit()
+{
+    store.run("RELEASE " + name);
+    done = true;
+}
+
 StateStore::~StateStore()
 {
     db.close();

@@ -23,6 +23,22 @@ class StateStore
 {
 public:
     // path ":memory:" keeps the state for the life of the process only.
+    // Everything done while it lives is undone unless commit() is called.
+    class Transaction
+    {
+    public:
+        explicit Transaction(StateStore &store);
+        ~Transaction();
+        Transaction(const Transaction &) = delete;
+        Transaction &operator=(const Transaction &) = delete;
+        void commit();
+
+    private:
+        StateStore &store;
+        QString name;
+        bool done = false;
+    };
+
     explicit StateStore(const QString &path);
     ~StateStore();
     StateStore(const StateStore &) = delete;
@@ -63,4 +79,5 @@ private:
 
     QString connectionName;
     QSqlDatabase db;
+    int transactionDepth = 0;
 };
