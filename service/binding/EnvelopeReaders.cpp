@@ -162,7 +162,7 @@ SOAP_FMAC3 struct SOAP_ENV__Detail *SOAP_FMAC4 soap_in_SOAP_ENV__Detail(struct s
 {
     if (soap_element_begin_in(soap, tag, 0, type))
         return nullptr;
-    a = as<SOAP_ENV__Detail>(soap_id_enter(soap, soap->id, a, SOAP_TYPE_SOAP_ENV__Detail,
+    a = as<SOAP_ENV__Detail>(soap_id_enter(soap, qelvox::ElementId(soap), a, SOAP_TYPE_SOAP_ENV__Detail,
                                            sizeof(SOAP_ENV__Detail), nullptr, nullptr, nullptr, nullptr));
     if (!a)
         return nullptr;

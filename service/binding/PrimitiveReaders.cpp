@@ -66,8 +66,8 @@ T *read_number(struct soap *soap, const char *tag, T *a, const char *type, int t
         soap_revert(soap);
         return nullptr;
     }
-    a = static_cast<T *>(
-        soap_id_enter(soap, soap->id, a, typeId, sizeof(T), nullptr, nullptr, nullptr, nullptr));
+    a = static_cast<T *>(soap_id_enter(soap, qelvox::ElementId(soap), a, typeId, sizeof(T), nullptr, nullptr,
+                                       nullptr, nullptr));
     if (!a)
         return nullptr;
     if (*soap->href)
@@ -116,8 +116,9 @@ SOAP_FMAC3 std::string *SOAP_FMAC4 soap_in_std__string(struct soap *soap, const 
         return nullptr;
     if (soap->null)
         s->erase();
-    s = static_cast<std::string *>(soap_class_id_enter(soap, soap->id, s, SOAP_TYPE_std__string,
-                                                       sizeof(std::string), soap->type, soap->arrayType));
+    s = static_cast<std::string *>(soap_class_id_enter(soap, qelvox::ElementId(soap), s,
+                                                       SOAP_TYPE_std__string, sizeof(std::string), soap->type,
+                                                       soap->arrayType));
     if (soap->body && !*soap->href) {
         if (!s)
             return nullptr;

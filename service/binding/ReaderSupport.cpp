@@ -182,8 +182,8 @@ void *read_record(struct soap *soap, const char *tag, void *target, const Member
 {
     if (soap_element_begin_in(soap, tag, 0, nullptr))
         return nullptr;
-    void *a =
-        soap_class_id_enter(soap, soap->id, target, table.type, table.size, soap->type, soap->arrayType);
+    void *a = soap_class_id_enter(soap, qelvox::ElementId(soap), target, table.type, table.size, soap->type,
+                                  soap->arrayType);
     if (!a)
         return nullptr;
     if (soap->alloced)
@@ -196,10 +196,10 @@ void *read_message(struct soap *soap, const char *tag, void *target, const char 
 {
     if (soap_element_begin_in(soap, tag, 0, type))
         return nullptr;
-    void *a = text ? soap_class_id_enter(soap, soap->id, target, table.type, table.size, soap->type,
-                                         soap->arrayType)
-                   : soap_id_enter(soap, soap->id, target, table.type, table.size, nullptr, nullptr, nullptr,
-                                   nullptr);
+    void *a = text ? soap_class_id_enter(soap, qelvox::ElementId(soap), target, table.type, table.size,
+                                         soap->type, soap->arrayType)
+                   : soap_id_enter(soap, qelvox::ElementId(soap), target, table.type, table.size, nullptr,
+                                   nullptr, nullptr, nullptr);
     if (!a)
         return nullptr;
     initialise(soap, a);
@@ -265,8 +265,9 @@ ArrayOfString *read_string_array(struct soap *soap, const char *tag, ArrayOfStri
         soap->error = SOAP_TYPE;
         return nullptr;
     }
-    a = static_cast<ArrayOfString *>(soap_class_id_enter(soap, soap->id, a, SOAP_TYPE_ArrayOfString,
-                                                         sizeof(ArrayOfString), soap->type, soap->arrayType));
+    a = static_cast<ArrayOfString *>(soap_class_id_enter(soap, qelvox::ElementId(soap), a,
+                                                         SOAP_TYPE_ArrayOfString, sizeof(ArrayOfString),
+                                                         soap->type, soap->arrayType));
     if (!a)
         return nullptr;
     if (soap->alloced)

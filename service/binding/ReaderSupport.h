@@ -8,6 +8,7 @@
 #include "BindingSupport.h"
 
 #include <cstdint>
+#include <cstring>
 
 // Runtime adapters of the reading half that stdsoap2.h leaves to the binding.
 SOAP_FMAC3 int SOAP_FMAC4 soap_ignore_element(struct soap *);
@@ -36,6 +37,18 @@ struct MemberTable
     size_t size;
     const MemberReader *members;
     size_t count;
+};
+
+// The id of the element just begun, copied: the runtime copies the id it is given into the engine's own
+// id field on some paths, and handing it that very field makes the copy overlap itself.
+class ElementId
+{
+public:
+    explicit ElementId(const struct soap *soap) { std::memcpy(text, soap->id, std::strlen(soap->id) + 1); }
+    operator const char *() const { return text; }
+
+private:
+    char text[SOAP_TAGLEN];
 };
 
 // The member entries of the generated tables: Read fills member M of a T.
@@ -164,8 +177,8 @@ Array *read_array(struct soap *soap, const char *tag, Array *a, const char *type
         soap->error = SOAP_TYPE;
         return nullptr;
     }
-    a = static_cast<Array *>(
-        soap_class_id_enter(soap, soap->id, a, arrayTypeId, sizeof(Array), soap->type, soap->arrayType));
+    a = static_cast<Array *>(soap_class_id_enter(soap, ElementId(soap), a, arrayTypeId, sizeof(Array),
+                                                 soap->type, soap->arrayType));
     if (!a)
         return nullptr;
     if (soap->alloced)

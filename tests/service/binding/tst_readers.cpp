@@ -1,7 +1,9 @@
 // The reading half of the binding, fed with raw reply bytes through the engine's receive callback.
 
 #include "ReplyReceiver.h"
+#include "ReplyShapes.h"
 
+#include <QDir>
 #include <QFile>
 #include <QtTest>
 #include <functional>
@@ -109,6 +111,8 @@ private slots:
     void emptyFault();
     void brokenReplies_data();
     void brokenReplies();
+    void fuzzerFindings_data();
+    void fuzzerFindings();
 };
 
 void tst_Readers::init()
@@ -849,6 +853,24 @@ void tst_Readers::brokenReplies()
     }
     QCOMPARE(receiver.readerError, readerError);
     QCOMPARE(got, code);
+}
+
+void tst_Readers::fuzzerFindings_data()
+{
+    QTest::addColumn<QString>("path");
+    const QDir corpus(QStringLiteral(QELVOX_CORPUS_DIR));
+    for (const QString &name : corpus.entryList(QDir::Files, QDir::Name))
+        QTest::newRow(qPrintable(name)) << corpus.filePath(name);
+}
+
+// The fuzzer's corpus, replayed the way the fuzzer reads it: each must end without a crash, a leak
+// or a hang (the sanitizer build checks the first two).
+void tst_Readers::fuzzerFindings()
+{
+    QFETCH(QString, path);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    readAsEveryShape(file.readAll().toStdString());
 }
 
 QTEST_APPLESS_MAIN(tst_Readers)
