@@ -1,5 +1,7 @@
 #include "RequestShapes.h"
 
+#include <QTest>
+
 const std::vector<RequestShape> &requestShapes()
 {
     static const std::vector<RequestShape> shapes = {
@@ -173,4 +175,11 @@ const std::vector<RequestShape> &requestShapes()
          }},
     };
     return shapes;
+}
+
+void addRequestShapeRows()
+{
+    QTest::addColumn<const RequestShape *>("shape");
+    for (const RequestShape &shape : requestShapes())
+        QTest::newRow(shape.name) << &shape;
 }

@@ -5,6 +5,8 @@
 
 #include "MessageWriter.h"
 
+#include <QMetaType>
+
 #include <functional>
 #include <vector>
 
@@ -21,9 +23,14 @@ struct RequestShape
 
 const std::vector<RequestShape> &requestShapes();
 
+// One row per shape, in the column "shape", for a data-driven test.
+void addRequestShapeRows();
+
 // Puts the given items into an array object without copying them.
 template <class Array, class Item> void point(Array &array, Item *items, int size)
 {
     array.__ptr = items;
     array.__size = size;
 }
+
+Q_DECLARE_METATYPE(const RequestShape *)

@@ -30,7 +30,6 @@ int markedObjects(struct soap *soap)
 
 } // namespace
 
-Q_DECLARE_METATYPE(const RequestShape *)
 
 class BindingWritersTest : public QObject
 {
@@ -68,9 +67,7 @@ void BindingWritersTest::init()
 
 void BindingWritersTest::goldenRequests_data()
 {
-    QTest::addColumn<const RequestShape *>("shape");
-    for (const RequestShape &shape : requestShapes())
-        QTest::newRow(shape.name) << &shape;
+    addRequestShapeRows();
 }
 
 void BindingWritersTest::goldenRequests()
