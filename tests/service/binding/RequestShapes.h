@@ -6,7 +6,6 @@
 #include "MessageWriter.h"
 
 #include <QMetaType>
-
 #include <functional>
 #include <vector>
 

@@ -23,7 +23,6 @@ private:
     SOAP_ENV__Header credentials;
 };
 
-
 void BindingStandinTest::initTestCase()
 {
     QVERIFY2(standin.start(), qPrintable(standin.errorText()));

@@ -30,7 +30,6 @@ int markedObjects(struct soap *soap)
 
 } // namespace
 
-
 class BindingWritersTest : public QObject
 {
     Q_OBJECT
