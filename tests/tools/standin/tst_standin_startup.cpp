@@ -29,6 +29,7 @@ class StandinStartupTest : public QObject
 
 private slots:
     void seedFileAtStart();
+    void configuredFilesAndVersion();
     void unusableStartIsRefused_data();
     void unusableStartIsRefused();
     void stateFileSurvivesARestart();
@@ -53,6 +54,24 @@ void StandinStartupTest::seedFileAtStart()
     QCOMPARE(text(reply.body, "return"), QString("5005"));
 }
 
+void StandinStartupTest::configuredFilesAndVersion()
+{
+    QVERIFY(QDir().mkpath(dir.filePath("files")));
+    const QString installer = writeFile(dir, "files/Setup-2.30.exe", "new installer");
+    QVERIFY(!installer.isEmpty());
+    StandinProcess standin({"--demo", "--files", dir.filePath("files"), "--app-version", "2.30", "--app-link",
+                            "http://127.0.0.1:1/files/Setup-2.30.exe"});
+    QVERIFY2(standin.start(), qPrintable(standin.errorText()));
+    const HttpExchange::Response file = standin.send(HttpExchange::get("/files/Setup-2.30.exe"));
+    QCOMPARE(file.status, 200);
+    QCOMPARE(file.body, QByteArray("new installer"));
+    const HttpExchange::Response version =
+        standin.send(accountCall("getAppVersion", stringParam("os", "WIN") + stringParam("app", "ZQD"),
+                                 {"demo@qelvox.test", md5("demo-fax-2029")}));
+    QCOMPARE(text(version.body, "version"), QString("2.30"));
+    QCOMPARE(text(version.body, "link"), QString("http://127.0.0.1:1/files/Setup-2.30.exe"));
+}
+
 void StandinStartupTest::unusableStartIsRefused_data()
 {
     QTest::addColumn<QStringList>("arguments");
@@ -66,6 +85,8 @@ void StandinStartupTest::unusableStartIsRefused_data()
                        writeFile(dir, "twice.json",
                                  R"({"accounts":[{"email":"demo@qelvox.test","password":"x"}]})")}
         << "exists already";
+    QTest::newRow("missing files directory")
+        << QStringList{"--files", dir.filePath("no-such-dir")} << "cannot read the files directory";
     QTest::newRow("port out of range") << QStringList{"--http-port", "70000"} << "ports are numbers";
 }
 
