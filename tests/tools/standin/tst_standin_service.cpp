@@ -30,6 +30,7 @@ private slots:
     void signUpCreatesAnAccount();
     void signUpRefusals_data();
     void signUpRefusals();
+    void controlAddsReceivedFaxesAndChanges();
     void multiReferenceParametersAreResolved();
     void failedSeedLeavesNothing();
     void sentItemsCanBeDeliveredAutomatically();
@@ -370,6 +371,36 @@ void StandinServiceTest::signUpRefusals()
     const HttpExchange::Response reply = call(signupCall("registerCustomer", info));
     QCOMPARE(reply.status, 500);
     QCOMPARE(text(reply.body, "faultcode"), faultcode);
+}
+
+void StandinServiceTest::controlAddsReceivedFaxesAndChanges()
+{
+    const Credentials me = seedAccount("incoming");
+    const int start = text(call(accountCall("reviewObjects", {}, me)).body, "timestamp").toInt();
+    const QJsonObject added =
+        standin.control("received-fax", {{"email", "incoming@example.test"},
+                                         {"sender", "+3390"},
+                                         {"pages", 2},
+                                         {"base64", QString::fromLatin1(QByteArray("%PDF").toBase64())}});
+    const int fax = added.value("id").toInt();
+    QVERIFY(fax > 0);
+    QVERIFY(standin.control("change", {{"email", "incoming@example.test"}, {"object", 0}, {"type", 10}})
+                .value("ok")
+                .toBool());
+    QVERIFY(!standin.control("received-fax", {{"email", "nobody@example.test"}}).value("ok").toBool());
+
+    const auto changes =
+        items(call(accountCall("getModifiedObjects", intParam("timestamp", start), me)).body, "actions");
+    QCOMPARE(changes, (QList<QList<QPair<QString, QString>>>{
+                          {{"object", QString::number(fax)}, {"type", "2"}, {"action", "1"}},
+                          {{"object", "0"}, {"type", "10"}, {"action", "1"}}}));
+    const QByteArray wanted = "<data xsi:type=\"SOAP-ENC:Array\" SOAP-ENC:arrayType=\"ObjectData[1]\">"
+                              "<item xsi:type=\"ObjectData\">" +
+                              intParam("object", fax) + intParam("type", 2) + "</item></data>";
+    const auto faxes = items(call(accountCall("getObjects", wanted, me)).body, "faxesreceived");
+    QCOMPARE(faxes.size(), 1);
+    QVERIFY(faxes.first().contains({"sender", "+3390"}));
+    QVERIFY(faxes.first().contains({"status", "0"}));
 }
 
 void StandinServiceTest::multiReferenceParametersAreResolved()

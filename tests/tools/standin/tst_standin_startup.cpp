@@ -34,6 +34,7 @@ private slots:
     void unusableStartIsRefused();
     void stateFileSurvivesARestart();
     void stopsCleanly();
+    void shutdownCommandEndsTheService();
 
 private:
     QTemporaryDir dir;
@@ -130,6 +131,15 @@ void StandinStartupTest::stopsCleanly()
     const quint16 port = standin.httpPort();
     QVERIFY(standin.stop());
     QVERIFY(!HttpExchange::send(port, HttpExchange::get("/control/ping"), {}, 2000).connected);
+}
+
+void StandinStartupTest::shutdownCommandEndsTheService()
+{
+    StandinProcess standin;
+    QVERIFY2(standin.start(), qPrintable(standin.errorText()));
+    QVERIFY(standin.control("shutdown").value("ok").toBool());
+    QTRY_VERIFY_WITH_TIMEOUT(!standin.isRunning(), 5000);
+    QVERIFY(standin.stop());
 }
 
 QTEST_GUILESS_MAIN(StandinStartupTest)

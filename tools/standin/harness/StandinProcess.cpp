@@ -64,7 +64,7 @@ bool StandinProcess::start(int timeoutMs)
 bool StandinProcess::stop()
 {
     if (process.state() == QProcess::NotRunning)
-        return true;
+        return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
     process.terminate();
     if (process.waitForFinished(StopTimeoutMs))
         return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;

@@ -22,9 +22,10 @@ public:
 
     // Starts and waits until the service prints "ready"; false with errorText() otherwise.
     bool start(int timeoutMs = 15000);
-    // Asks the service to stop and waits; kills it if it does not. Returns true on a clean exit.
+    // Asks the service to stop and waits; kills it if it does not. True when it ended (or had ended) cleanly.
     bool stop();
     QString errorText() const { return error; }
+    bool isRunning() const { return process.state() != QProcess::NotRunning; }
 
     quint16 httpPort() const { return plainPort; }
     quint16 httpsPort() const { return securePort; }

@@ -8,6 +8,8 @@
 
 namespace {
 
+constexpr int ShutdownDelayMs = 200;
+
 HttpReply failure(int status, const QString &message)
 {
     return HttpReply::json(status, {{"ok", false}, {"error", message}});
@@ -75,8 +77,8 @@ HttpReply ControlEndpoint::handle(const HttpRequest &request)
         return ok();
     }
     if (command == "shutdown") {
-        // After the reply has been handed to the connection.
-        QTimer::singleShot(0, parts.shutdown);
+        // Leaves the connection time to send this answer before the event loop ends.
+        QTimer::singleShot(ShutdownDelayMs, parts.shutdown);
         return ok();
     }
     return failure(404, "unknown control command " + QString::fromUtf8(command));
