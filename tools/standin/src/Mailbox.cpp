@@ -144,8 +144,9 @@ Mailbox::Outcome Mailbox::forward(const Account &account, int id, int type, int 
 bool Mailbox::advance(int id, int status)
 {
     std::optional<StoredObject> item = state.objectById(id);
-    if (!item || !(ObjectType::isItem(item->type) || item->type == ObjectType::ForwardJob) ||
-        item->sentStatus != ServiceCode::InQueue)
+    const bool sent = item && (item->type == ObjectType::SentFax || item->type == ObjectType::SentSms ||
+                               item->type == ObjectType::ForwardJob);
+    if (!sent || item->sentStatus != ServiceCode::InQueue)
         return false;
     item->sentStatus = status;
     QList<Recipient> recipients = state.recipients(id);
@@ -158,16 +159,14 @@ bool Mailbox::advance(int id, int status)
     return true;
 }
 
-int Mailbox::advanceQueuedBefore(const QDateTime &cutoff)
+void Mailbox::advanceQueuedBefore(const QDateTime &cutoff)
 {
-    int advanced = 0;
     for (const StoredObject &item : state.sentItemsInState(ServiceCode::InQueue)) {
         QDateTime queued = QDateTime::fromString(item.date, dateFormat);
         queued.setTimeSpec(Qt::UTC);
-        if (queued.isValid() && queued <= cutoff && advance(item.id, ServiceCode::Delivered))
-            ++advanced;
+        if (queued.isValid() && queued <= cutoff)
+            advance(item.id, ServiceCode::Delivered);
     }
-    return advanced;
 }
 
 int Mailbox::addReceivedFax(const Account &account, StoredObject fax, const Document &document)

@@ -41,8 +41,8 @@ public:
     Outcome forward(const Account &account, int id, int type, int kind, const QString &to);
     // Moves a sent item (or forward) to its final delivery status; false when no such item is pending.
     bool advance(int id, int status);
-    // Delivers every item that has been in queue since before the cutoff; returns how many.
-    int advanceQueuedBefore(const QDateTime &cutoff);
+    // Delivers every item that has been in queue since before the cutoff.
+    void advanceQueuedBefore(const QDateTime &cutoff);
     int addReceivedFax(const Account &account, StoredObject fax, const Document &document);
 
     Outcome updateGroup(const Account &account, int id, const QString &name);

@@ -88,7 +88,9 @@ bool Standin::seed()
 void Standin::deliverDueItems()
 {
     try {
+        StateStore::Transaction transaction(store);
         mailbox.advanceQueuedBefore(QDateTime::currentDateTimeUtc().addMSecs(-options.deliverAfterMs));
+        transaction.commit();
     } catch (const StoreError &error) {
         std::fprintf(stderr, "qelvox-standin: %s\n", error.what());
     }
