@@ -20,7 +20,12 @@ ServiceProxy::ServiceProxy(const char *defaultEndpoint, const NamespaceTable &ta
     init(0, 0);
 }
 
-ServiceProxy::~ServiceProxy() = default;
+ServiceProxy::~ServiceProxy()
+{
+    // The runtime's own destructor only closes the context down; the objects and the temporary data
+    // of the last reply would be lost with it.
+    destroy();
+}
 
 void ServiceProxy::init(int imode, int omode)
 {

@@ -17,8 +17,8 @@ class ServiceProxy : public soap
 public:
     ServiceProxy(const ServiceProxy &) = delete;
     ServiceProxy &operator=(const ServiceProxy &) = delete;
-    // The runtime's own destructor is not virtual; this one is, so that a proxy can be deleted as
-    // a ServiceProxy. The base ends the engine with every object and connection it holds.
+    // Ends the engine with every object and connection it holds. Virtual, unlike the runtime's own
+    // destructor, so that a proxy can be deleted as a ServiceProxy.
     virtual ~ServiceProxy();
 
     // Endpoint URL of the next call, not owned. A call that finds it null stores the service's

@@ -52,9 +52,30 @@ QString bodyElement(const QByteArray &body)
     return xml.hasError() ? xml.errorString() : QString();
 }
 
+// An int-result operation on a fresh proxy whose result holds 77 before the call.
+struct IntOutcome
+{
+    int status;
+    int result;
+    int openSockets;
+};
+using IntCall = std::function<IntOutcome(const QByteArray &reply)>;
+
+template <class Proxy> IntCall intCall(int (*operation)(Proxy &, int &))
+{
+    return [operation](const QByteArray &reply) {
+        Proxy proxy;
+        FixtureTransport transport(&proxy, reply);
+        int result = 77;
+        const int status = operation(proxy, result);
+        return IntOutcome{status, result, transport.openSockets};
+    };
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Call)
+Q_DECLARE_METATYPE(IntCall)
 
 class TestServiceProxies : public QObject
 {
@@ -204,57 +225,67 @@ private slots:
 
     void intResults_data()
     {
+        QTest::addColumn<IntCall>("call");
         QTest::addColumn<QByteArray>("reply");
-        QTest::addColumn<bool>("price");
         QTest::addColumn<int>("status");
         QTest::addColumn<int>("result");
 
-        QTest::newRow("return member") << soapReply("<ns1:QelvoxService.authenticateResponse><return "
+        const IntCall authenticate =
+            intCall<QelvoxProxy>([](QelvoxProxy &p, int &r) { return p.authenticate(r); });
+        QTest::newRow("return member") << authenticate
+                                       << soapReply("<ns1:QelvoxService.authenticateResponse><return "
                                                     "xsi:type=\"xsd:int\">7</return>"
                                                     "</ns1:QelvoxService.authenticateResponse>")
-                                       << false << SOAP_OK << 7;
+                                       << SOAP_OK << 7;
         QTest::newRow("wrapper under another name")
-            << soapReply("<ns1:somethingElse><return>8</return></ns1:somethingElse>") << false << SOAP_OK
-            << 8;
+            << authenticate << soapReply("<ns1:somethingElse><return>8</return></ns1:somethingElse>")
+            << SOAP_OK << 8;
         QTest::newRow("no member element gives 0")
-            << soapReply("<ns1:QelvoxService.authenticateResponse/>") << false << SOAP_OK << 0;
+            << authenticate << soapReply("<ns1:QelvoxService.authenticateResponse/>") << SOAP_OK << 0;
         QTest::newRow("price of the renamed action")
+            << intCall<QelvoxProxy>(
+                   [](QelvoxProxy &p, int &r) { return p.get1PagePriceForDestination("FR", r); })
             << soapReply("<ns1:QelvoxService.get1PagePriceForDestinationResponse><price>12</price>"
                          "</ns1:QelvoxService.get1PagePriceForDestinationResponse>")
-            << true << SOAP_OK << 12;
+            << SOAP_OK << 12;
+        QTest::newRow("active of the sign-up service")
+            << intCall<ClientProxy>([](ClientProxy &p, int &r) { return p.isActiveQelcode("QELV", r); })
+            << soapReply("<ns3:ClientService.isActiveQelcodeResponse><active>1</active>"
+                         "</ns3:ClientService.isActiveQelcodeResponse>")
+            << SOAP_OK << 1;
         QTest::newRow("client fault resets the result")
+            << authenticate
             << soapReply("<SOAP-ENV:Fault><faultcode>SOAP-ENV:Client</faultcode><faultstring>Wrong password"
                          "</faultstring></SOAP-ENV:Fault>",
                          "500 Internal Server Error")
-            << false << SOAP_CLI_FAULT << 0;
-        QTest::newRow("server fault") << soapReply("<SOAP-ENV:Fault><faultcode>SOAP-ENV:Server</faultcode>"
+            << SOAP_CLI_FAULT << 0;
+        QTest::newRow("server fault") << authenticate
+                                      << soapReply("<SOAP-ENV:Fault><faultcode>SOAP-ENV:Server</faultcode>"
                                                    "<faultstring>Down</faultstring></SOAP-ENV:Fault>",
                                                    "500 Internal Server Error")
-                                      << false << SOAP_SVR_FAULT << 0;
+                                      << SOAP_SVR_FAULT << 0;
         QTest::newRow("HTTP error without a SOAP body")
-            << QByteArray("HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\nConnection: close\r\n\r\n") << false
-            << 404 << 0;
-        QTest::newRow("connection closed before the reply") << QByteArray() << false << SOAP_EOF << 0;
+            << authenticate
+            << QByteArray("HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\nConnection: close\r\n\r\n") << 404
+            << 0;
+        QTest::newRow("connection closed before the reply") << authenticate << QByteArray() << SOAP_EOF << 0;
         QTest::newRow("reply cut inside the body")
-            << soapReply("<ns1:QelvoxService.authenticateResponse><return>7</return>").chopped(40) << false
-            << SOAP_EOF << 0;
+            << authenticate
+            << soapReply("<ns1:QelvoxService.authenticateResponse><return>7</return>").chopped(40) << SOAP_EOF
+            << 0;
     }
 
     void intResults()
     {
+        QFETCH(IntCall, call);
         QFETCH(QByteArray, reply);
-        QFETCH(bool, price);
         QFETCH(int, status);
         QFETCH(int, result);
 
-        QelvoxProxy proxy;
-        FixtureTransport transport(&proxy, reply);
-        int value = 77;
-        const int returned =
-            price ? proxy.get1PagePriceForDestination("FR", value) : proxy.authenticate(value);
-        QCOMPARE(returned, status);
-        QCOMPARE(value, result);
-        QCOMPARE(transport.openSockets, 0);
+        const IntOutcome outcome = call(reply);
+        QCOMPARE(outcome.status, status);
+        QCOMPARE(outcome.result, result);
+        QCOMPARE(outcome.openSockets, 0);
     }
 
     void faultIsReadable()
