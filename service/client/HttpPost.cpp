@@ -68,6 +68,23 @@ int writeSoapAction(struct soap *soap, bool get, const char *action)
     return soap->fposthdr(soap, "SOAPAction", value.c_str());
 }
 
+// The head that opens a tunnel through the HTTP proxy to a TLS endpoint; the runtime sends it before the
+// request's own head, which then goes through the tunnel.
+int writeTunnelHead(struct soap *soap, const char *host, int port)
+{
+    const std::string target = std::string(host) + ':' + std::to_string(port);
+    int err = soap->fposthdr(soap, ("CONNECT " + target + " HTTP/" + soap->http_version).c_str(), nullptr);
+    if (!err)
+        err = soap->fposthdr(soap, "Host", target.c_str());
+    if (!err)
+        err = soap->fposthdr(soap, "User-Agent", UserAgent);
+    if (!err)
+        err = writeProxyAuthorization(soap);
+    if (!err)
+        err = soap->fposthdr(soap, nullptr, nullptr);
+    return err;
+}
+
 } // namespace
 
 int http_post(struct soap *soap, const char *endpoint, const char *host, int port, const char *path,
@@ -76,6 +93,8 @@ int http_post(struct soap *soap, const char *endpoint, const char *host, int por
     const bool get = soap->status == SOAP_GET;
     if (!isHttpEndpoint(endpoint))
         return SOAP_OK;
+    if (soap->status == SOAP_CONNECT)
+        return writeTunnelHead(soap, host, port);
     if (std::strlen(endpoint) + std::strlen(soap->http_version) > MaxEndpointAndVersion)
         return soap->error = SOAP_EOM;
 

@@ -1,0 +1,73 @@
+#include "EngineSetup.h"
+
+#include "ServiceEndpoints.h"
+#include "SettingsStore.h"
+
+#include <stdsoap2.h>
+#include <sys/socket.h>
+
+namespace {
+
+const char *const accountPath = "/index.php?service=Qelvox";
+const char *const signupPath = "/index.php?service=Client";
+
+// A stalled peer must not hold the facade for ever. The send and receive limits apply to each stall, not
+// to the whole exchange, so a large download still completes.
+const int connectTimeoutSeconds = 20;
+const int stallTimeoutSeconds = 60;
+
+std::string utf8(const QString &text)
+{
+    return text.toStdString();
+}
+
+} // namespace
+
+EngineSetup::EngineSetup()
+    : account(ServiceEndpoints::account), signup(ServiceEndpoints::signup),
+      caFile(ServiceEndpoints::caFile() ? ServiceEndpoints::caFile() : "")
+{
+}
+
+void EngineSetup::loadProxy()
+{
+    const SettingsStore &settings = SettingsStore::instance();
+    proxyEnabled = settings.proxyEnabled();
+    proxyPort = settings.proxyPort();
+    proxyHost = utf8(settings.proxyHost());
+    proxyUserId = utf8(settings.proxyUserId());
+    proxyPassword = utf8(settings.proxyPassword());
+    proxyLoaded = true;
+}
+
+void EngineSetup::setServiceOrigin(const QByteArray &origin, const QByteArray &caFile)
+{
+    account = origin.toStdString() + accountPath;
+    signup = origin.toStdString() + signupPath;
+    this->caFile = caFile.toStdString();
+}
+
+int EngineSetup::apply(struct soap *engine) const
+{
+    soap_set_mode(engine, SOAP_C_UTFSTRING);
+    soap_set_namespaces(engine, namespaces);
+    engine->connect_timeout = connectTimeoutSeconds;
+    engine->send_timeout = stallTimeoutSeconds;
+    engine->recv_timeout = stallTimeoutSeconds;
+    // A peer that resets the connection must not end the process with SIGPIPE.
+    engine->socket_flags = MSG_NOSIGNAL;
+    // One rule for both services: the proxy is used only when it is switched on.
+    if (proxyEnabled && !proxyHost.empty() && proxyPort > 0) {
+        engine->proxy_host = proxyHost.c_str();
+        engine->proxy_port = proxyPort;
+        if (!proxyUserId.empty() && !proxyPassword.empty()) {
+            engine->proxy_userid = proxyUserId.c_str();
+            engine->proxy_passwd = proxyPassword.c_str();
+        }
+    }
+    soap_clr_mime(engine);
+    // The server's certificate and host name are checked against the system's CAs and the configured CA
+    // file; a connection that fails the check fails the call.
+    return soap_ssl_client_context(engine, SOAP_SSL_DEFAULT, nullptr, nullptr,
+                                   caFile.empty() ? nullptr : caFile.c_str(), nullptr, nullptr);
+}

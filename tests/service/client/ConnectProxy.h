@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QMutex>
+#include <QSemaphore>
+#include <QThread>
+
+// A loopback HTTP proxy that only tunnels (CONNECT) and records each tunnel's request head. It runs on a
+// thread of its own, so that the test's thread may block in a call that goes through it. Every host name
+// leads to 127.0.0.1, so a test can also reach the stand-in under a name that its certificate lacks.
+class ConnectProxy : public QThread
+{
+public:
+    struct Tunnel
+    {
+        QByteArray target;        // host:port of the CONNECT line
+        QByteArray authorization; // the Proxy-Authorization value, empty when absent
+    };
+
+    // Listens once the constructor returns.
+    ConnectProxy();
+    ~ConnectProxy() override;
+
+    quint16 port() const { return listeningPort; }
+    QList<Tunnel> tunnels() const;
+    void clear();
+
+protected:
+    void run() override;
+
+private:
+    void record(const Tunnel &tunnel);
+
+    QSemaphore ready;
+    quint16 listeningPort = 0;
+    mutable QMutex mutex;
+    QList<Tunnel> opened;
+};

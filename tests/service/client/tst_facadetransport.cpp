@@ -1,0 +1,143 @@
+#include "ConnectProxy.h"
+#include "FacadeFixture.h"
+#include "qtDestinationInfo.h"
+
+using namespace Accounts;
+
+namespace {
+
+struct ProxySettings
+{
+    int enabled = 0;
+    QString host;
+    int port = 0;
+    QString user;
+    QString password;
+};
+
+void store(const ProxySettings &proxy)
+{
+    SettingsStore &settings = SettingsStore::instance();
+    settings.setProxyEnabled(proxy.enabled);
+    settings.setProxyHost(proxy.host);
+    settings.setProxyPort(proxy.port);
+    settings.setProxyUserId(proxy.user);
+    settings.setProxyPassword(proxy.password);
+}
+
+// One call of each service.
+QList<int> callBothServices()
+{
+    int shift = 0;
+    QList<qtDestinationInfo> regions;
+    return {QelvoxAPI::getShiftTime(&shift), QelvoxAPI::getFaxRegions("us|0", &regions) ? 0 : -1};
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(ProxySettings)
+
+class FacadeTransportTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+
+    // Must run first: no engine has been built before it.
+    void configuredProxyIsUsedFromTheStart();
+    void proxyRuleForBothServices_data();
+    void proxyRuleForBothServices();
+    void serverMustProveItsIdentity_data();
+    void serverMustProveItsIdentity();
+
+private:
+    FacadeFixture fixture;
+    ConnectProxy proxy;
+};
+
+void FacadeTransportTest::initTestCase()
+{
+    QVERIFY(fixture.start());
+    store({1, "127.0.0.1", proxy.port(), "", ""});
+}
+
+void FacadeTransportTest::init()
+{
+    fixture.reset();
+    fixture.useHttps();
+    proxy.clear();
+}
+
+void FacadeTransportTest::configuredProxyIsUsedFromTheStart()
+{
+    QCOMPARE(callBothServices(), QList<int>({0, 0}));
+    QCOMPARE(proxy.tunnels().size(), 2);
+}
+
+void FacadeTransportTest::proxyRuleForBothServices_data()
+{
+    QTest::addColumn<ProxySettings>("settings");
+    QTest::addColumn<QByteArray>("authorization");
+    QTest::addColumn<int>("tunnels");
+    const QString host = "127.0.0.1";
+    const int port = proxy.port();
+    QTest::newRow("on, with credentials") << ProxySettings{1, host, port, "proxy-user", "pa:ss"}
+                                          << "Basic " + QByteArray("proxy-user:pa:ss").toBase64() << 2;
+    QTest::newRow("on, user without password") << ProxySettings{1, host, port, "proxy-user", ""} << QByteArray()
+                                               << 2;
+    QTest::newRow("on, password without user") << ProxySettings{1, host, port, "", "secret"} << QByteArray()
+                                               << 2;
+    QTest::newRow("off, host and port stored") << ProxySettings{0, host, port, "proxy-user", "secret"}
+                                               << QByteArray() << 0;
+    QTest::newRow("on, no port") << ProxySettings{1, host, 0, "", ""} << QByteArray() << 0;
+}
+
+void FacadeTransportTest::proxyRuleForBothServices()
+{
+    QFETCH(ProxySettings, settings);
+    QFETCH(QByteArray, authorization);
+    QFETCH(int, tunnels);
+    store(settings);
+    QelvoxAPI::resetConnection();
+
+    QCOMPARE(callBothServices(), QList<int>({0, 0}));
+    QCOMPARE(fixture.operations(), QStringList({"getShiftTime", "getFaxRegions"}));
+    const QList<ConnectProxy::Tunnel> opened = proxy.tunnels();
+    QCOMPARE(opened.size(), tunnels);
+    for (const ConnectProxy::Tunnel &tunnel : opened) {
+        QCOMPARE(tunnel.target, "127.0.0.1:" + QByteArray::number(fixture.standin.httpsPort()));
+        QCOMPARE(tunnel.authorization, authorization);
+    }
+}
+
+void FacadeTransportTest::serverMustProveItsIdentity_data()
+{
+    QTest::addColumn<QString>("host");
+    QTest::addColumn<bool>("trustTestCa");
+    QTest::addColumn<int>("status");
+    QTest::newRow("trusted test CA") << "127.0.0.1" << true << int(SOAP_OK);
+    QTest::newRow("unknown CA") << "127.0.0.1" << false << int(SOAP_SSL_ERROR);
+    QTest::newRow("wrong host name") << "wrong-name.test" << true << int(SOAP_SSL_ERROR);
+}
+
+void FacadeTransportTest::serverMustProveItsIdentity()
+{
+    QFETCH(QString, host);
+    QFETCH(bool, trustTestCa);
+    QFETCH(int, status);
+    // Through the proxy, which leads every name to the stand-in.
+    store({1, "127.0.0.1", proxy.port(), "", ""});
+    QelvoxAPI::resetConnection();
+    const QByteArray origin = QStringLiteral("https://%1:%2").arg(host).arg(fixture.standin.httpsPort()).toUtf8();
+    QelvoxAPI::setServiceOrigin(origin, trustTestCa ? fixture.standin.caFile().toUtf8() : QByteArray());
+
+    int shift = 0;
+    QCOMPARE(QelvoxAPI::getShiftTime(&shift), status);
+    QCOMPARE(proxy.tunnels().size(), 1);
+    QCOMPARE(fixture.requests().size(), status == SOAP_OK ? 1 : 0);
+}
+
+QTEST_GUILESS_MAIN(FacadeTransportTest)
+#include "tst_facadetransport.moc"
