@@ -20,9 +20,10 @@ HEADER = """#pragma once
 #include <string>
 
 // The client of the service {service} ({uri}): one method per operation, each one complete
-// exchange with the service. Every method returns the engine's status (SOAP_OK on success); an int
-// or text result is set only by a complete exchange; a response record is reset before the reply
-// is read into it, and its return member then points at an object that the engine owns.
+// exchange with the service. Every method returns the engine's status (SOAP_OK on success). The
+// result is left alone when the request cannot go out; otherwise it is reset before the reply is
+// read. An int or text result is then set by a complete exchange only; a response record is read in
+// place, and its return member points at an object that the engine owns.
 // Blocks until the exchange ends; one call at a time (see ServiceProxy).
 class {cls} : public ServiceProxy
 {{
