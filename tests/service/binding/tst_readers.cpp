@@ -109,6 +109,9 @@ private slots:
     void faultSoap11();
     void faultSoap12();
     void emptyFault();
+    void strictMode_data();
+    void strictMode();
+    void soap12SkipsIndependentElements();
     void brokenReplies_data();
     void brokenReplies();
     void fuzzerFindings_data();
@@ -796,6 +799,44 @@ void tst_Readers::emptyFault()
                      &made);
     QVERIFY(soap->fault);
     QVERIFY(!soap->fault->faultstring && !soap->fault->detail && !soap->fault->SOAP_ENV__Code);
+}
+
+void tst_Readers::strictMode_data()
+{
+    QTest::addColumn<QString>("content");
+    QTest::addColumn<int>("code");
+
+    QTest::newRow("all members") << "<id>1</id><type>SMS</type>" << SOAP_OK;
+    QTest::newRow("int missing") << "<type>SMS</type>" << SOAP_OCCURS;
+    QTest::newRow("text missing") << "<id>1</id>" << SOAP_OCCURS;
+}
+
+// Strict mode, which the client never sets, insists on every int and text member of a message.
+void tst_Readers::strictMode()
+{
+    QFETCH(QString, content);
+    QFETCH(int, code);
+    soap_set_imode(soap, SOAP_XML_STRICT);
+    openBody(reply("<ns1:QelvoxService.getRecipients>" + content.toStdString() +
+                   "</ns1:QelvoxService.getRecipients>"));
+    soap_in_ns1__QelvoxService_x002egetRecipients(soap, nullptr, nullptr, nullptr);
+    QCOMPARE(soap->error, code);
+}
+
+// SOAP 1.2 has no multi-reference elements after the response, so nothing after it is read.
+void tst_Readers::soap12SkipsIndependentElements()
+{
+    const std::string xml =
+        "<?xml version=\"1.0\"?><env:Envelope xmlns:env=\"http://www.w3.org/2003/05/soap-envelope\" "
+        "xmlns:ns1=\"urn:QelvoxService\"><env:Body><ns1:QelvoxService.getShiftTimeResponse>"
+        "<return>9</return></ns1:QelvoxService.getShiftTimeResponse><unknown/></env:Body>"
+        "</env:Envelope>";
+    openBody("HTTP/1.1 200 OK\r\nContent-Type: application/soap+xml\r\nContent-Length: " +
+             std::to_string(xml.size()) + "\r\n\r\n" + xml);
+    QCOMPARE(soap->version, short(2));
+    auto *made = soap_get_ns1__QelvoxService_x002egetShiftTimeResponse(soap, nullptr, "", "");
+    QVERIFY(made);
+    QCOMPARE(made->return_, 9);
 }
 
 void tst_Readers::brokenReplies_data()
