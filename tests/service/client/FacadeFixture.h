@@ -52,6 +52,8 @@ inline const QByteArray seed = R"({"accounts": [
 class FacadeFixture
 {
 public:
+    explicit FacadeFixture(const QStringList &standinArguments = {}) : standin(standinArguments) {}
+
     // Call from initTestCase; fails the test when the stand-in does not come up.
     bool start()
     {
