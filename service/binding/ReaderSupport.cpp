@@ -259,27 +259,10 @@ void reset_declared_budget(struct soap *soap)
 
 ArrayOfString *read_string_array(struct soap *soap, const char *tag, ArrayOfString *a, const char *type)
 {
-    if (soap_element_begin_in(soap, tag, 1, nullptr))
-        return nullptr;
-    if (!match_array_item(soap, type)) {
-        soap->error = SOAP_TYPE;
-        return nullptr;
-    }
-    a = static_cast<ArrayOfString *>(soap_class_id_enter(soap, qelvox::ElementId(soap), a,
-                                                         SOAP_TYPE_ArrayOfString, sizeof(ArrayOfString),
-                                                         soap->type, soap->arrayType));
-    if (!a)
-        return nullptr;
-    if (soap->alloced)
-        a->soap_default(soap);
-    if (!soap->body || *soap->href) {
-        a = static_cast<ArrayOfString *>(soap_id_forward(soap, soap->href, a, 0, SOAP_TYPE_ArrayOfString,
-                                                         SOAP_TYPE_ArrayOfString, sizeof(ArrayOfString), 0,
-                                                         soap_finsert, soap_fbase));
-        if (soap->body && soap_element_end_in(soap, tag))
-            return nullptr;
+    bool done = false;
+    a = begin_array(soap, tag, a, type, SOAP_TYPE_ArrayOfString, &done);
+    if (!a || done)
         return a;
-    }
     int offset = 0;
     a->__size = declared_size(soap, sizeof(std::string), &offset);
     if (a->__size >= 0) {

@@ -165,12 +165,14 @@ T ***read_pointer_to_pointer(struct soap *soap, const char *tag, T ***a, const c
     return (*a = readPointer(soap, tag, nullptr, type)) ? a : nullptr;
 }
 
-// SOAP-encoded array whose items are plain cells (record pointers or ints) in engine memory.
-// readItem reads one item element into its cell; empty is what an unfilled cell holds.
-template <class Array, class Item>
-Array *read_array(struct soap *soap, const char *tag, Array *a, const char *type, int arrayTypeId,
-                  bool (*readItem)(struct soap *, Item *), Item empty)
+// The start that every array reader shares: opens the element, tests the item type, enters the array
+// object (a new one when a is null). An empty or referring element is forwarded and ends the read
+// (*done set). Null on failure.
+template <class Array>
+Array *begin_array(struct soap *soap, const char *tag, Array *a, const char *type, int arrayTypeId,
+                   bool *done)
 {
+    *done = false;
     if (soap_element_begin_in(soap, tag, 1, nullptr))
         return nullptr;
     if (!match_array_item(soap, type)) {
@@ -183,13 +185,26 @@ Array *read_array(struct soap *soap, const char *tag, Array *a, const char *type
         return nullptr;
     if (soap->alloced)
         a->soap_default(soap);
-    if (!soap->body || *soap->href) {
-        a = static_cast<Array *>(soap_id_forward(soap, soap->href, a, 0, arrayTypeId, arrayTypeId,
-                                                 sizeof(Array), 0, soap_finsert, soap_fbase));
-        if (soap->body && soap_element_end_in(soap, tag))
-            return nullptr;
+    if (soap->body && !*soap->href)
         return a;
-    }
+    *done = true;
+    a = static_cast<Array *>(soap_id_forward(soap, soap->href, a, 0, arrayTypeId, arrayTypeId, sizeof(Array),
+                                             0, soap_finsert, soap_fbase));
+    if (soap->body && soap_element_end_in(soap, tag))
+        return nullptr;
+    return a;
+}
+
+// SOAP-encoded array whose items are plain cells (record pointers or ints) in engine memory.
+// readItem reads one item element into its cell; empty is what an unfilled cell holds.
+template <class Array, class Item>
+Array *read_array(struct soap *soap, const char *tag, Array *a, const char *type, int arrayTypeId,
+                  bool (*readItem)(struct soap *, Item *), Item empty)
+{
+    bool done = false;
+    a = begin_array(soap, tag, a, type, arrayTypeId, &done);
+    if (!a || done)
+        return a;
     int offset = 0;
     a->__size = declared_size(soap, sizeof(Item), &offset);
     if (a->__size >= 0) {
