@@ -99,9 +99,13 @@ const char *local_part(const char *name)
     return colon ? colon + 1 : name;
 }
 
-bool matches(const qelvox::MemberReader &m, struct soap *soap)
+// As match_name, with the local part of the peeked element's name found once for all members.
+bool matches(const qelvox::MemberReader &m, struct soap *soap, const char *local)
 {
-    return !m.tag || qelvox::match_name(soap, soap->tag, m.tag);
+    if (!m.tag)
+        return true;
+    return std::strchr(m.tag, ':') ? soap_match_tag(soap, soap->tag, m.tag) == SOAP_OK
+                                   : !std::strcmp(local, m.tag);
 }
 
 // Offers each child of the element just begun to the members not yet read; skips the others.
@@ -114,8 +118,9 @@ bool read_members(struct soap *soap, void *object, const qelvox::MemberTable &ta
             soap->error = SOAP_OK;
             return true;
         }
+        const char *local = local_part(soap->tag);
         size_t i = 0;
-        while (i < table.count && !((unread >> i & 1) && matches(table.members[i], soap)))
+        while (i < table.count && !((unread >> i & 1) && matches(table.members[i], soap, local)))
             ++i;
         if (i < table.count) {
             if (!table.members[i].read(soap, object))
