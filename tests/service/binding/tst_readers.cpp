@@ -434,7 +434,8 @@ void tst_Readers::snapshotInline()
     QCOMPARE(o.removed->__ptr[0]->object, 71);
 }
 
-// Result, arrays, records and a string by href, forward and back; two items naming one record share it.
+// Result, arrays, records and a string by href to elements after the response, and an item by href
+// back to an item read before it: both items then share one record.
 void tst_Readers::snapshotByReference()
 {
     ns1__QelvoxService_x002egetObjectsResponse result{};
