@@ -104,6 +104,7 @@ private slots:
     void dispatcher_data();
     void dispatcher();
     void referenceDecidesType();
+    void unknownChildWithIdIsRead();
     void headers_data();
     void headers();
     void faultSoap11();
@@ -720,6 +721,21 @@ void tst_Readers::referenceDecidesType()
     QVERIFY(result.return_);
     QCOMPARE(result.return_->id, 8);
     QCOMPARE(text(result.return_->name), "Eve");
+}
+
+// A child that no member takes but that carries an id is read and registered, so a reference to it
+// elsewhere in the reply resolves.
+void tst_Readers::unknownChildWithIdIsRead()
+{
+    ns1__QelvoxService_x002egetObjectsResponse result{};
+    ReplyReceiver receiver(soap);
+    std::string bytes =
+        response("getObjects", "<return><stash id=\"e\" xsi:type=\"ns1:ContactInfo\"><name>Stashed</name>"
+                               "</stash><contacts SOAP-ENC:arrayType=\"ns1:ContactInfo[1]\">"
+                               "<item href=\"#e\"/></contacts></return>");
+    QCOMPARE(receiver.receive(bytes, soap_get_ns1__QelvoxService_x002egetObjectsResponse, &result), SOAP_OK);
+    QCOMPARE(cells(result.return_->contacts), "1");
+    QCOMPARE(text(result.return_->contacts->__ptr[0]->name), "Stashed");
 }
 
 void tst_Readers::headers_data()
