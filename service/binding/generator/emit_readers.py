@@ -173,9 +173,9 @@ def _cell_readers(model):
     for p in _pointers(model):
         if p.target.kind == "pointer":
             continue
-        out += ("bool read_%s(struct soap *soap, %s *cell)\n{\n"
+        out += ("bool read_%s(struct soap *soap, %s **cell)\n{\n"
                 "    return soap_in_%s(soap, nullptr, cell, \"%s\") != nullptr;\n}\n\n"
-                % (p.name, p.cpp, p.name, p.xml))
+                % (p.name, p.target.cpp, p.name, p.xml))
     return out
 
 
