@@ -9,12 +9,9 @@ from cppfile import write
 OUTPUTS = ["BindingReaders.h", "BindingReaders.cpp", "BindingDispatch.cpp"]
 EMITTER = "emit_readers.py"
 
-# The response member that is taken under any element name: the service has written it under
-# more than one name, the client's own writer calls it "param-3".
+# The one response member read under whatever element name it comes; the client's own writer
+# calls it "param-3".
 ANY_NAME_MEMBERS = {("ns1__QelvoxService_x002egetExtendedTitleResponse", "param-3")}
-
-# Builtins whose readers are written by hand; a pointer to one of them likewise.
-HAND_WRITTEN = {"int", "byte", "double", "string", "_QName", "std__string"}
 
 HEADER = """#pragma once
 
@@ -111,14 +108,9 @@ def _cpp(t):
     return "struct " + t.name if t.kind == "message" else t.cpp
 
 
-def _is_builtin_pointer(t):
-    target = getattr(t, "target", None)
-    return t.kind == "pointer" and target is not None and target.kind == "builtin" or (
-        t.kind == "builtin" and t.name.startswith("PointerTo"))
-
-
 def _pointers(model):
-    return [p for p in model.pointers if not _is_builtin_pointer(p)]
+    """The pointer types with generated readers; pointers to builtins are read by hand."""
+    return [p for p in model.pointers if p.target.kind != "builtin"]
 
 
 def _record_pointer(record, model):
