@@ -24,7 +24,8 @@ public:
 
 private:
     static DocumentReceiver *of(struct soap *engine);
-    static void *open(struct soap *engine, void *, const char *, const char *, const char *, soap_mime_encoding);
+    static void *open(struct soap *engine, void *, const char *, const char *, const char *,
+                      soap_mime_encoding);
     static int write(struct soap *engine, void *handle, const char *data, size_t size);
     static void close(struct soap *engine, void *handle);
 

@@ -18,8 +18,8 @@ public:
     FaxAttachments(const FaxAttachments &) = delete;
     FaxAttachments &operator=(const FaxAttachments &) = delete;
 
-    // A file name as it may stand in a part head: Latin-1, without C0 or C1 control characters, and with the quote
-    // and the backslash, which would end or escape the quoted name, replaced.
+    // A file name as it may stand in a part head: Latin-1, without C0 or C1 control characters, and with the
+    // quote and the backslash, which would end or escape the quoted name, replaced.
     static QByteArray headerName(const QString &fileName);
 
 private:

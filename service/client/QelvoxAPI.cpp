@@ -118,6 +118,17 @@ int signupResult(int status, const std::string &password, struct soap *engine)
     return number != 0 ? number : -1;
 }
 
+// Runs call with the request's ids as the array it sends (an empty one for no request), then releases them.
+template <class Call> int withIds(const ObjectsRequest *request, Call call)
+{
+    ArrayOfObjectsID ids;
+    if (request)
+        toArrayOfObjectsID(*request, ids);
+    const int status = call(&ids);
+    freeArrayOfObjectsID(ids);
+    return status;
+}
+
 // Code-to-name pairs of a sign-up list; a later item replaces an earlier one with the same code.
 template <class Array, class Item>
 bool fillNames(QMap<QString, QString> &names, const Array *array, std::string Item::*name)
@@ -461,34 +472,24 @@ int QelvoxAPI::renameFolder(QelFolderInfo *folder)
 int QelvoxAPI::moveToFolder(MoveToFolderRequest *request, int *reply)
 {
     return withAccount([&](QelvoxProxy &engine) {
-        ArrayOfObjectsID objects;
-        if (request->objects)
-            toArrayOfObjectsID(*request->objects, objects);
-        const int status = engine.moveToFolder(&objects, request->to_folderid, *reply);
-        freeArrayOfObjectsID(objects);
-        return status;
+        return withIds(request->objects, [&](ArrayOfObjectsID *ids) {
+            return engine.moveToFolder(ids, request->to_folderid, *reply);
+        });
     });
 }
 
 int QelvoxAPI::changeStatus(ObjectsRequest *request, bool read, int *reply)
 {
     return withAccount([&](QelvoxProxy &engine) {
-        ArrayOfObjectsID objects;
-        toArrayOfObjectsID(*request, objects);
-        const int status = engine.changeStatus(&objects, read ? 1 : 0, *reply);
-        freeArrayOfObjectsID(objects);
-        return status;
+        return withIds(request,
+                       [&](ArrayOfObjectsID *ids) { return engine.changeStatus(ids, read ? 1 : 0, *reply); });
     });
 }
 
 int QelvoxAPI::deleteObjects(ObjectsRequest *request, int *reply)
 {
     return withAccount([&](QelvoxProxy &engine) {
-        ArrayOfObjectsID objects;
-        toArrayOfObjectsID(*request, objects);
-        const int status = engine.deleteObjects(&objects, *reply);
-        freeArrayOfObjectsID(objects);
-        return status;
+        return withIds(request, [&](ArrayOfObjectsID *ids) { return engine.deleteObjects(ids, *reply); });
     });
 }
 

@@ -86,7 +86,8 @@ void ConnectProxy::run()
                 client->write("HTTP/1.0 502 Bad Gateway\r\n\r\n");
                 client->disconnectFromHost();
             });
-            upstream->connectToHost(QHostAddress::LocalHost, target.mid(target.lastIndexOf(':') + 1).toUShort());
+            upstream->connectToHost(QHostAddress::LocalHost,
+                                    target.mid(target.lastIndexOf(':') + 1).toUShort());
         });
     });
     ready.release();

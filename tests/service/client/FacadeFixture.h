@@ -36,6 +36,7 @@ inline std::string bobDigest()
 
 inline const QByteArray seed = R"({"accounts": [
   {"email": "ann@example.test", "password": "secret-a", "customerId": 5001, "timeShift": 3600,
+   "details": {"firstname": "Ann", "prepaidbalance": 250}, "folders": [{"id": 30010, "name": "Invoices"}],
    "receivedFaxes": [{"id": 30003, "sender": "+3314", "pages": 1, "date": "2026-12-01 09:15:00",
                       "document": {"name": "fax.pdf", "contentType": "application/pdf",
                                    "base64": "JVBERi0xLjQKJcOkw7zDtsOfCjEgMCBvYmoKPDwvVHlwZS9DYXRhbG9nPj4KZW5kb2JqCg=="}}],

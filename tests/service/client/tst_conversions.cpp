@@ -62,11 +62,25 @@ template <class Local> std::unique_ptr<BaseObject> held(Local local)
 
 QString accountText(const qtAccountInfo &a)
 {
-    return QStringList{a.faxnumber, a.faxheader, QString::number(a.notifybysms), a.notificationsms,
-                       QString::number(a.notifybyemail), QString::number(a.redirecttoemail),
-                       QString::number(a.attachmentid), a.firstname, a.lastname, a.city, a.address1,
-                       a.postalcode, a.country, a.langcode, a.phone, a.companyname, a.vat,
-                       QString::number(a.prepaidbalance), a.enddate}
+    return QStringList{a.faxnumber,
+                       a.faxheader,
+                       QString::number(a.notifybysms),
+                       a.notificationsms,
+                       QString::number(a.notifybyemail),
+                       QString::number(a.redirecttoemail),
+                       QString::number(a.attachmentid),
+                       a.firstname,
+                       a.lastname,
+                       a.city,
+                       a.address1,
+                       a.postalcode,
+                       a.country,
+                       a.langcode,
+                       a.phone,
+                       a.companyname,
+                       a.vat,
+                       QString::number(a.prepaidbalance),
+                       a.enddate}
         .join(QLatin1Char('|'));
 }
 
@@ -118,16 +132,18 @@ void ConversionsTest::recordsFromService_data()
         return held(fromContactGroupInfo(info));
     }) << "type=5 id=41 taskid=0 localid=0 status=0 name='Friends'";
 
-    QTest::newRow("contact, texts trimmed, Cyrillic kept") << Conversion([] {
-        ContactInfo info;
-        info.id = 7;
-        info.groupid = 41;
-        info.name = "  \xd0\x98\xd0\xb2\xd0\xb0\xd0\xbd\t";
-        info.number = " +331234 ";
-        info.gsmnumber = "\t+336789";
-        return held(fromContactInfo(info));
-    }) << QString::fromUtf8("type=6 id=7 groupid=41 name='Иван' number='+331234' gsmnumber='+336789' "
-                            "taskid=0 localid=0 status=0");
+    QTest::newRow("contact, texts trimmed, Cyrillic kept")
+        << Conversion([] {
+               ContactInfo info;
+               info.id = 7;
+               info.groupid = 41;
+               info.name = "  \xd0\x98\xd0\xb2\xd0\xb0\xd0\xbd\t";
+               info.number = " +331234 ";
+               info.gsmnumber = "\t+336789";
+               return held(fromContactInfo(info));
+           })
+        << QString::fromUtf8("type=6 id=7 groupid=41 name='Иван' number='+331234' gsmnumber='+336789' "
+                             "taskid=0 localid=0 status=0");
 
     QTest::newRow("folder, name not trimmed") << Conversion([] {
         FolderInfo_A info;
@@ -148,21 +164,25 @@ void ConversionsTest::recordsFromService_data()
         info.recipients = 1;
         info.recipient = "+3312";
         return held(fromSMSSentInfo(info));
-    }) << "type=4 id=90 folderid=2 status=1 date='2024-01-02 03:04:05' shifteddate='' sentstatus=4 recipients=1 "
-          "recipient='+3312' content=' hello '";
+    })
+                              << "type=4 id=90 folderid=2 status=1 date='2024-01-02 03:04:05' shifteddate='' "
+                                 "sentstatus=4 recipients=1 "
+                                 "recipient='+3312' content=' hello '";
 
-    QTest::newRow("received fax, its type not carried") << Conversion([] {
-        FAXReceivedInfo info;
-        info.id = 91;
-        info.folderid = 1;
-        info.type = 5;
-        info.status = 0;
-        info.date = "2024-02-03 04:05:06";
-        info.pagescount = 3;
-        info.sender = "+4930";
-        return held(fromFAXReceivedInfo(info));
-    }) << "type=2 id=91 folderid=1 status=0 date='2024-02-03 04:05:06' shifteddate='' pagescount=3 "
-          "sender='+4930'";
+    QTest::newRow("received fax, its type not carried")
+        << Conversion([] {
+               FAXReceivedInfo info;
+               info.id = 91;
+               info.folderid = 1;
+               info.type = 5;
+               info.status = 0;
+               info.date = "2024-02-03 04:05:06";
+               info.pagescount = 3;
+               info.sender = "+4930";
+               return held(fromFAXReceivedInfo(info));
+           })
+        << "type=2 id=91 folderid=1 status=0 date='2024-02-03 04:05:06' shifteddate='' pagescount=3 "
+           "sender='+4930'";
 
     QTest::newRow("sent fax, its type carried") << Conversion([] {
         FAXSentInfo info;
@@ -176,20 +196,24 @@ void ConversionsTest::recordsFromService_data()
         info.recipients = 3;
         info.recipient = "";
         return held(fromFAXSentInfo(info));
-    }) << "type=1 id=92 folderid=2 status=1 date='2024-03-04 05:06:07' shifteddate='' sentstatus=6 recipients=3 "
-          "recipient='' faxtype=5 pagescount=2";
+    })
+                                                << "type=1 id=92 folderid=2 status=1 date='2024-03-04 "
+                                                   "05:06:07' shifteddate='' sentstatus=6 recipients=3 "
+                                                   "recipient='' faxtype=5 pagescount=2";
 
-    QTest::newRow("voice") << Conversion([] {
-        VOICEReceivedInfo info;
-        info.id = 93;
-        info.folderid = 1;
-        info.status = 1;
-        info.date = "2024-04-05 06:07:08";
-        info.duration = 42;
-        info.sender = "+4420";
-        return held(fromVOICEReceivedInfo(info));
-    }) << "type=3 id=93 folderid=1 status=1 date='2024-04-05 06:07:08' shifteddate='' duration=42 "
-          "sender='+4420'";
+    QTest::newRow("voice")
+        << Conversion([] {
+               VOICEReceivedInfo info;
+               info.id = 93;
+               info.folderid = 1;
+               info.status = 1;
+               info.date = "2024-04-05 06:07:08";
+               info.duration = 42;
+               info.sender = "+4420";
+               return held(fromVOICEReceivedInfo(info));
+           })
+        << "type=3 id=93 folderid=1 status=1 date='2024-04-05 06:07:08' shifteddate='' duration=42 "
+           "sender='+4420'";
 }
 
 void ConversionsTest::recordsFromService()
@@ -201,8 +225,8 @@ void ConversionsTest::recordsFromService()
 
 void ConversionsTest::snapshotFromService()
 {
-    ReplyArray<ArrayOfContactGroupInfo, ContactGroupInfo> groups({new ContactGroupInfo, nullptr,
-                                                                  new ContactGroupInfo});
+    ReplyArray<ArrayOfContactGroupInfo, ContactGroupInfo> groups(
+        {new ContactGroupInfo, nullptr, new ContactGroupInfo});
     groups.array.__ptr[0]->id = 1;
     groups.array.__ptr[2]->id = 2;
     ReplyArray<ArrayOfContactInfo, ContactInfo> contacts({new ContactInfo});
@@ -218,7 +242,8 @@ void ConversionsTest::snapshotFromService()
     sent.array.__ptr[1]->id = 8;
     ReplyArray<ArrayOfVOICEReceivedInfo, VOICEReceivedInfo> voices({new VOICEReceivedInfo});
     voices.array.__ptr[0]->id = 9;
-    ReplyArray<ArrayOfObjectData, ObjectData> removed({new ObjectData, new ObjectData, nullptr, new ObjectData});
+    ReplyArray<ArrayOfObjectData, ObjectData> removed(
+        {new ObjectData, new ObjectData, nullptr, new ObjectData});
     for (int i : {0, 1, 3}) {
         removed.array.__ptr[i]->object = 100 + i;
         removed.array.__ptr[i]->type = i + 1;
@@ -268,8 +293,8 @@ void ConversionsTest::emptySnapshotKeepsItsTimestamp()
     fromObjectsInfo(snapshot, info);
     QCOMPARE(snapshot.timestamp, 77);
     QVERIFY(snapshot.contactgroups.isEmpty() && snapshot.contacts.isEmpty() && snapshot.folders.isEmpty() &&
-            snapshot.smsessent.isEmpty() && snapshot.faxesreceived.isEmpty() && snapshot.faxessent.isEmpty() &&
-            snapshot.voicesreceived.isEmpty() && snapshot.removed.isEmpty());
+            snapshot.smsessent.isEmpty() && snapshot.faxesreceived.isEmpty() &&
+            snapshot.faxessent.isEmpty() && snapshot.voicesreceived.isEmpty() && snapshot.removed.isEmpty());
 }
 
 void ConversionsTest::changeListFromService()
@@ -326,8 +351,9 @@ void ConversionsTest::accountDetailsBothWays()
 
     qtAccountInfo local;
     fromAccountInfo(local, service);
-    QCOMPARE(accountText(local), QString::fromUtf8("+3310|Header|1|+3311|2|3|4| Zoé |Last|City|Street|75001|FRA|"
-                                                   "fr|+3312|Company|VAT|500|2030-01-01"));
+    QCOMPARE(accountText(local),
+             QString::fromUtf8("+3310|Header|1|+3311|2|3|4| Zoé |Last|City|Street|75001|FRA|"
+                               "fr|+3312|Company|VAT|500|2030-01-01"));
 
     AccountInfo back;
     toAccountInfo(local, back);
@@ -339,7 +365,8 @@ void ConversionsTest::accountDetailsBothWays()
 
 void ConversionsTest::listsAppendAndSkipNullItems()
 {
-    ReplyArray<ArrayOfRecipientInfo, RecipientInfo> recipients({new RecipientInfo, nullptr, new RecipientInfo});
+    ReplyArray<ArrayOfRecipientInfo, RecipientInfo> recipients(
+        {new RecipientInfo, nullptr, new RecipientInfo});
     recipients.array.__ptr[0]->recipient = "+331";
     recipients.array.__ptr[0]->status = 4;
     recipients.array.__ptr[2]->recipient = "a@b.c";
@@ -450,8 +477,8 @@ void ConversionsTest::textArraysAndTextEncoding_data()
     QTest::addColumn<QStringList>("texts");
     QTest::addColumn<QList<QByteArray>>("sent");
     QTest::newRow("none") << QStringList() << QList<QByteArray>();
-    QTest::newRow("accented capital, six bytes") << QStringList{QString::fromUtf8("Élise")}
-                                                 << QList<QByteArray>{"\xc3\x89lise"};
+    QTest::newRow("accented capital, six bytes")
+        << QStringList{QString::fromUtf8("Élise")} << QList<QByteArray>{"\xc3\x89lise"};
     QTest::newRow("blanks kept") << QStringList{" +33 1 "} << QList<QByteArray>{" +33 1 "};
     QTest::newRow("cut at U+0000") << QStringList{QStringLiteral("ab") + QChar(0) + QStringLiteral("cd"), "x"}
                                    << QList<QByteArray>{"ab", "x"};

@@ -28,7 +28,8 @@ QJsonObject lastOf(const QJsonArray &requests, const QString &operation)
 
 QString credentialsOf(const QJsonValue &request)
 {
-    return request.toObject().value("email").toString() + ' ' + request.toObject().value("password").toString();
+    return request.toObject().value("email").toString() + ' ' +
+           request.toObject().value("password").toString();
 }
 
 QString credentials(const char *email, const std::string &digest)
@@ -112,8 +113,8 @@ void FacadeTest::storedCredentialsUntilLogIn()
     SettingsStore::instance().setUserName(annEmail);
 
     const QJsonArray requests = fixture.requests();
-    QCOMPARE(fixture.operations(), QStringList({"getShiftTime", "authenticate", "getShiftTime", "getRecipients",
-                                                "getExtendedTitle", "getShiftTime"}));
+    QCOMPARE(fixture.operations(), QStringList({"getShiftTime", "authenticate", "getShiftTime",
+                                                "getRecipients", "getExtendedTitle", "getShiftTime"}));
     QCOMPARE(credentialsOf(requests.at(0)), credentials(annEmail, annDigest()));
     for (int i = 1; i < requests.size(); ++i)
         QCOMPARE(credentialsOf(requests.at(i)), credentials(bobEmail, bobDigest()));
@@ -155,7 +156,9 @@ void FacadeTest::credentialsReplacedAfterPasswordChange()
 void FacadeTest::callsOfThreeThreadsNeverOverlap()
 {
     const int delayMs = 40;
-    QVERIFY(fixture.standin.inject("getRecipients", {{"kind", "delay"}, {"delayMs", delayMs}}).value("ok").toBool());
+    QVERIFY(fixture.standin.inject("getRecipients", {{"kind", "delay"}, {"delayMs", delayMs}})
+                .value("ok")
+                .toBool());
     QelvoxAPI::setCredentials(annEmail, annDigest());
     struct Caller
     {
@@ -195,10 +198,11 @@ void FacadeTest::callsOfThreeThreadsNeverOverlap()
     QCOMPARE(requests.size(), 60);
     QDateTime previous;
     for (const QJsonValue &request : requests) {
-        const QDateTime received = QDateTime::fromString(request.toObject().value("time").toString(),
-                                                         Qt::ISODateWithMs);
+        const QDateTime received =
+            QDateTime::fromString(request.toObject().value("time").toString(), Qt::ISODateWithMs);
         if (previous.isValid())
-            QVERIFY2(previous.msecsTo(received) >= delayMs / 2, qPrintable(request.toObject().value("time").toString()));
+            QVERIFY2(previous.msecsTo(received) >= delayMs / 2,
+                     qPrintable(request.toObject().value("time").toString()));
         previous = received;
     }
 }
@@ -244,7 +248,8 @@ void FacadeTest::faxDocumentsTravelAsAttachments()
     const QJsonObject first = documents.at(0).toObject();
     const QJsonObject second = documents.at(1).toObject();
     QCOMPARE(first.value("name").toString(), QStringLiteral("report.pdf"));
-    QCOMPARE(QByteArray::fromBase64(first.value("base64").toString().toLatin1()), QByteArray("%PDF-1.4 first document"));
+    QCOMPARE(QByteArray::fromBase64(first.value("base64").toString().toLatin1()),
+             QByteArray("%PDF-1.4 first document"));
     QCOMPARE(second.value("name").toString(), QStringLiteral("evilX-Injected: yes__.pdf"));
     QCOMPARE(QByteArray::fromBase64(second.value("base64").toString().toLatin1()), binary);
     for (const QJsonObject &document : {first, second})
@@ -270,7 +275,9 @@ void FacadeTest::downloadReplacesTarget()
     }
     const qtFAXReceivedInfo fax(annReceivedFax, 1);
     QCOMPARE(QelvoxAPI::downloadFile(&fax, "pdf", target), 0);
-    QCOMPARE(fileBytes(target), QByteArray::fromBase64("JVBERi0xLjQKJcOkw7zDtsOfCjEgMCBvYmoKPDwvVHlwZS9DYXRhbG9nPj4KZW5kb2JqCg=="));
+    QCOMPARE(
+        fileBytes(target),
+        QByteArray::fromBase64("JVBERi0xLjQKJcOkw7zDtsOfCjEgMCBvYmoKPDwvVHlwZS9DYXRhbG9nPj4KZW5kb2JqCg=="));
     QCOMPARE(QDir(directory.path()).entryList(QDir::Files), QStringList{"fax.pdf"});
     const QJsonObject request = lastOf(fixture.requests(), "downloadFile");
     QCOMPARE(request.value("params").toObject().value("format").toString(), QStringLiteral("pdf"));
@@ -287,10 +294,12 @@ void FacadeTest::failedDownloadLeavesTargetAlone_data()
         "</ns1:QelvoxService.downloadFileResponse></SOAP-ENV:Body></SOAP-ENV:Envelope>";
     const QJsonObject none;
     QTest::newRow("connection cut in the reply") << QJsonObject{{"kind", "close"}} << annReceivedFax << true;
-    QTest::newRow("fault, no file before") << QJsonObject{{"kind", "soap11-fault"}} << annReceivedFax << false;
+    QTest::newRow("fault, no file before")
+        << QJsonObject{{"kind", "soap11-fault"}} << annReceivedFax << false;
     QTest::newRow("object without document") << none << annSentFax << true;
     QTest::newRow("reply without attachment")
-        << QJsonObject{{"kind", "malformed"}, {"body", QString::fromLatin1(noAttachment)}} << annReceivedFax << true;
+        << QJsonObject{{"kind", "malformed"}, {"body", QString::fromLatin1(noAttachment)}} << annReceivedFax
+        << true;
 }
 
 void FacadeTest::failedDownloadLeavesTargetAlone()
@@ -310,7 +319,8 @@ void FacadeTest::failedDownloadLeavesTargetAlone()
     const qtFAXReceivedInfo fax(item, 1);
     QVERIFY(QelvoxAPI::downloadFile(&fax, "pdf", target) != 0);
     QCOMPARE(fixture.operations(), QStringList{"downloadFile"});
-    QCOMPARE(QDir(directory.path()).entryList(QDir::Files), existing ? QStringList{"fax.pdf"} : QStringList());
+    QCOMPARE(QDir(directory.path()).entryList(QDir::Files),
+             existing ? QStringList{"fax.pdf"} : QStringList());
     if (existing)
         QCOMPARE(fileBytes(target), QByteArray("earlier"));
 }

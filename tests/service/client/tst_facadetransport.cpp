@@ -85,12 +85,12 @@ void FacadeTransportTest::proxyRuleForBothServices_data()
     const int port = proxy.port();
     QTest::newRow("on, with credentials") << ProxySettings{1, host, port, "proxy-user", "pa:ss"}
                                           << "Basic " + QByteArray("proxy-user:pa:ss").toBase64() << 2;
-    QTest::newRow("on, user without password") << ProxySettings{1, host, port, "proxy-user", ""} << QByteArray()
-                                               << 2;
-    QTest::newRow("on, password without user") << ProxySettings{1, host, port, "", "secret"} << QByteArray()
-                                               << 2;
-    QTest::newRow("off, host and port stored") << ProxySettings{0, host, port, "proxy-user", "secret"}
-                                               << QByteArray() << 0;
+    QTest::newRow("on, user without password")
+        << ProxySettings{1, host, port, "proxy-user", ""} << QByteArray() << 2;
+    QTest::newRow("on, password without user")
+        << ProxySettings{1, host, port, "", "secret"} << QByteArray() << 2;
+    QTest::newRow("off, host and port stored")
+        << ProxySettings{0, host, port, "proxy-user", "secret"} << QByteArray() << 0;
     QTest::newRow("on, no port") << ProxySettings{1, host, 0, "", ""} << QByteArray() << 0;
 }
 
@@ -130,7 +130,8 @@ void FacadeTransportTest::serverMustProveItsIdentity()
     // Through the proxy, which leads every name to the stand-in.
     store({1, "127.0.0.1", proxy.port(), "", ""});
     QelvoxAPI::resetConnection();
-    const QByteArray origin = QStringLiteral("https://%1:%2").arg(host).arg(fixture.standin.httpsPort()).toUtf8();
+    const QByteArray origin =
+        QStringLiteral("https://%1:%2").arg(host).arg(fixture.standin.httpsPort()).toUtf8();
     QelvoxAPI::setServiceOrigin(origin, trustTestCa ? fixture.standin.caFile().toUtf8() : QByteArray());
 
     int shift = 0;

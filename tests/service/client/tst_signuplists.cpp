@@ -48,7 +48,8 @@ void SignupListsTest::listsAreFetchedUntilAllAreKept()
     fixture.injectOnce("getIpNationality", {{"kind", "malformed"}, {"body", emptyNationality()}});
     fixture.injectOnce("getAllFaxCountries", {{"kind", "soap11-fault"}, {"code", "SOAP-ENV:Server"}});
     QVERIFY(!QelvoxAPI::loadSignupLists());
-    QCOMPARE(fixture.operations(), QStringList({"getIpNationality", "getAllCountries", "getAllFaxCountries"}));
+    QCOMPARE(fixture.operations(),
+             QStringList({"getIpNationality", "getAllCountries", "getAllFaxCountries"}));
     QCOMPARE(QelvoxAPI::ipNationality(), QStringLiteral("FRA"));
     QVERIFY(QelvoxAPI::countries().contains("DEU"));
     QVERIFY(QelvoxAPI::faxCountries().isEmpty());
