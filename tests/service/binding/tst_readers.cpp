@@ -871,6 +871,7 @@ void tst_Readers::brokenReplies_data()
     QTest::newRow("id given twice") << "duplicate-id.http" << SOAP_DUPLICATE_ID << SOAP_DUPLICATE_ID;
     QTest::newRow("deep nesting") << "deep-nesting.http" << SOAP_LEVEL << SOAP_LEVEL;
     // The runtime reports the HTTP status when it finds no fault where the reader stopped.
+    QTest::newRow("empty body") << "empty-body.http" << SOAP_NO_TAG << 200;
     QTest::newRow("trailing element of no known type") << "trailing-unknown.http" << SOAP_TAG_MISMATCH << 200;
     QTest::newRow("int that is no number") << "not-a-number.http" << SOAP_TYPE << SOAP_TYPE;
     QTest::newRow("envelope element in a response")
