@@ -261,6 +261,8 @@ int QelvoxAPI::withOwnEngine(const SOAP_ENV__Header &header, Call call, Update u
 void QelvoxAPI::authenticate(qtAuthenticateInfo *info)
 {
     info->customerid = 0;
+    // Until an exchange says otherwise, e.g. when the engine cannot even be set up.
+    info->result = SOAP_TCP_ERROR;
     const SOAP_ENV__Header header{utf8(info->username), utf8(info->password)};
     withOwnEngine(
         header,

@@ -1,5 +1,6 @@
 #include "ConnectProxy.h"
 #include "FacadeFixture.h"
+#include "qtAuthenticateInfo.h"
 #include "qtDestinationInfo.h"
 
 using namespace Accounts;
@@ -51,6 +52,7 @@ private slots:
     void proxyRuleForBothServices();
     void serverMustProveItsIdentity_data();
     void serverMustProveItsIdentity();
+    void logInWithoutTrustIsNoConnection();
 
 private:
     FacadeFixture fixture;
@@ -115,29 +117,50 @@ void FacadeTransportTest::proxyRuleForBothServices()
 void FacadeTransportTest::serverMustProveItsIdentity_data()
 {
     QTest::addColumn<QString>("host");
-    QTest::addColumn<bool>("trustTestCa");
+    QTest::addColumn<QString>("caFile"); // "test": the stand-in's CA
     QTest::addColumn<int>("status");
-    QTest::newRow("trusted test CA") << "127.0.0.1" << true << int(SOAP_OK);
-    QTest::newRow("unknown CA") << "127.0.0.1" << false << int(SOAP_SSL_ERROR);
-    QTest::newRow("wrong host name") << "wrong-name.test" << true << int(SOAP_SSL_ERROR);
+    QTest::addColumn<int>("tunnels");
+    QTest::newRow("trusted test CA") << "127.0.0.1"
+                                     << "test" << int(SOAP_OK) << 1;
+    QTest::newRow("unknown CA") << "127.0.0.1"
+                                << "" << int(SOAP_SSL_ERROR) << 1;
+    QTest::newRow("wrong host name") << "wrong-name.test"
+                                     << "test" << int(SOAP_SSL_ERROR) << 1;
+    // Without the configured trust no connection is even tried.
+    QTest::newRow("CA file missing") << "127.0.0.1"
+                                     << "/nonexistent/ca.pem" << int(SOAP_SSL_ERROR) << 0;
 }
 
 void FacadeTransportTest::serverMustProveItsIdentity()
 {
     QFETCH(QString, host);
-    QFETCH(bool, trustTestCa);
+    QFETCH(QString, caFile);
     QFETCH(int, status);
+    QFETCH(int, tunnels);
     // Through the proxy, which leads every name to the stand-in.
     store({1, "127.0.0.1", proxy.port(), "", ""});
     QelvoxAPI::resetConnection();
     const QByteArray origin =
         QStringLiteral("https://%1:%2").arg(host).arg(fixture.standin.httpsPort()).toUtf8();
-    QelvoxAPI::setServiceOrigin(origin, trustTestCa ? fixture.standin.caFile().toUtf8() : QByteArray());
+    QelvoxAPI::setServiceOrigin(origin,
+                                caFile == "test" ? fixture.standin.caFile().toUtf8() : caFile.toUtf8());
 
     int shift = 0;
     QCOMPARE(QelvoxAPI::getShiftTime(&shift), status);
-    QCOMPARE(proxy.tunnels().size(), 1);
+    QCOMPARE(proxy.tunnels().size(), tunnels);
     QCOMPARE(fixture.requests().size(), status == SOAP_OK ? 1 : 0);
+}
+
+void FacadeTransportTest::logInWithoutTrustIsNoConnection()
+{
+    QelvoxAPI::setServiceOrigin(fixture.standin.httpsUrl().toUtf8(), "/nonexistent/ca.pem");
+    qtAuthenticateInfo login;
+    login.username = annEmail;
+    login.password = QString::fromStdString(annDigest());
+    login.result = -10001;
+    QelvoxAPI::authenticate(&login);
+    QCOMPARE(login.result, 28);
+    QCOMPARE(fixture.requests().size(), 0);
 }
 
 QTEST_GUILESS_MAIN(FacadeTransportTest)
