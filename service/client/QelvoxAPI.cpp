@@ -160,8 +160,9 @@ QelvoxAPI::~QelvoxAPI() = default;
 
 QelvoxAPI &QelvoxAPI::instance()
 {
-    static QelvoxAPI api;
-    return api;
+    // Never destroyed: an abandoned log-in may still be finishing on its thread while the process ends.
+    static QelvoxAPI *const api = new QelvoxAPI;
+    return *api;
 }
 
 const EngineSetup &QelvoxAPI::setup()
