@@ -46,6 +46,7 @@ private slots:
     void markUnknownAsChanged_data();
     void markUnknownAsChanged();
     void forwardRequestOwnsAndAddressesEntries();
+    void forwardRequestCollectsForwardableItems();
     void requestsReleaseWhatTheyOwn();
     void recordsTravelThroughVariants();
 };
@@ -237,8 +238,8 @@ void RecordsTest::forwardRequestOwnsAndAddressesEntries()
     QVERIFY(empty.isEmpty());
 
     ForwardRequest request;
-    request.addEntry(new ForwardEntry(1, 10, QString()));
-    request.addEntry(new ForwardEntry(4, 11, "sms"));
+    request.addObject(1, 10, QString());
+    request.addObject(4, 11, "sms");
     QCOMPARE(request.entries().at(0)->forward, -1);
     request.setDestination(5, "x@y.z");
     for (ForwardEntry *entry : request.entries()) {
@@ -255,6 +256,26 @@ void RecordsTest::forwardRequestOwnsAndAddressesEntries()
     QVERIFY(request.isEmpty());
     QCOMPARE(taken.size(), 2);
     qDeleteAll(taken);
+}
+
+void RecordsTest::forwardRequestCollectsForwardableItems()
+{
+    ForwardRequest request;
+    for (int type : {5, 6, 7, 10001})
+        request.addObject(type, 1, QString());
+    QVERIFY(request.isEmpty());
+    QVERIFY(!request.hasFax && !request.hasVoice && !request.hasSms);
+
+    request.addObject(2, 21, QString());
+    request.addObject(2, 22, QString());
+    request.addObject(3, 31, QString());
+    const QList<ForwardEntry *> entries = request.entries();
+    QCOMPARE(entries.size(), 3);
+    QCOMPARE(entries.at(0)->objectid, 21);
+    QCOMPARE(entries.at(1)->objectid, 22);
+    QCOMPARE(entries.at(2)->objecttype, 3);
+    QCOMPARE(entries.at(2)->forward, -1);
+    QVERIFY(request.hasFax && request.hasVoice && !request.hasSms);
 }
 
 void RecordsTest::requestsReleaseWhatTheyOwn()
@@ -275,7 +296,7 @@ void RecordsTest::requestsReleaseWhatTheyOwn()
     delete move;
 
     auto *forward = new ForwardRequest;
-    forward->addEntry(new ForwardEntry(2, 1, QString()));
+    forward->addObject(2, 1, QString());
     delete forward;
 }
 
