@@ -86,8 +86,8 @@ void deleteArrayOfString(ArrayOfString *array)
 {
     if (!array)
         return;
-    if (array->__size && array->__ptr)
-        delete[] array->__ptr;
+    // An empty list may still own an empty item table.
+    delete[] array->__ptr;
     delete array;
 }
 
