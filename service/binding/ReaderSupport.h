@@ -12,9 +12,7 @@
 
 // Runtime adapters of the reading half that stdsoap2.h leaves to the binding.
 SOAP_FMAC3 int SOAP_FMAC4 soap_ignore_element(struct soap *);
-#ifndef WITH_NOIDREF
 SOAP_FMAC3 int SOAP_FMAC4 soap_getindependent(struct soap *);
-#endif
 extern "C" SOAP_FMAC3 void *SOAP_FMAC4 soap_getelement(struct soap *, const char *tag, int *type);
 SOAP_FMAC3 void SOAP_FMAC4 soap_finsert(struct soap *, int, int, void *, size_t, const void *, void **);
 
@@ -31,6 +29,8 @@ struct MemberReader
     bool (*read)(struct soap *, void *object);
 };
 
+// The members of one record or message struct; the member loop keeps one bit per member, so a table
+// holds at most 64 (the generator checks this).
 struct MemberTable
 {
     int type;

@@ -5,6 +5,7 @@ of the shapes of ReaderSupport.h; the primitive, SOAP-ENV and pointer-to-builtin
 written by hand (PrimitiveReaders.cpp, EnvelopeReaders.cpp)."""
 
 from cppfile import write
+from model import DescriptionError
 
 OUTPUTS = ["BindingReaders.h", "BindingReaders.cpp", "BindingDispatch.cpp"]
 EMITTER = "emit_readers.py"
@@ -150,6 +151,8 @@ def _member_reader(owner, m, model):
 
 
 def _member_table(owner, model):
+    if len(owner.members) > 64:
+        raise DescriptionError("%s: the readers take at most 64 members" % owner.name)
     if not owner.members:
         return "    static const MemberTable table = {SOAP_TYPE_%s, sizeof(%s), nullptr, 0};\n" % (
             owner.name, _cpp(owner))
