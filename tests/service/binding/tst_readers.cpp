@@ -1,9 +1,7 @@
 // The reading half of the binding, fed with raw reply bytes through the engine's receive callback.
 
 #include "ReplyReceiver.h"
-#include "ReplyShapes.h"
 
-#include <QDir>
 #include <QFile>
 #include <QtTest>
 #include <functional>
@@ -72,14 +70,6 @@ using Check = std::function<QString(ReplyReceiver &, int &code)>;
 
 Q_DECLARE_METATYPE(Check)
 
-// The runtime answers an allocation that fails with SOAP_EOM; an impossible size it asks for (from a
-// negative Content-Length of an HTTP error reply, in the fuzzer's corpus) must fail that way in a
-// sanitizer build too, not abort it.
-extern "C" const char *__asan_default_options()
-{
-    return "allocator_may_return_null=1";
-}
-
 class tst_Readers : public QObject
 {
     Q_OBJECT
@@ -123,8 +113,6 @@ private slots:
     void soap12SkipsIndependentElements();
     void brokenReplies_data();
     void brokenReplies();
-    void fuzzerFindings_data();
-    void fuzzerFindings();
 };
 
 void tst_Readers::init()
@@ -920,24 +908,6 @@ void tst_Readers::brokenReplies()
     }
     QCOMPARE(receiver.readerError, readerError);
     QCOMPARE(got, code);
-}
-
-void tst_Readers::fuzzerFindings_data()
-{
-    QTest::addColumn<QString>("path");
-    const QDir corpus(QStringLiteral(QELVOX_CORPUS_DIR));
-    for (const QString &name : corpus.entryList(QDir::Files, QDir::Name))
-        QTest::newRow(qPrintable(name)) << corpus.filePath(name);
-}
-
-// The fuzzer's corpus, replayed the way the fuzzer reads it: each must end without a crash, a leak
-// or a hang (the sanitizer build checks the first two).
-void tst_Readers::fuzzerFindings()
-{
-    QFETCH(QString, path);
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    readAsEveryShape(file.readAll().toStdString());
 }
 
 QTEST_APPLESS_MAIN(tst_Readers)
