@@ -70,11 +70,20 @@ T *read_number(struct soap *soap, const char *tag, T *a, const char *type, int t
                                        nullptr, nullptr));
     if (!a)
         return nullptr;
-    if (*soap->href)
+    if (*soap->href) {
         a = static_cast<T *>(
             soap_id_forward(soap, soap->href, a, 0, typeId, typeId, sizeof(T), 0, nullptr, nullptr));
-    else if (!parse(soap, soap->body ? soap_value(soap) : "", a))
-        return nullptr;
+    } else {
+        const char *text = soap->body ? soap_value(soap) : "";
+        // The runtime yields no text at all for content it cannot read (cut short or malformed).
+        if (!text) {
+            if (!soap->error)
+                soap->error = SOAP_SYNTAX_ERROR;
+            return nullptr;
+        }
+        if (!parse(soap, text, a))
+            return nullptr;
+    }
     if (soap->body && soap_element_end_in(soap, tag))
         return nullptr;
     return a;

@@ -501,6 +501,8 @@ void tst_Readers::recordRules_data()
     QTest::newRow("nil text and empty int")
         << "<id></id><name xsi:nil=\"true\"/><number/>" << SOAP_OK << "0/0   ";
     QTest::newRow("int not a number") << "<id>2</id><groupid>x1</groupid>" << SOAP_TYPE << "";
+    // Found by the fuzzer: the runtime yields no value at all for a text this long.
+    QTest::newRow("int longer than any number") << "<id>" + QString(3000, '1') + "</id>" << SOAP_LENGTH << "";
     QTest::newRow("int typed as text") << "<id xsi:type=\"xsd:string\">2</id>" << SOAP_TYPE << "";
     QTest::newRow("int typed short") << "<id xsi:type=\"xsd:short\">2</id>" << SOAP_OK << "0/2   ";
     QTest::newRow("envelope namespace child") << "<id>2</id><SOAP-ENV:Thing/>" << SOAP_TAG_MISMATCH << "";
