@@ -245,15 +245,17 @@ void **begin_pointer(struct soap *soap, const char *tag, void **cell, int type, 
     return cell;
 }
 
-bool next_array_cell(struct soap *soap, int &i, int size, int offset)
+bool next_array_cell(struct soap *soap, int &i, int size, int offset, std::vector<bool> *taken)
 {
-    if (soap_peek_element(soap) != SOAP_OK || !soap->position)
-        return true;
-    i = soap->positions[0] - offset;
-    if (i >= 0 && i < size)
-        return true;
-    soap->error = SOAP_IOB;
-    return false;
+    if (soap_peek_element(soap) == SOAP_OK && soap->position)
+        i = soap->positions[0] - offset;
+    if (i < 0 || i >= size || (taken && (*taken)[i])) {
+        soap->error = SOAP_IOB;
+        return false;
+    }
+    if (taken)
+        (*taken)[i] = true;
+    return true;
 }
 
 void reset_declared_budget(struct soap *soap)
@@ -274,7 +276,7 @@ ArrayOfString *read_string_array(struct soap *soap, const char *tag, ArrayOfStri
         if (!(a->__ptr = soap_instantiate_std__string(soap, a->__size, nullptr, nullptr, nullptr)))
             return nullptr;
         for (int i = 0; i < a->__size; ++i) {
-            if (!next_array_cell(soap, i, a->__size, offset))
+            if (!next_array_cell(soap, i, a->__size, offset, nullptr))
                 return nullptr;
             soap_default_std__string(soap, a->__ptr + i);
             if (!soap_in_std__string(soap, nullptr, a->__ptr + i, "xsd:string")) {

@@ -9,6 +9,8 @@
 
 #include <cstdint>
 #include <cstring>
+#include <type_traits>
+#include <vector>
 
 // Runtime adapters of the reading half that stdsoap2.h leaves to the binding.
 SOAP_FMAC3 int SOAP_FMAC4 soap_ignore_element(struct soap *);
@@ -116,8 +118,11 @@ void **begin_pointer(struct soap *soap, const char *tag, void **cell, int type, 
                      bool *resolved);
 
 // Moves to the next item cell of an array of declared size: an item's SOAP-ENC:position places it
-// (less the offset); false with SOAP_IOB when that falls outside the array.
-bool next_array_cell(struct soap *soap, int &i, int size, int offset);
+// (less the offset); false with SOAP_IOB when that falls outside the array. With taken, also when
+// it falls on a cell an earlier item took: the runtime threads the pointer cells that wait for one
+// id into a chain through the cells themselves, and a second item read into such a cell would
+// corrupt the chain (values are resolved through a list of their own and may be read again).
+bool next_array_cell(struct soap *soap, int &i, int size, int offset, std::vector<bool> *taken);
 
 // T** pointer reader of the plain structs (the SOAP-ENV records), read by their own reader.
 template <class T>
@@ -213,8 +218,9 @@ Array *read_array(struct soap *soap, const char *tag, Array *a, const char *type
             return nullptr;
         for (int i = 0; i < a->__size; ++i)
             a->__ptr[i] = empty;
+        std::vector<bool> taken(std::is_pointer<Item>::value ? a->__size : 0);
         for (int i = 0; i < a->__size; ++i) {
-            if (!next_array_cell(soap, i, a->__size, offset))
+            if (!next_array_cell(soap, i, a->__size, offset, taken.empty() ? nullptr : &taken))
                 return nullptr;
             if (!readItem(soap, a->__ptr + i)) {
                 if (soap->error != SOAP_NO_TAG)

@@ -558,6 +558,12 @@ void tst_Readers::arrays_data()
         << "<return SOAP-ENC:arrayType=\"ns1:RecipientInfo[3]\" SOAP-ENC:offset=\"[1]\">"
            "<item SOAP-ENC:position=\"[0]\"/>"
         << SOAP_IOB << "";
+    // Found by the fuzzer: a second reference read into a cell that waits for another one broke the
+    // runtime's chain of waiting cells; a record array's cell takes one item only.
+    QTest::newRow("position taken twice")
+        << "<return SOAP-ENC:arrayType=\"ns1:RecipientInfo[2]\"><item SOAP-ENC:position=\"[0]\" href=\"#a\"/>"
+           "<item SOAP-ENC:position=\"[0]\" href=\"#b\"/>"
+        << SOAP_IOB << "";
     QTest::newRow("first item at the last position ends the items")
         << "<return SOAP-ENC:arrayType=\"ns1:RecipientInfo[3]\"><item SOAP-ENC:position=\"[2]\"/>" + item
         << SOAP_OK << "--1";
