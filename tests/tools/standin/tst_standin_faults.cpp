@@ -5,8 +5,10 @@
 
 #include <QElapsedTimer>
 #include <QJsonArray>
+#include <QThread>
 #include <QXmlStreamReader>
 #include <QtTest>
+#include <memory>
 
 using namespace soapmsg;
 
@@ -36,6 +38,7 @@ private slots:
     void httpErrorStatus();
     void connectionClosedMidReply();
     void delayedReply();
+    void heldReplyWaitsForRelease();
     void malformedReply();
     void injectionCountsItsUses();
     void faultReplacesTheOperation();
@@ -63,18 +66,15 @@ void StandinFaultTest::soapFaults_data()
     QTest::addColumn<QString>("code");
     QTest::addColumn<QString>("envelopeNs");
     QTest::addColumn<QString>("codeElement");
-    QTest::newRow("SOAP 1.1 Server") << "soap11-fault"
-                                     << "SOAP-ENV:Server"
-                                     << "http://schemas.xmlsoap.org/soap/envelope/"
-                                     << "faultcode";
-    QTest::newRow("SOAP 1.1 numbered") << "soap11-fault"
-                                       << "SOAP-ENV:Client:12"
-                                       << "http://schemas.xmlsoap.org/soap/envelope/"
-                                       << "faultcode";
-    QTest::newRow("SOAP 1.2 Receiver") << "soap12-fault"
-                                       << "SOAP-ENV:Receiver"
-                                       << "http://www.w3.org/2003/05/soap-envelope"
-                                       << "Value";
+    QTest::addColumn<QString>("prefix");
+    const QString soap11 = "http://schemas.xmlsoap.org/soap/envelope/";
+    const QString soap12 = "http://www.w3.org/2003/05/soap-envelope";
+    QTest::newRow("SOAP 1.1 Server") << "soap11-fault" << "SOAP-ENV:Server" << soap11 << "faultcode" << "";
+    QTest::newRow("SOAP 1.1 numbered") << "soap11-fault" << "SOAP-ENV:Client:12" << soap11 << "faultcode"
+                                       << "";
+    QTest::newRow("SOAP 1.2 Receiver") << "soap12-fault" << "SOAP-ENV:Receiver" << soap12 << "Value" << "";
+    QTest::newRow("SOAP 1.1 under s") << "soap11-fault" << "s:Client" << soap11 << "faultcode" << "s";
+    QTest::newRow("SOAP 1.2 under env") << "soap12-fault" << "env:Sender" << soap12 << "Value" << "env";
 }
 
 void StandinFaultTest::soapFaults()
@@ -83,12 +83,17 @@ void StandinFaultTest::soapFaults()
     QFETCH(QString, code);
     QFETCH(QString, envelopeNs);
     QFETCH(QString, codeElement);
-    QVERIFY(standin.inject("getShiftTime", {{"kind", kind}, {"code", code}, {"reason", "try later"}})
+    QFETCH(QString, prefix);
+    QVERIFY(standin
+                .inject("getShiftTime",
+                        {{"kind", kind}, {"code", code}, {"reason", "try later"}, {"prefix", prefix}})
                 .value("ok")
                 .toBool());
     const HttpExchange::Response reply = standin.send(accountCall("getShiftTime", {}, demo));
     QCOMPARE(reply.status, 500);
-    QVERIFY(reply.body.contains(envelopeNs.toUtf8()));
+    const QString bound = prefix.isEmpty() ? "SOAP-ENV" : prefix;
+    QVERIFY(reply.body.contains(QString("<%1:Envelope xmlns:%1=\"%2\">").arg(bound, envelopeNs).toUtf8()));
+    QVERIFY(wellFormed(reply.body));
     QCOMPARE(text(reply.body, codeElement), code);
     QVERIFY(reply.body.contains("try later"));
     QCOMPARE(standin.lastRequest().value("reply").toObject().value("injected").toString(), kind);
@@ -120,6 +125,27 @@ void StandinFaultTest::delayedReply()
     QVERIFY(clock.elapsed() >= 700);
     QCOMPARE(reply.status, 200);
     QCOMPARE(text(reply.body, "return"), QString("3600"));
+}
+
+void StandinFaultTest::heldReplyWaitsForRelease()
+{
+    standin.inject("getShiftTime", {{"kind", "hold"}, {"times", 1}});
+    HttpExchange::Response reply;
+    const quint16 port = standin.httpPort();
+    std::unique_ptr<QThread> caller(QThread::create(
+        [&reply, port] { reply = HttpExchange::send(port, accountCall("getShiftTime", {}, demo), {}, 60000); }));
+    caller->start();
+    QTRY_COMPARE(standin.lastRequest("getShiftTime").value("reply").toObject().value("injected").toString(),
+                 QString("hold"));
+    // Held, not merely slow: other requests are answered meanwhile.
+    QCOMPARE(standin.send(accountCall("getShiftTime", {}, demo)).status, 200);
+    QVERIFY(!caller->isFinished());
+
+    QVERIFY(standin.control("release").value("ok").toBool());
+    QVERIFY(caller->wait(10000));
+    QCOMPARE(reply.status, 200);
+    QCOMPARE(text(reply.body, "return"), QString("3600"));
+    QVERIFY(standin.lastRequest("getShiftTime").value("headers").toArray().contains("SOAPAction"));
 }
 
 void StandinFaultTest::malformedReply()

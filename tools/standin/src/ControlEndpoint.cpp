@@ -72,6 +72,10 @@ HttpReply ControlEndpoint::handle(const HttpRequest &request)
         parts.faults.clear();
         return ok();
     }
+    if (command == "release") {
+        parts.holds.release();
+        return ok();
+    }
     if (command == "clear-log") {
         parts.log.clear();
         return ok();

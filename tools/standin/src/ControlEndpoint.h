@@ -2,6 +2,7 @@
 
 #include "FaultInjector.h"
 #include "FileShelf.h"
+#include "HoldGate.h"
 #include "HttpReply.h"
 #include "HttpRequest.h"
 #include "Mailbox.h"
@@ -11,8 +12,8 @@
 #include <functional>
 
 // The test control interface under "/control/": seeding, advancing sent items,
-// new received faxes, raw change entries, fault injection, served files, the
-// announced version, the request log and shutdown. Bodies and answers are JSON.
+// new received faxes, raw change entries, fault injection, held replies, served
+// files, the announced version, the request log and shutdown. Bodies and answers are JSON.
 class ControlEndpoint
 {
 public:
@@ -23,6 +24,7 @@ public:
         RequestLog &log;
         FaultInjector &faults;
         FileShelf &files;
+        HoldGate &holds;
         std::function<void()> shutdown;
     };
 

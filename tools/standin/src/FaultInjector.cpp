@@ -14,6 +14,7 @@ const KindName kindNames[] = {
     {Injection::Kind::HttpStatus, "http-status"},
     {Injection::Kind::CloseMidReply, "close"},
     {Injection::Kind::Delay, "delay"},
+    {Injection::Kind::Hold, "hold"},
     {Injection::Kind::Malformed, "malformed"},
 };
 
@@ -22,29 +23,45 @@ QByteArray escaped(const QString &text)
     return text.toHtmlEscaped().toUtf8();
 }
 
+// The prefix that the fault's envelope binds to its namespace; "SOAP-ENV" by default.
+QByteArray prefixOf(const Injection &injection)
+{
+    return escaped(injection.prefix.isEmpty() ? "SOAP-ENV" : injection.prefix);
+}
+
+QByteArray envelope(const QByteArray &p, const char *ns, const QByteArray &fault)
+{
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<" + p + ":Envelope xmlns:" + p + "=\"" + ns +
+           "\"><" + p + ":Body><" + p + ":Fault>" + fault + "</" + p + ":Fault></" + p + ":Body></" + p +
+           ":Envelope>";
+}
+
+// <p:name>content</p:name>
+QByteArray element(const QByteArray &p, const char *name, const QByteArray &content)
+{
+    const QByteArray tag = p + ':' + name;
+    return '<' + tag + '>' + content + "</" + tag + '>';
+}
+
 QByteArray soap11Fault(const Injection &injection)
 {
-    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-           "<SOAP-ENV:Envelope xmlns:SOAP-ENV=\"http://schemas.xmlsoap.org/soap/envelope/\">"
-           "<SOAP-ENV:Body><SOAP-ENV:Fault><faultcode>" +
-           escaped(injection.code.isEmpty() ? "SOAP-ENV:Client" : injection.code) +
-           "</faultcode><faultstring>" + escaped(injection.reason) +
-           "</faultstring></SOAP-ENV:Fault></SOAP-ENV:Body></SOAP-ENV:Envelope>";
+    return envelope(prefixOf(injection), "http://schemas.xmlsoap.org/soap/envelope/",
+                    "<faultcode>" + escaped(injection.code.isEmpty() ? "SOAP-ENV:Client" : injection.code) +
+                        "</faultcode><faultstring>" + escaped(injection.reason) + "</faultstring>");
 }
 
 QByteArray soap12Fault(const Injection &injection)
 {
+    const QByteArray p = prefixOf(injection);
     const QByteArray subcode = injection.subcode.isEmpty()
                                    ? QByteArray()
-                                   : "<SOAP-ENV:Subcode><SOAP-ENV:Value>" + escaped(injection.subcode) +
-                                         "</SOAP-ENV:Value></SOAP-ENV:Subcode>";
-    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-           "<SOAP-ENV:Envelope xmlns:SOAP-ENV=\"http://www.w3.org/2003/05/soap-envelope\">"
-           "<SOAP-ENV:Body><SOAP-ENV:Fault><SOAP-ENV:Code><SOAP-ENV:Value>" +
-           escaped(injection.code.isEmpty() ? "SOAP-ENV:Sender" : injection.code) + "</SOAP-ENV:Value>" +
-           subcode + "</SOAP-ENV:Code><SOAP-ENV:Reason><SOAP-ENV:Text xml:lang=\"en\">" +
-           escaped(injection.reason) +
-           "</SOAP-ENV:Text></SOAP-ENV:Reason></SOAP-ENV:Fault></SOAP-ENV:Body></SOAP-ENV:Envelope>";
+                                   : element(p, "Subcode", element(p, "Value", escaped(injection.subcode)));
+    const QByteArray code = escaped(injection.code.isEmpty() ? "SOAP-ENV:Sender" : injection.code);
+    return envelope(p, "http://www.w3.org/2003/05/soap-envelope",
+                    element(p, "Code", element(p, "Value", code) + subcode) +
+                        element(p, "Reason",
+                                '<' + p + ":Text xml:lang=\"en\">" + escaped(injection.reason) + "</" + p +
+                                    ":Text>"));
 }
 
 } // namespace
@@ -74,6 +91,9 @@ HttpReply Injection::alter(const HttpReply &real) const
     switch (kind) {
     case Kind::Delay:
         reply.delayMs = delayMs;
+        break;
+    case Kind::Hold:
+        reply.held = true;
         break;
     case Kind::CloseMidReply:
         // By default the head and half the body go out, so the body ends short of its Content-Length.
@@ -106,6 +126,7 @@ std::optional<Injection> Injection::fromJson(const QJsonObject &json, QString *e
         return std::nullopt;
     }
     injection.code = json.value("code").toString();
+    injection.prefix = json.value("prefix").toString();
     injection.subcode = json.value("subcode").toString();
     injection.reason = json.value("reason").toString("Injected fault");
     injection.status = json.value("status").toInt(500);

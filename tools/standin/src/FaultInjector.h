@@ -10,10 +10,11 @@
 // Faults that tests arm per operation name (or "*" for any operation).
 struct Injection
 {
-    enum class Kind { Soap11Fault, Soap12Fault, HttpStatus, CloseMidReply, Delay, Malformed };
+    enum class Kind { Soap11Fault, Soap12Fault, HttpStatus, CloseMidReply, Delay, Hold, Malformed };
 
     Kind kind = Kind::Soap11Fault;
     QString code;    // fault code as written, e.g. "SOAP-ENV:Client"
+    QString prefix;  // the prefix that the fault's envelope binds to the envelope namespace
     QString subcode; // SOAP 1.2 only
     QString reason;
     int status = 500; // HTTP status

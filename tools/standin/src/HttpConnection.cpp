@@ -8,8 +8,9 @@ constexpr int IdleTimeoutMs = 30000;
 
 } // namespace
 
-HttpConnection::HttpConnection(QTcpSocket *socket, bool https, const Handler &handler, QObject *parent)
-    : QObject(parent), socket(socket), https(https), handler(handler)
+HttpConnection::HttpConnection(QTcpSocket *socket, bool https, const Handler &handler, HoldGate *gate,
+                               QObject *parent)
+    : QObject(parent), socket(socket), https(https), handler(handler), gate(gate)
 {
     socket->setParent(this);
     connect(socket, &QTcpSocket::readyRead, this, &HttpConnection::readRequest);
@@ -48,6 +49,20 @@ void HttpConnection::readRequest()
 
 void HttpConnection::deliver(const HttpReply &reply)
 {
+    if (reply.held) {
+        HttpReply now = reply;
+        now.held = false;
+        // A held call may take as long as the test needs; the client's own time-outs still apply.
+        idleTimer.stop();
+        connect(
+            gate, &HoldGate::released, this,
+            [this, now] {
+                idleTimer.start(IdleTimeoutMs);
+                deliver(now);
+            },
+            Qt::SingleShotConnection);
+        return;
+    }
     if (reply.delayMs > 0) {
         HttpReply now = reply;
         now.delayMs = 0;

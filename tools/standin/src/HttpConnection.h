@@ -1,5 +1,6 @@
 #pragma once
 
+#include "HoldGate.h"
 #include "HttpReply.h"
 #include "HttpRequest.h"
 
@@ -18,8 +19,8 @@ class HttpConnection : public QObject
 public:
     using Handler = std::function<HttpReply(const HttpRequest &request, bool https)>;
 
-    // Takes ownership of the socket.
-    HttpConnection(QTcpSocket *socket, bool https, const Handler &handler, QObject *parent);
+    // Takes ownership of the socket; held replies wait for the gate.
+    HttpConnection(QTcpSocket *socket, bool https, const Handler &handler, HoldGate *gate, QObject *parent);
 
 private:
     void readRequest();
@@ -28,6 +29,7 @@ private:
     QTcpSocket *socket;
     bool https;
     Handler handler;
+    HoldGate *gate;
     QByteArray buffer;
     QTimer idleTimer;
     bool answered = false;

@@ -4,12 +4,14 @@
 #include <QJsonObject>
 
 // A response as it goes on the wire, and how to deliver it: at once, after a
-// delay, cut off after some bytes, or not at all (the connection just closes).
+// delay, once a test releases it, cut off after some bytes, or not at all (the
+// connection just closes).
 struct HttpReply
 {
     int status = 200;
     QByteArray bytes;
     int delayMs = 0;
+    bool held = false;
     qint64 cutAfter = -1;
     bool closeWithoutReply = false;
 

@@ -4,8 +4,8 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 
-HttpServer::HttpServer(const HttpConnection::Handler &handler, QObject *parent)
-    : QObject(parent), handler(handler)
+HttpServer::HttpServer(const HttpConnection::Handler &handler, HoldGate *gate, QObject *parent)
+    : QObject(parent), handler(handler), gate(gate)
 {
 }
 
@@ -13,7 +13,7 @@ bool HttpServer::listen(QTcpServer *server, quint16 port, bool https)
 {
     connect(server, &QTcpServer::pendingConnectionAvailable, this, [this, server, https] {
         while (QTcpSocket *socket = server->nextPendingConnection())
-            new HttpConnection(socket, https, handler, this);
+            new HttpConnection(socket, https, handler, gate, this);
     });
     if (server->listen(QHostAddress::LocalHost, port))
         return true;

@@ -14,7 +14,7 @@ class HttpServer : public QObject
     Q_OBJECT
 
 public:
-    HttpServer(const HttpConnection::Handler &handler, QObject *parent = nullptr);
+    HttpServer(const HttpConnection::Handler &handler, HoldGate *gate, QObject *parent = nullptr);
 
     // Port 0 picks a free port. Returns false and leaves a message in errorText when it cannot listen.
     bool listenHttp(quint16 port);
@@ -27,6 +27,7 @@ private:
     bool listen(QTcpServer *server, quint16 port, bool https);
 
     HttpConnection::Handler handler;
+    HoldGate *gate;
     QTcpServer *http = nullptr;
     QTcpServer *secure = nullptr;
     QString error;

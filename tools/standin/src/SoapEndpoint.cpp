@@ -132,8 +132,12 @@ HttpReply SoapEndpoint::handle(const HttpRequest &request, bool https)
         return HttpReply::make(405, "text/plain", "POST only\n");
     const MimeMessage message = MimeMessage::parse(request.header("Content-Type"), request.body);
     const SoapCall call = SoapCall::decode(message.root);
+    QJsonArray headerNames;
+    for (const auto &header : request.headers)
+        headerNames.append(QString::fromLatin1(header.first));
     const int sequence = log.append({{"service", service},
                                      {"https", https},
+                                     {"headers", headerNames},
                                      {"soapAction", QString::fromUtf8(request.header("SOAPAction"))},
                                      {"namespace", call.namespaceUri},
                                      {"operation", call.operation},

@@ -32,8 +32,8 @@ QByteArray readFile(const QString &path, bool *ok)
 Standin::Standin(const StandinOptions &options, QObject *parent)
     : QObject(parent), options(options), store(options.statePath), mailbox(store),
       soap(mailbox, settings, log, faults),
-      control({mailbox, settings, log, faults, files, [this] { emit shutdownRequested(); }}),
-      server([this](const HttpRequest &request, bool https) { return route(request, https); })
+      control({mailbox, settings, log, faults, files, holds, [this] { emit shutdownRequested(); }}),
+      server([this](const HttpRequest &request, bool https) { return route(request, https); }, &holds)
 {
     settings.appVersion = options.appVersion;
     settings.ipNationality = options.ipNationality;

@@ -41,6 +41,7 @@ private:
     RequestLog log;
     FaultInjector faults;
     FileShelf files;
+    HoldGate holds;
     SoapEndpoint soap;
     ControlEndpoint control;
     HttpServer server;
