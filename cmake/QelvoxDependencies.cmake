@@ -1,5 +1,5 @@
 # Third-party packages, found once for the whole tree.
-find_package(Qt6 REQUIRED COMPONENTS Core Gui Widgets Sql Network Test LinguistTools)
+find_package(Qt6 REQUIRED COMPONENTS Core Gui Widgets Sql Network Multimedia Test LinguistTools)
 find_package(PkgConfig REQUIRED)
 find_package(OpenSSL REQUIRED)
 find_package(ZLIB REQUIRED)

@@ -18,9 +18,17 @@ int execMessageBox(const MessageBoxRequest &request)
     return int(buttons.indexOf(box.clickedButton()));
 }
 
-QString execSaveFileDialog(const SaveFileRequest &request)
+QStringList execFileDialog(const FileDialogRequest &request)
 {
-    return QFileDialog::getSaveFileName(request.parent, request.caption, request.directory, request.filter);
+    switch (request.kind) {
+    case FileDialogRequest::SaveFile:
+        return {QFileDialog::getSaveFileName(request.parent, request.caption, request.directory, request.filter)};
+    case FileDialogRequest::OpenFile:
+        return {QFileDialog::getOpenFileName(request.parent, request.caption, request.directory, request.filter)};
+    case FileDialogRequest::OpenFiles:
+        return QFileDialog::getOpenFileNames(request.parent, request.caption, request.directory, request.filter);
+    }
+    return {};
 }
 
 Prompts::MessageBoxAnswer &messageBoxAnswer()
@@ -29,10 +37,17 @@ Prompts::MessageBoxAnswer &messageBoxAnswer()
     return answer;
 }
 
-Prompts::SaveFileAnswer &saveFileAnswer()
+Prompts::FileDialogAnswer &fileDialogAnswer()
 {
-    static Prompts::SaveFileAnswer answer;
+    static Prompts::FileDialogAnswer answer;
     return answer;
+}
+
+QStringList askFileNames(const FileDialogRequest &request)
+{
+    QStringList names = fileDialogAnswer() ? fileDialogAnswer()(request) : execFileDialog(request);
+    names.removeAll(QString());
+    return names;
 }
 
 } // namespace
@@ -42,9 +57,22 @@ int Prompts::ask(const MessageBoxRequest &request)
     return messageBoxAnswer() ? messageBoxAnswer()(request) : execMessageBox(request);
 }
 
-QString Prompts::askSaveFileName(const SaveFileRequest &request)
+QString Prompts::askSaveFileName(FileDialogRequest request)
 {
-    return saveFileAnswer() ? saveFileAnswer()(request) : execSaveFileDialog(request);
+    request.kind = FileDialogRequest::SaveFile;
+    return askFileNames(request).value(0);
+}
+
+QString Prompts::askOpenFileName(FileDialogRequest request)
+{
+    request.kind = FileDialogRequest::OpenFile;
+    return askFileNames(request).value(0);
+}
+
+QStringList Prompts::askOpenFileNames(FileDialogRequest request)
+{
+    request.kind = FileDialogRequest::OpenFiles;
+    return askFileNames(request);
 }
 
 void Prompts::setMessageBoxAnswer(MessageBoxAnswer answer)
@@ -52,7 +80,7 @@ void Prompts::setMessageBoxAnswer(MessageBoxAnswer answer)
     messageBoxAnswer() = std::move(answer);
 }
 
-void Prompts::setSaveFileAnswer(SaveFileAnswer answer)
+void Prompts::setFileDialogAnswer(FileDialogAnswer answer)
 {
-    saveFileAnswer() = std::move(answer);
+    fileDialogAnswer() = std::move(answer);
 }

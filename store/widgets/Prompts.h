@@ -3,6 +3,7 @@
 #include <QList>
 #include <QMessageBox>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class QWidget;
@@ -24,9 +25,12 @@ struct MessageBoxRequest
     int defaultButton = -1; // index into buttons; -1 for none
 };
 
-// A save-file dialog.
-struct SaveFileRequest
+// A file dialog: save one file, open one file or open several.
+struct FileDialogRequest
 {
+    enum Kind { SaveFile, OpenFile, OpenFiles };
+
+    Kind kind = SaveFile;
     QWidget *parent = nullptr;
     QString caption;
     QString directory;
@@ -40,14 +44,17 @@ class Prompts
 public:
     // The index of the pressed button, or -1 when the box was closed without one.
     using MessageBoxAnswer = std::function<int(const MessageBoxRequest &)>;
-    // The chosen file name, or an empty text when the dialog was cancelled.
-    using SaveFileAnswer = std::function<QString(const SaveFileRequest &)>;
+    // The chosen file names (one at most unless the kind is OpenFiles); empty when the dialog was cancelled.
+    using FileDialogAnswer = std::function<QStringList(const FileDialogRequest &)>;
 
     // Blocks in a modal event loop unless an answer is installed.
     static int ask(const MessageBoxRequest &request);
-    static QString askSaveFileName(const SaveFileRequest &request);
+    // The chosen name, or an empty text when cancelled; the request's kind is set by the call.
+    static QString askSaveFileName(FileDialogRequest request);
+    static QString askOpenFileName(FileDialogRequest request);
+    static QStringList askOpenFileNames(FileDialogRequest request);
 
     // Replace the real dialogs; an empty function restores them.
     static void setMessageBoxAnswer(MessageBoxAnswer answer);
-    static void setSaveFileAnswer(SaveFileAnswer answer);
+    static void setFileDialogAnswer(FileDialogAnswer answer);
 };

@@ -13,7 +13,7 @@
 
 QString askCsvFileName()
 {
-    SaveFileRequest request;
+    FileDialogRequest request;
     request.parent = QApplication::activeWindow();
     request.caption = Utils::tr("Select file location ...");
     request.directory = QDir::toNativeSeparators(QDir::homePath());

@@ -5,7 +5,7 @@
 #include <QList>
 #include <QStringList>
 
-// Answers the program's message boxes and save-file dialogs for the life of the object, in the order
+// Answers the program's message boxes and file dialogs for the life of the object, in the order
 // scripted, and records what each one showed. Once its scripted answers run out, a box is closed without a
 // button and a dialog cancelled. A test fixture checks `boxes` in cleanup() for boxes it did not expect.
 class PromptRecorder
@@ -17,22 +17,22 @@ public:
             boxes += request;
             return boxAnswers.isEmpty() ? -1 : boxAnswers.takeFirst();
         });
-        Prompts::setSaveFileAnswer([this](const SaveFileRequest &request) {
-            saveDialogs += request;
-            return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
+        Prompts::setFileDialogAnswer([this](const FileDialogRequest &request) {
+            fileDialogs += request;
+            return fileAnswers.isEmpty() ? QStringList() : fileAnswers.takeFirst();
         });
     }
     ~PromptRecorder()
     {
         Prompts::setMessageBoxAnswer({});
-        Prompts::setSaveFileAnswer({});
+        Prompts::setFileDialogAnswer({});
     }
 
     PromptRecorder(const PromptRecorder &) = delete;
     PromptRecorder &operator=(const PromptRecorder &) = delete;
 
     QList<int> boxAnswers;   // index of the button to press
-    QStringList fileAnswers; // file name to choose
+    QList<QStringList> fileAnswers; // file names to choose, one list per dialog
     QList<MessageBoxRequest> boxes;
-    QList<SaveFileRequest> saveDialogs;
+    QList<FileDialogRequest> fileDialogs;
 };

@@ -138,19 +138,19 @@ private slots:
     void csvFileName()
     {
         QFETCH(QString, answer);
-        m_prompts->fileAnswers = {answer};
+        m_prompts->fileAnswers = {{answer}};
         QTEST(askCsvFileName(), "name");
-        QCOMPARE(m_prompts->saveDialogs.size(), 1);
-        QCOMPARE(m_prompts->saveDialogs.first().caption, QStringLiteral("Select file location ..."));
-        QCOMPARE(m_prompts->saveDialogs.first().filter, QStringLiteral("CSV files (*.csv)"));
-        QCOMPARE(m_prompts->saveDialogs.first().directory, QDir::toNativeSeparators(QDir::homePath()));
+        QCOMPARE(m_prompts->fileDialogs.size(), 1);
+        QCOMPARE(m_prompts->fileDialogs.first().caption, QStringLiteral("Select file location ..."));
+        QCOMPARE(m_prompts->fileDialogs.first().filter, QStringLiteral("CSV files (*.csv)"));
+        QCOMPARE(m_prompts->fileDialogs.first().directory, QDir::toNativeSeparators(QDir::homePath()));
     }
 
     void exportsDeliveryList()
     {
         const QList<RecipientStatus> list{{"+331", 1}, {"a@b.c", 6}, {"+332", 500}};
         const QString chosen = m_dir.path() + QStringLiteral("/delivery");
-        m_prompts->fileAnswers = {chosen};
+        m_prompts->fileAnswers = {{chosen}};
         QVERIFY(exportRecipientsCsv(list));
         QCOMPARE(fileBytes(chosen + ".csv"), QByteArray("+331;OK\r\na@b.c;BU\r\n+332;FA\r\n"));
 

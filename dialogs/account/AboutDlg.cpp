@@ -1,0 +1,13 @@
+#include "AboutDlg.h"
+
+#include "ServiceEndpoints.h"
+#include "SettingsStore.h"
+
+AboutDlg::AboutDlg(QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+{
+    setupUi(this);
+    // The version and the provider's host are build settings, so the form holds only their places.
+    appName->setText(appName->text().arg(QString::fromLatin1(appVersion())));
+    urlLabel->setText(urlLabel->text().arg(ServiceEndpoints::webPage("/index.php?action=download")));
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+
+// Acts on the next modal dialog that a blocking call (exec()) shows: arm it, then make the call. The action
+// runs once the dialog is up; a dialog that is still open after the action is rejected, so that a failed
+// check inside the action never leaves the test hanging in the dialog's event loop.
+class ModalDriver
+{
+public:
+    using Action = std::function<void(QWidget *dialog)>;
+
+    // Gives up after timeoutMs without a modal dialog; shown() then stays false.
+    void whenShown(Action action, int timeoutMs = 10000)
+    {
+        m_shown = false;
+        m_action = std::move(action);
+        m_deadline = QDeadlineTimer(timeoutMs);
+        poll();
+    }
+
+    bool shown() const { return m_shown; }
+
+private:
+    void poll()
+    {
+        QWidget *dialog = QApplication::activeModalWidget();
+        if (!dialog) {
+            if (!m_deadline.hasExpired())
+                QTimer::singleShot(10, [this] { poll(); });
+            return;
+        }
+        m_shown = true;
+        QPointer<QWidget> guard(dialog);
+        m_action(dialog);
+        if (guard && guard->isVisible())
+            QMetaObject::invokeMethod(guard, "reject", Qt::QueuedConnection);
+    }
+
+    Action m_action;
+    QDeadlineTimer m_deadline;
+    bool m_shown = false;
+};
