@@ -4,10 +4,32 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string>
 
 namespace {
 
 const char *const SoapEncoding = "http://schemas.xmlsoap.org/soap/encoding/";
+
+enum class FaultSide { Client, Server, Other };
+
+// Which side a fault code blames, by its namespace and local name. The reader has already rewritten the
+// code's prefix: either envelope namespace reads as "SOAP-ENV", whatever the reply called it, and a
+// namespace outside the table as "URI":name.
+FaultSide faultSide(const char *code)
+{
+    if (!code)
+        return FaultSide::Other;
+    const std::string text(code);
+    const size_t colon = text.find(':');
+    if (colon == std::string::npos || text.compare(0, colon, "SOAP-ENV") != 0)
+        return FaultSide::Other;
+    const std::string local = text.substr(colon + 1);
+    if (local == "Client" || local == "Sender")
+        return FaultSide::Client;
+    if (local == "Server" || local == "Receiver")
+        return FaultSide::Server;
+    return FaultSide::Other;
+}
 
 // The program-wide table starts with the rows SOAP-ENV, SOAP-ENC, xsi and xsd.
 const size_t EnvelopeRows = 4;
@@ -109,7 +131,26 @@ int ServiceProxy::beginReply()
     if (soap_begin_recv(this) || soap_envelope_begin_in(this) || soap_recv_header(this) ||
         soap_body_begin_in(this))
         return soap_closesock(this);
-    return soap_recv_fault(this, 1);
+    return recvFault(1);
+}
+
+int ServiceProxy::recvFault(int check)
+{
+    const int status = soap_recv_fault(this, check);
+    // The runtime matches the code's prefix only against the reply's own bindings, which are gone by the
+    // time it looks: a reply that names the envelope namespace other than "SOAP-ENV" would read as an
+    // unknown fault, and a Server fault would then look like a refusal.
+    if (!fault || (status != SOAP_CLI_FAULT && status != SOAP_SVR_FAULT && status != SOAP_FAULT))
+        return status;
+    const char *const *code = soap_faultcode(this);
+    switch (faultSide(code ? *code : nullptr)) {
+    case FaultSide::Client:
+        return error = SOAP_CLI_FAULT;
+    case FaultSide::Server:
+        return error = SOAP_SVR_FAULT;
+    default:
+        return status;
+    }
 }
 
 int ServiceProxy::endReply()

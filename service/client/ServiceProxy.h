@@ -118,9 +118,11 @@ private:
         if (int status = beginReply())
             return status;
         if (!read() || error)
-            return soap_recv_fault(this, 0);
+            return recvFault(0);
         return endReply();
     }
+    // The runtime's fault reading, with the fault's kind decided by the namespace of its code.
+    int recvFault(int check);
 
     void beginRequest();
     int beginReply();

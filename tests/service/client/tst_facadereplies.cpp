@@ -457,6 +457,16 @@ void FacadeRepliesTest::logInMapping_data()
         << QJsonObject{{"kind", "soap11-fault"}, {"code", "Refused"}} << true << 107 << 0;
     QTest::newRow("server fault") << QJsonObject{{"kind", "soap11-fault"}, {"code", "SOAP-ENV:Server"}}
                                   << true << 28 << 0;
+    // The envelope namespace decides, whatever prefix the reply binds to it.
+    const auto underPrefix = [](const char *kind, const char *code, const char *prefix) {
+        return QJsonObject{{"kind", kind}, {"code", code}, {"prefix", prefix}};
+    };
+    QTest::newRow("client fault under s") << underPrefix("soap11-fault", "s:Client", "s") << true << 107 << 0;
+    QTest::newRow("server fault under s") << underPrefix("soap11-fault", "s:Server", "s") << true << 28 << 0;
+    QTest::newRow("sender fault under env, SOAP 1.2")
+        << underPrefix("soap12-fault", "env:Sender", "env") << true << 107 << 0;
+    QTest::newRow("receiver fault under env, SOAP 1.2")
+        << underPrefix("soap12-fault", "env:Receiver", "env") << true << 28 << 0;
     QTest::newRow("HTTP error") << unavailable << true << 28 << 0;
     QTest::newRow("broken reply") << QJsonObject{{"kind", "malformed"}} << true << 28 << 0;
     QTest::newRow("connection refused") << QJsonObject() << false << 28 << 0;
