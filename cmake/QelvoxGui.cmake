@@ -1,10 +1,12 @@
 # qelvox_add_gui_library(<name>)
 #
-# The static library of one GUI folder: every source, header and .ui form in it (forms compiled by uic and
+# The static library of one GUI folder: every source, header and .ui form in it but main.cpp (forms compiled by uic and
 # seen by lupdate). Its classes derive from their form classes, so the generated ui_*.h headers are part of
 # its public interface.
 function(qelvox_add_gui_library name)
   file(GLOB sources CONFIGURE_DEPENDS *.cpp *.h *.ui)
+  # An executable's entry point stays out of the library that tests link.
+  list(FILTER sources EXCLUDE REGEX "/main\\.cpp$")
   # TODO(build): drop once every GUI folder has its first class.
   if(NOT sources)
     return()
