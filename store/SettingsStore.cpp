@@ -39,7 +39,8 @@ QVersionNumber versionNumber(const QByteArray &text)
 
 QByteArray appVersion()
 {
-    return QByteArrayLiteral("2.29");
+    // The build's project version.
+    return QByteArrayLiteral(QELVOX_VERSION);
 }
 
 QByteArray appPlatform()
@@ -197,6 +198,11 @@ QString SettingsStore::proxyUserId() const
 QString SettingsStore::proxyPassword() const
 {
     return get(m_proxyPassword);
+}
+ProxySettings SettingsStore::proxy() const
+{
+    QMutexLocker locker(&m_mutex);
+    return {m_proxyEnabled, m_proxyPort, m_proxyHost, m_proxyUserId, m_proxyPassword};
 }
 
 void SettingsStore::setCustomerId(int value)

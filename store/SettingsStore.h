@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ProxySettings.h"
+
 #include <QByteArray>
 #include <QMutex>
 #include <QString>
@@ -46,6 +48,8 @@ public:
     QString proxyHost() const;
     QString proxyUserId() const;
     QString proxyPassword() const;
+    // All five proxy settings read at once.
+    ProxySettings proxy() const;
 
     void setCustomerId(int value);
     void setAutoConnect(bool value);

@@ -63,15 +63,15 @@ bool Downloader::download(const QString &path, const QUrl &url)
 
 void Downloader::applyProxy()
 {
-    const SettingsStore &settings = SettingsStore::instance();
-    const QString host = settings.proxyHost();
-    if (settings.proxyEnabled() == 0 || host.isEmpty()) {
+    const ProxySettings proxy = SettingsStore::instance().proxy();
+    if (!proxy.isUsed()) {
         m_network.setProxy(QNetworkProxy::NoProxy);
         return;
     }
-    const int port = settings.proxyPort();
-    m_network.setProxy(QNetworkProxy(QNetworkProxy::HttpProxy, host, quint16(port < 1 ? 80 : port),
-                                     settings.proxyUserId(), settings.proxyPassword()));
+    const bool credentials = proxy.hasCredentials();
+    m_network.setProxy(QNetworkProxy(QNetworkProxy::HttpProxy, proxy.host, quint16(proxy.port),
+                                     credentials ? proxy.userId : QString(),
+                                     credentials ? proxy.password : QString()));
 }
 
 void Downloader::eventReadyRead()

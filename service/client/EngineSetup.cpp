@@ -2,6 +2,7 @@
 
 #include "ServiceEndpoints.h"
 #include "SettingsStore.h"
+#include "ToService.h"
 
 #include <stdsoap2.h>
 #include <sys/socket.h>
@@ -16,11 +17,6 @@ const char *const signupPath = "/index.php?service=Client";
 const int connectTimeoutSeconds = 20;
 const int stallTimeoutSeconds = 60;
 
-std::string utf8(const QString &text)
-{
-    return text.toStdString();
-}
-
 } // namespace
 
 EngineSetup::EngineSetup()
@@ -31,13 +27,13 @@ EngineSetup::EngineSetup()
 
 void EngineSetup::loadProxy()
 {
-    const SettingsStore &settings = SettingsStore::instance();
-    proxyEnabled = settings.proxyEnabled();
-    proxyPort = settings.proxyPort();
-    proxyHost = utf8(settings.proxyHost());
-    proxyUserId = utf8(settings.proxyUserId());
-    proxyPassword = utf8(settings.proxyPassword());
-    proxyLoaded = true;
+    const ProxySettings proxy = SettingsStore::instance().proxy();
+    const bool used = proxy.isUsed();
+    const bool credentials = used && proxy.hasCredentials();
+    proxyHost = used ? utf8(proxy.host) : std::string();
+    proxyPort = used ? proxy.port : 0;
+    proxyUserId = credentials ? utf8(proxy.userId) : std::string();
+    proxyPassword = credentials ? utf8(proxy.password) : std::string();
 }
 
 void EngineSetup::setServiceOrigin(const QByteArray &origin, const QByteArray &caFile)
@@ -56,11 +52,10 @@ int EngineSetup::apply(struct soap *engine) const
     engine->recv_timeout = stallTimeoutSeconds;
     // A peer that resets the connection must not end the process with SIGPIPE.
     engine->socket_flags = MSG_NOSIGNAL;
-    // One rule for both services: the proxy is used only when it is switched on.
-    if (proxyEnabled && !proxyHost.empty() && proxyPort > 0) {
+    if (!proxyHost.empty()) {
         engine->proxy_host = proxyHost.c_str();
         engine->proxy_port = proxyPort;
-        if (!proxyUserId.empty() && !proxyPassword.empty()) {
+        if (!proxyUserId.empty()) {
             engine->proxy_userid = proxyUserId.c_str();
             engine->proxy_passwd = proxyPassword.c_str();
         }

@@ -14,9 +14,8 @@ public:
     // The built-in endpoints and CA file; no HTTP proxy until loadProxy().
     EngineSetup();
 
-    // Copies the proxy settings from the settings store.
+    // Copies the proxy that the settings store's rule selects, if any.
     void loadProxy();
-    bool isProxyLoaded() const { return proxyLoaded; }
 
     // Points both services at origin ("https://host:port") and trusts caFile besides the system store.
     void setServiceOrigin(const QByteArray &origin, const QByteArray &caFile);
@@ -31,10 +30,9 @@ private:
     std::string account;
     std::string signup;
     std::string caFile;
-    bool proxyLoaded = false;
-    int proxyEnabled = 0;
-    int proxyPort = 0;
+    // Empty when no proxy is used; the credentials empty when none go to it.
     std::string proxyHost;
+    int proxyPort = 0;
     std::string proxyUserId;
     std::string proxyPassword;
 };

@@ -1,12 +1,18 @@
 #include "HttpPost.h"
 
+#include "SettingsStore.h"
+
 #include <cstdio>
 #include <cstring>
 #include <string>
 
 namespace {
 
-const char *const UserAgent = "WIN Qelvoxdesk 2.29";
+const std::string &userAgent()
+{
+    static const std::string agent = (appPlatform() + " Qelvoxdesk " + appVersion()).toStdString();
+    return agent;
+}
 
 // The head has room for the request line with the whole endpoint in it.
 const size_t MaxEndpointAndVersion = 944;
@@ -23,11 +29,16 @@ bool isHttpEndpoint(const char *endpoint)
                         || std::strncmp(endpoint, "httpg:", 6) == 0);
 }
 
+// A plain-HTTP request goes to the proxy itself; a TLS request goes through the tunnel to the server.
+bool sentToProxy(const soap *soap, const char *endpoint)
+{
+    return soap->proxy_host && !hasScheme(endpoint, "https:*");
+}
+
 std::string requestLine(const soap *soap, const char *method, const char *endpoint, const char *path)
 {
-    const bool throughProxy = soap->proxy_host && !hasScheme(endpoint, "https:*");
     std::string target;
-    if (throughProxy) {
+    if (sentToProxy(soap, endpoint)) {
         target = endpoint;
     } else {
         target = "/";
@@ -77,7 +88,7 @@ int writeTunnelHead(struct soap *soap, const char *host, int port)
     if (!err)
         err = soap->fposthdr(soap, "Host", target.c_str());
     if (!err)
-        err = soap->fposthdr(soap, "User-Agent", UserAgent);
+        err = soap->fposthdr(soap, "User-Agent", userAgent().c_str());
     if (!err)
         err = writeProxyAuthorization(soap);
     if (!err)
@@ -102,10 +113,11 @@ int http_post(struct soap *soap, const char *endpoint, const char *host, int por
     if (!err)
         err = soap->fposthdr(soap, "Host", hostValue(endpoint, host, port).c_str());
     if (!err)
-        err = soap->fposthdr(soap, "User-Agent", UserAgent);
+        err = soap->fposthdr(soap, "User-Agent", userAgent().c_str());
     if (!err)
         err = soap_puthttphdr(soap, SOAP_OK, count);
-    if (!err)
+    // The proxy's credentials are for the proxy alone: the server at the tunnel's end never sees them.
+    if (!err && sentToProxy(soap, endpoint))
         err = writeProxyAuthorization(soap);
     if (!err)
         err = writeSoapAction(soap, get, action);

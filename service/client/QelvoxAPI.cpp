@@ -36,11 +36,6 @@ namespace {
 const int loginRefused = 107;
 const char *const appVersionKey = "ZQD";
 
-std::string utf8(const QString &text)
-{
-    return std::string(text.toUtf8().constData());
-}
-
 std::string latin1(const QString &text)
 {
     return text.toLatin1().toStdString();
@@ -167,14 +162,17 @@ QelvoxAPI &QelvoxAPI::instance()
 
 const EngineSetup &QelvoxAPI::setup()
 {
-    // Loaded with the first engine, so that a configured proxy is used from the start of a run.
-    if (!engineSetup.isProxyLoaded())
+    if (resetPending.exchange(false)) {
+        // The engines point at the proxy texts, so they go before the texts change.
+        dropEngines();
         engineSetup.loadProxy();
+    }
     return engineSetup;
 }
 
 int QelvoxAPI::ensureServiceProxy()
 {
+    setup();
     if (!serviceProxy) {
         auto engine = std::make_unique<QelvoxProxy>();
         if (const int status = setup().apply(engine.get()))
@@ -192,6 +190,7 @@ int QelvoxAPI::ensureServiceProxy()
 
 int QelvoxAPI::ensureClientProxy()
 {
+    setup();
     if (!clientProxy) {
         auto engine = std::make_unique<ClientProxy>();
         if (const int status = setup().apply(engine.get()))
@@ -676,11 +675,7 @@ QMap<QString, QString> QelvoxAPI::languages()
 
 void QelvoxAPI::resetConnection()
 {
-    QelvoxAPI &api = instance();
-    QMutexLocker locker(&api.mutex);
-    // The engines point at the proxy texts, so they go before the texts change.
-    api.dropEngines();
-    api.engineSetup.loadProxy();
+    instance().resetPending = true;
 }
 
 void QelvoxAPI::setServiceOrigin(const QByteArray &origin, const QByteArray &caFile)

@@ -7,6 +7,7 @@
 #include <QMutex>
 #include <QObject>
 #include <QString>
+#include <atomic>
 #include <memory>
 #include <string>
 
@@ -98,7 +99,8 @@ public:
     static QMap<QString, QString> faxCountries();
     static QMap<QString, QString> languages();
 
-    // Drops both engines and reloads the proxy settings; waits for a call in progress.
+    // Drops both engines and reloads the proxy settings before the next call; a call in progress ends on
+    // the engine it began with.
     static void resetConnection();
 
     // For tests: the services at origin ("https://127.0.0.1:port"), trusting caFile. The program never
@@ -120,7 +122,7 @@ private:
     int ensureServiceProxy();
     int ensureClientProxy();
     void dropEngines();
-    // The engine setup with the proxy settings loaded; with the mutex held.
+    // The engine setup, after a pending reset; with the mutex held.
     const EngineSetup &setup();
     // Takes a ticket for a change of the credentials; with the mutex held.
     quint64 nextCredentials();
@@ -130,6 +132,9 @@ private:
     std::unique_ptr<QelvoxProxy> serviceProxy;
     std::unique_ptr<ClientProxy> clientProxy;
     EngineSetup engineSetup;
+    // Set by resetConnection(), applied by the next call; set at first, so that the first engine uses the
+    // configured proxy.
+    std::atomic<bool> resetPending{true};
     quint64 credentialsTicket = 0;
     QString nationality;
     QMap<QString, QString> countryNames;

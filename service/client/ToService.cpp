@@ -11,15 +11,10 @@
 #include "qtContactGroupInfo.h"
 #include "qtContactInfo.h"
 
-namespace {
-
-// A text that holds U+0000 goes out cut there, as the service's strings cannot carry it.
 std::string utf8(const QString &text)
 {
     return std::string(text.toUtf8().constData());
 }
-
-} // namespace
 
 ArrayOfInteger *toArrayOfInteger(const QList<int> &values)
 {

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QStringList>
+#include <string>
 
 class AccountInfo;
 class ArrayOfInteger;
@@ -24,6 +25,10 @@ class qtContactInfo;
 
 // Local records and task arguments turned into the service records of a request. Texts go out as UTF-8.
 // The service objects built here have no engine: the caller releases them (see each function).
+
+// The UTF-8 form in which every text goes to the services. A text that holds U+0000 goes out cut there,
+// as the service's strings cannot carry it.
+std::string utf8(const QString &text);
 
 // The application id that every send and forward carries.
 constexpr int qelvoxAppId = 1001;

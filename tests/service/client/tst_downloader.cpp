@@ -290,16 +290,20 @@ private slots:
         QVERIFY(trusted || !QFile::exists(m_path));
     }
 
+    // The facade's rule: switched on, with a host and a port.
     void proxyOnlyWhenEnabled_data()
     {
         QTest::addColumn<int>("enabled");
+        QTest::addColumn<bool>("withPort");
         QTest::addColumn<bool>("viaProxy");
-        QTest::newRow("enabled") << 1 << true;
-        QTest::newRow("switched off") << 0 << false;
+        QTest::newRow("enabled") << 1 << true << true;
+        QTest::newRow("switched off") << 0 << true << false;
+        QTest::newRow("enabled, port 0") << 1 << false << false;
     }
     void proxyOnlyWhenEnabled()
     {
         QFETCH(int, enabled);
+        QFETCH(bool, withPort);
         QFETCH(bool, viaProxy);
         ScriptedHttpServer proxy;
         proxy.script = [](const QByteArray &) {
@@ -310,7 +314,7 @@ private slots:
         };
         SettingsStore &settings = SettingsStore::instance();
         settings.setProxyHost(QStringLiteral("127.0.0.1"));
-        settings.setProxyPort(proxy.serverPort());
+        settings.setProxyPort(withPort ? proxy.serverPort() : 0);
         settings.setProxyUserId(QStringLiteral("me"));
         settings.setProxyPassword(QStringLiteral("secret"));
         settings.setProxyEnabled(enabled);

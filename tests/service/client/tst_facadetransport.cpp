@@ -7,22 +7,13 @@ using namespace Accounts;
 
 namespace {
 
-struct ProxySettings
-{
-    int enabled = 0;
-    QString host;
-    int port = 0;
-    QString user;
-    QString password;
-};
-
 void store(const ProxySettings &proxy)
 {
     SettingsStore &settings = SettingsStore::instance();
     settings.setProxyEnabled(proxy.enabled);
     settings.setProxyHost(proxy.host);
     settings.setProxyPort(proxy.port);
-    settings.setProxyUserId(proxy.user);
+    settings.setProxyUserId(proxy.userId);
     settings.setProxyPassword(proxy.password);
 }
 
@@ -62,7 +53,7 @@ private:
 void FacadeTransportTest::initTestCase()
 {
     QVERIFY(fixture.start());
-    store({1, "127.0.0.1", proxy.port(), "", ""});
+    store({1, proxy.port(), "127.0.0.1", "", ""});
 }
 
 void FacadeTransportTest::init()
@@ -85,15 +76,15 @@ void FacadeTransportTest::proxyRuleForBothServices_data()
     QTest::addColumn<int>("tunnels");
     const QString host = "127.0.0.1";
     const int port = proxy.port();
-    QTest::newRow("on, with credentials") << ProxySettings{1, host, port, "proxy-user", "pa:ss"}
+    QTest::newRow("on, with credentials") << ProxySettings{1, port, host, "proxy-user", "pa:ss"}
                                           << "Basic " + QByteArray("proxy-user:pa:ss").toBase64() << 2;
     QTest::newRow("on, user without password")
-        << ProxySettings{1, host, port, "proxy-user", ""} << QByteArray() << 2;
+        << ProxySettings{1, port, host, "proxy-user", ""} << QByteArray() << 2;
     QTest::newRow("on, password without user")
-        << ProxySettings{1, host, port, "", "secret"} << QByteArray() << 2;
+        << ProxySettings{1, port, host, "", "secret"} << QByteArray() << 2;
     QTest::newRow("off, host and port stored")
-        << ProxySettings{0, host, port, "proxy-user", "secret"} << QByteArray() << 0;
-    QTest::newRow("on, no port") << ProxySettings{1, host, 0, "", ""} << QByteArray() << 0;
+        << ProxySettings{0, port, host, "proxy-user", "secret"} << QByteArray() << 0;
+    QTest::newRow("on, no port") << ProxySettings{1, 0, host, "proxy-user", "secret"} << QByteArray() << 0;
 }
 
 void FacadeTransportTest::proxyRuleForBothServices()
@@ -112,6 +103,9 @@ void FacadeTransportTest::proxyRuleForBothServices()
         QCOMPARE(tunnel.target, "127.0.0.1:" + QByteArray::number(fixture.standin.httpsPort()));
         QCOMPARE(tunnel.authorization, authorization);
     }
+    // The proxy's credentials went to the proxy only, never through the tunnel to the service.
+    for (const QJsonValue &request : fixture.requests())
+        QVERIFY(!request.toObject().value("headers").toArray().contains("Proxy-Authorization"));
 }
 
 void FacadeTransportTest::serverMustProveItsIdentity_data()
@@ -138,7 +132,7 @@ void FacadeTransportTest::serverMustProveItsIdentity()
     QFETCH(int, status);
     QFETCH(int, tunnels);
     // Through the proxy, which leads every name to the stand-in.
-    store({1, "127.0.0.1", proxy.port(), "", ""});
+    store({1, proxy.port(), "127.0.0.1", "", ""});
     QelvoxAPI::resetConnection();
     const QByteArray origin =
         QStringLiteral("https://%1:%2").arg(host).arg(fixture.standin.httpsPort()).toUtf8();

@@ -1,4 +1,5 @@
 #include "HttpPost.h"
+#include "SettingsStore.h"
 
 #include <QtTest>
 
@@ -56,14 +57,14 @@ private slots:
         engine->proxy_userid = "user";
         engine->proxy_passwd = "secret";
 
-        QCOMPARE(http_post(engine, "https://service.example/index.php?service=Qelvox", "service.example", 443,
+        QCOMPARE(http_post(engine, "http://service.example/index.php?service=Qelvox", "service.example", 80,
                            "/index.php?service=Qelvox", Action, 123),
                  SOAP_OK);
 
         const QStringList expected = {
-            "POST /index.php?service=Qelvox HTTP/1.1",
+            "POST http://service.example/index.php?service=Qelvox HTTP/1.1",
             "Host: service.example",
-            "User-Agent: WIN Qelvoxdesk 2.29",
+            "User-Agent: WIN Qelvoxdesk " + QString::fromLatin1(appVersion()),
             "Content-Type: text/xml; charset=utf-8",
             "Content-Length: 123",
             "Connection: close",
@@ -73,6 +74,18 @@ private slots:
             "",
         };
         QCOMPARE(capture.lines(), expected);
+    }
+
+    // Through the tunnel the request reaches the server, which must not learn the proxy's credentials.
+    void tunnelledRequestCarriesNoProxyCredentials()
+    {
+        CapturingEngine capture;
+        soap *engine = capture.engine();
+        engine->proxy_host = "proxy.local";
+        engine->proxy_userid = "user";
+        engine->proxy_passwd = "secret";
+        QCOMPARE(http_post(engine, "https://h/p", "h", 443, "/p", Action, 0), SOAP_OK);
+        QCOMPARE(headerValue(capture.lines(), "Proxy-Authorization"), QString());
     }
 
     void requestLineAndHost_data()
@@ -143,7 +156,7 @@ private slots:
         capture.engine()->proxy_userid = user.constData();
         capture.engine()->proxy_passwd = passwordLength < 0 ? nullptr : password.constData();
 
-        QCOMPARE(http_post(capture.engine(), "https://h/p", "h", 443, "/p", Action, 0), SOAP_OK);
+        QCOMPARE(http_post(capture.engine(), "http://h/p", "h", 80, "/p", Action, 0), SOAP_OK);
         const QString value = headerValue(capture.lines(), "Proxy-Authorization");
         QCOMPARE(!value.isEmpty(), written);
         if (written) {

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+// The HTTP proxy as the settings hold it, with the one rule by which every connection of the program
+// decides whether to use it and with which credentials.
+struct ProxySettings
+{
+    int enabled = 0;
+    int port = 0;
+    QString host;
+    QString userId;
+    QString password;
+
+    // Switched on, with a host and a port that a connection can reach; a port of 0 means no proxy.
+    bool isUsed() const { return enabled != 0 && !host.isEmpty() && port > 0 && port <= 65535; }
+    // Credentials go to the proxy only as a pair.
+    bool hasCredentials() const { return !userId.isEmpty() && !password.isEmpty(); }
+};
