@@ -35,6 +35,8 @@ namespace {
 
 const int loginRefused = 107;
 const char *const appVersionKey = "ZQD";
+// Offered to a visitor whose country the service does not name.
+const char *const defaultNationality = "FRA";
 
 std::string latin1(const QString &text)
 {
@@ -107,7 +109,8 @@ int signupResult(int status, const std::string &password, struct soap *engine)
         return 0;
     if (!engine->fault)
         return SOAP_TCP_ERROR;
-    const char *code = *soap_faultcode(engine);
+    const char *const *slot = soap_faultcode(engine);
+    const char *code = slot ? *slot : nullptr;
     const char *colon = code ? std::strchr(code, ':') : nullptr;
     const int number = colon ? leadingNumber(colon + 1) : 0;
     return number != 0 ? number : -1;
@@ -212,6 +215,13 @@ quint64 QelvoxAPI::nextCredentials()
     return ++credentialsTicket;
 }
 
+void QelvoxAPI::replaceCredentials(const SOAP_ENV__Header &header)
+{
+    // A log-in still under way was started with older credentials: it must not replace these.
+    nextCredentials();
+    authHeader = header;
+}
+
 template <class Call> int QelvoxAPI::withAccount(Call call)
 {
     QelvoxAPI &api = instance();
@@ -273,15 +283,18 @@ void QelvoxAPI::authenticate(qtAuthenticateInfo *info)
             info->result = loginResult(status, engine.fault != nullptr);
             return status;
         },
-        [&header](QelvoxAPI &api) { api.authHeader = header; });
+        // A refused log-in leaves the credentials that the calls carried before.
+        [&header, info](QelvoxAPI &api) {
+            if (info->result == 0)
+                api.authHeader = header;
+        });
 }
 
 void QelvoxAPI::setCredentials(const std::string &email, const std::string &passwordDigest)
 {
     QelvoxAPI &api = instance();
     QMutexLocker locker(&api.mutex);
-    api.nextCredentials();
-    api.authHeader = SOAP_ENV__Header{email, passwordDigest};
+    api.replaceCredentials(SOAP_ENV__Header{email, passwordDigest});
 }
 
 int QelvoxAPI::setNewPasswordFor(const std::string &email, const std::string &currentDigest,
@@ -577,12 +590,43 @@ int QelvoxAPI::setExtendedTitle(bool on, int *reply)
 
 int QelvoxAPI::setNewEmail(const std::string &email, int *reply)
 {
-    return withAccount([&](QelvoxProxy &engine) { return engine.setNewEmail(email, *reply); });
+    return withAccount([&](QelvoxProxy &engine) {
+        const int status = engine.setNewEmail(email, *reply);
+        // From now on the service knows the account by the new address only.
+        QelvoxAPI &api = instance();
+        if (status == SOAP_OK && *reply == 0)
+            api.replaceCredentials(SOAP_ENV__Header{email, api.authHeader.password});
+        return status;
+    });
 }
 
 int QelvoxAPI::setNewPassword(const std::string &passwordDigest, int *reply)
 {
-    return withAccount([&](QelvoxProxy &engine) { return engine.setNewPassword(passwordDigest, *reply); });
+    return withAccount([&](QelvoxProxy &engine) {
+        const int status = engine.setNewPassword(passwordDigest, *reply);
+        QelvoxAPI &api = instance();
+        if (status == SOAP_OK && *reply == 0)
+            api.replaceCredentials(SOAP_ENV__Header{api.authHeader.email, passwordDigest});
+        return status;
+    });
+}
+
+template <class Reply, class Item>
+bool QelvoxAPI::fillSignupList(QMap<QString, QString> QelvoxAPI::*cache, int (ClientProxy::*call)(Reply &),
+                               std::string Item::*name)
+{
+    {
+        QMutexLocker locker(&cacheMutex);
+        if (!(this->*cache).isEmpty())
+            return true;
+    }
+    Reply reply{};
+    QMap<QString, QString> names;
+    if (ensureClientProxy() || (clientProxy.get()->*call)(reply) || !fillNames(names, reply.return_, name))
+        return false;
+    QMutexLocker locker(&cacheMutex);
+    this->*cache = names;
+    return true;
 }
 
 bool QelvoxAPI::loadSignupLists()
@@ -591,33 +635,28 @@ bool QelvoxAPI::loadSignupLists()
     QMutexLocker locker(&api.mutex);
     // Every sign-up session starts on a fresh engine.
     api.clientProxy.reset();
-    if (api.nationality.isEmpty()) {
+    bool known = false;
+    {
+        QMutexLocker cacheLocker(&api.cacheMutex);
+        known = !api.nationality.isEmpty();
+    }
+    if (!known) {
         if (api.ensureClientProxy())
             return false;
         std::string code;
-        // A visitor whose country is unknown is offered the default.
-        api.clientProxy->getIpNationality(code);
-        api.nationality = code.empty() ? QStringLiteral("FRA") : QString::fromUtf8(code.c_str());
+        // A failed look-up is asked again next time; until then ipNationality() offers the default.
+        if (api.clientProxy->getIpNationality(code) == SOAP_OK) {
+            QMutexLocker cacheLocker(&api.cacheMutex);
+            api.nationality =
+                code.empty() ? QString::fromLatin1(defaultNationality) : QString::fromUtf8(code.c_str());
+        }
     }
-    if (api.countryNames.isEmpty()) {
-        ns3__ClientService_x002egetAllCountriesResponse reply{};
-        if (api.ensureClientProxy() || api.clientProxy->getAllCountries(reply) ||
-            !fillNames(api.countryNames, reply.return_, &CountryInfo::country))
-            return false;
-    }
-    if (api.faxCountryNames.isEmpty()) {
-        ns3__ClientService_x002egetAllFaxCountriesResponse reply{};
-        if (api.ensureClientProxy() || api.clientProxy->getAllFaxCountries(reply) ||
-            !fillNames(api.faxCountryNames, reply.return_, &CountryInfo::country))
-            return false;
-    }
-    if (api.languageNames.isEmpty()) {
-        ns3__ClientService_x002egetAllLanguagesResponse reply{};
-        if (api.ensureClientProxy() || api.clientProxy->getAllLanguages(reply) ||
-            !fillNames(api.languageNames, reply.return_, &LanguageInfo::language))
-            return false;
-    }
-    return true;
+    return api.fillSignupList(&QelvoxAPI::countryNames, &ClientProxy::getAllCountries,
+                              &CountryInfo::country) &&
+           api.fillSignupList(&QelvoxAPI::faxCountryNames, &ClientProxy::getAllFaxCountries,
+                              &CountryInfo::country) &&
+           api.fillSignupList(&QelvoxAPI::languageNames, &ClientProxy::getAllLanguages,
+                              &LanguageInfo::language);
 }
 
 bool QelvoxAPI::getFaxRegions(const std::string &key, QList<qtDestinationInfo> *list)
@@ -651,25 +690,26 @@ int QelvoxAPI::registerCustomer(RegisterCustomerInfo *info, std::string *passwor
 
 QString QelvoxAPI::ipNationality()
 {
-    QMutexLocker locker(&instance().mutex);
-    return instance().nationality;
+    QMutexLocker locker(&instance().cacheMutex);
+    const QString &known = instance().nationality;
+    return known.isEmpty() ? QString::fromLatin1(defaultNationality) : known;
 }
 
 QMap<QString, QString> QelvoxAPI::countries()
 {
-    QMutexLocker locker(&instance().mutex);
+    QMutexLocker locker(&instance().cacheMutex);
     return instance().countryNames;
 }
 
 QMap<QString, QString> QelvoxAPI::faxCountries()
 {
-    QMutexLocker locker(&instance().mutex);
+    QMutexLocker locker(&instance().cacheMutex);
     return instance().faxCountryNames;
 }
 
 QMap<QString, QString> QelvoxAPI::languages()
 {
-    QMutexLocker locker(&instance().mutex);
+    QMutexLocker locker(&instance().cacheMutex);
     return instance().languageNames;
 }
 

@@ -39,14 +39,15 @@ bool isConnectionError(int result);
 // The process-wide facade through which every call to the two services passes. It owns one engine per
 // service, set up on first use, and serialises their calls with one mutex. Every operation blocks the
 // calling thread for the whole exchange and may be called from any thread. An int result is the engine's
-// status: 0 success, otherwise the reason of the failure (see isConnectionError).
+// status: 0 success, otherwise the reason of the failure (see isConnectionError). The sign-up caches and
+// resetConnection() never wait for a call in progress.
 class QelvoxAPI : public QObject
 {
 public:
     // Log-in with the record's credentials; writes the customer id and the result code into the record:
     // 0 success, 107 refused, 28 no connection. Runs on an engine of its own and holds no lock during the
-    // exchange, so an abandoned log-in blocks nobody; its credentials become the facade's only when no
-    // newer credentials were set meanwhile.
+    // exchange, so an abandoned log-in blocks nobody. Only a successful log-in makes its credentials the
+    // facade's, and only when no newer credentials were set meanwhile.
     static void authenticate(qtAuthenticateInfo *info);
     // Replaces the credentials that every later call carries, as after a password or e-mail change.
     static void setCredentials(const std::string &email, const std::string &passwordDigest);
@@ -81,6 +82,8 @@ public:
     static int setAccountInfo(const qtAccountInfo *info, int *reply);
     static int getExtendedTitle(bool *on);
     static int setExtendedTitle(bool on, int *reply);
+    // Once the service accepts the change (status 0, reply 0), every later call carries the new e-mail or
+    // password digest; storing it in the settings is the caller's.
     static int setNewEmail(const std::string &email, int *reply);
     static int setNewPassword(const std::string &passwordDigest, int *reply);
     // Changes the password of the given account on an engine of its own; afterwards the facade sends the
@@ -93,7 +96,8 @@ public:
     static bool getFaxRegions(const std::string &key, QList<qtDestinationInfo> *list);
     // 0 with the new password, otherwise the service's error number, -1 or 28 (no fault at all).
     static int registerCustomer(RegisterCustomerInfo *info, std::string *password);
-    // The sign-up caches that loadSignupLists() filled.
+    // The sign-up caches that loadSignupLists() filled. The nationality is "FRA" while the service has not
+    // named one.
     static QString ipNationality();
     static QMap<QString, QString> countries();
     static QMap<QString, QString> faxCountries();
@@ -126,6 +130,12 @@ private:
     const EngineSetup &setup();
     // Takes a ticket for a change of the credentials; with the mutex held.
     quint64 nextCredentials();
+    // Every later call carries these; with the mutex held.
+    void replaceCredentials(const SOAP_ENV__Header &header);
+    // Fetches one sign-up list into its cache unless it is filled; with the mutex held.
+    template <class Reply, class Item>
+    bool fillSignupList(QMap<QString, QString> QelvoxAPI::*cache, int (ClientProxy::*call)(Reply &),
+                        std::string Item::*name);
 
     QMutex mutex;
     SOAP_ENV__Header authHeader;
@@ -136,6 +146,8 @@ private:
     // configured proxy.
     std::atomic<bool> resetPending{true};
     quint64 credentialsTicket = 0;
+    // Guards the sign-up caches only, never held across a call.
+    mutable QMutex cacheMutex;
     QString nationality;
     QMap<QString, QString> countryNames;
     QMap<QString, QString> faxCountryNames;

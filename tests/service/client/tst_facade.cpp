@@ -9,6 +9,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QThread>
 #include <memory>
@@ -77,10 +78,12 @@ private slots:
     void init() { fixture.reset(); }
 
     void storedCredentialsUntilLogIn();
+    void refusedLogInKeepsCredentials();
     void passwordChangeForGivenAccount();
-    void credentialsReplacedAfterPasswordChange();
+    void credentialsFollowAccountChanges();
     void callsOfThreeThreadsNeverOverlap();
     void abandonedLogInHoldsNoLock();
+    void cachesAndResetDoNotWaitForACall();
     void faxDocumentsTravelAsAttachments();
     void downloadReplacesTarget_data();
     void downloadReplacesTarget();
@@ -120,6 +123,28 @@ void FacadeTest::storedCredentialsUntilLogIn()
         QCOMPARE(credentialsOf(requests.at(i)), credentials(bobEmail, bobDigest()));
 }
 
+void FacadeTest::refusedLogInKeepsCredentials()
+{
+    qtAuthenticateInfo wrong = login(bobEmail, digest("not-bobs").toStdString());
+    QelvoxAPI::authenticate(&wrong);
+    QCOMPARE(wrong.result, 107);
+    // The calls that follow carry what they carried before: here the stored credentials.
+    QCOMPARE(shiftTime(), 3600);
+
+    qtAuthenticateInfo bob = login(bobEmail, bobDigest());
+    QelvoxAPI::authenticate(&bob);
+    QCOMPARE(bob.result, 0);
+    QelvoxAPI::authenticate(&wrong);
+    QCOMPARE(wrong.result, 107);
+    QCOMPARE(shiftTime(), 7200);
+
+    const QJsonArray requests = fixture.requests();
+    QCOMPARE(fixture.operations(),
+             QStringList({"authenticate", "getShiftTime", "authenticate", "authenticate", "getShiftTime"}));
+    QCOMPARE(credentialsOf(requests.at(1)), credentials(annEmail, annDigest()));
+    QCOMPARE(credentialsOf(requests.at(4)), credentials(bobEmail, bobDigest()));
+}
+
 void FacadeTest::passwordChangeForGivenAccount()
 {
     const std::string newDigest = digest("changed-b").toStdString();
@@ -139,18 +164,38 @@ void FacadeTest::passwordChangeForGivenAccount()
     QCOMPARE(credentialsOf(requests.at(2)), credentials(bobEmail, newDigest));
 }
 
-void FacadeTest::credentialsReplacedAfterPasswordChange()
+void FacadeTest::credentialsFollowAccountChanges()
 {
-    QelvoxAPI::setCredentials(bobEmail, bobDigest());
-    const std::string newDigest = digest("changed-b").toStdString();
+    const char *const email = "carl@example.test";
+    const char *const newEmail = "carl.new@example.test";
+    QVERIFY(fixture.standin
+                .seed(QJsonObject{
+                    {"accounts",
+                     QJsonArray{QJsonObject{{"email", email}, {"password", "secret-c"}, {"timeShift", 60}}}}})
+                .value("ok")
+                .toBool());
+    QelvoxAPI::setCredentials(email, digest("secret-c").toStdString());
+    const std::string newDigest = digest("changed-c").toStdString();
+
     int reply = -5;
     QCOMPARE(QelvoxAPI::setNewPassword(newDigest, &reply), 0);
     QCOMPARE(reply, 0);
-    // The old credentials are refused now; the account dialog hands the new ones to the facade.
-    QCOMPARE(shiftTime(), -SOAP_CLI_FAULT);
-    QelvoxAPI::setCredentials(bobEmail, newDigest);
-    QCOMPARE(shiftTime(), 7200);
-    QCOMPARE(QelvoxAPI::setNewPassword(bobDigest(), &reply), 0);
+    QCOMPARE(shiftTime(), 60);
+    reply = -5;
+    QCOMPARE(QelvoxAPI::setNewEmail(newEmail, &reply), 0);
+    QCOMPARE(reply, 0);
+    QCOMPARE(shiftTime(), 60);
+    // A change that the service refuses changes nothing.
+    QCOMPARE(QelvoxAPI::setNewEmail(annEmail, &reply), 0);
+    QVERIFY(reply != 0);
+    QCOMPARE(shiftTime(), 60);
+
+    const QJsonArray requests = fixture.requests();
+    QCOMPARE(fixture.operations(), QStringList({"setNewPassword", "getShiftTime", "setNewEmail",
+                                                "getShiftTime", "setNewEmail", "getShiftTime"}));
+    QCOMPARE(credentialsOf(requests.at(1)), credentials(email, newDigest));
+    QCOMPARE(credentialsOf(requests.at(3)), credentials(newEmail, newDigest));
+    QCOMPARE(credentialsOf(requests.at(5)), credentials(newEmail, newDigest));
 }
 
 void FacadeTest::callsOfThreeThreadsNeverOverlap()
@@ -209,7 +254,8 @@ void FacadeTest::callsOfThreeThreadsNeverOverlap()
 
 void FacadeTest::abandonedLogInHoldsNoLock()
 {
-    fixture.injectOnce("authenticate", {{"kind", "delay"}, {"delayMs", 3000}});
+    fixture.injectOnce("authenticate", {{"kind", "hold"}});
+    const auto release = qScopeGuard([this] { fixture.standin.control("release"); });
     qtAuthenticateInfo slow = login(annEmail, annDigest());
     std::unique_ptr<QThread> thread(QThread::create([&slow] { QelvoxAPI::authenticate(&slow); }));
     thread->start();
@@ -220,11 +266,39 @@ void FacadeTest::abandonedLogInHoldsNoLock()
     QVERIFY(!thread->isFinished());
     QelvoxAPI::setCredentials(bobEmail, bobDigest());
 
+    QVERIFY(fixture.standin.control("release").value("ok").toBool());
     QVERIFY(thread->wait(15000));
     QCOMPARE(slow.result, 0);
     QCOMPARE(slow.customerid, 5001);
     // The late log-in does not replace the newer credentials.
     QCOMPARE(shiftTime(), 7200);
+}
+
+void FacadeTest::cachesAndResetDoNotWaitForACall()
+{
+    fixture.injectOnce("getShiftTime", {{"kind", "hold"}});
+    const auto release = qScopeGuard([this] { fixture.standin.control("release"); });
+    int held = 0;
+    std::unique_ptr<QThread> call(QThread::create([&held] { held = shiftTime(); }));
+    call->start();
+    QTRY_VERIFY_WITH_TIMEOUT(fixture.operations().contains("getShiftTime"), 5000);
+
+    // What the GUI thread asks of the facade while a long call holds it.
+    std::unique_ptr<QThread> gui(QThread::create([] {
+        QelvoxAPI::ipNationality();
+        QelvoxAPI::countries();
+        QelvoxAPI::faxCountries();
+        QelvoxAPI::languages();
+        QelvoxAPI::resetConnection();
+    }));
+    gui->start();
+    QVERIFY(gui->wait(5000));
+    QVERIFY(!call->isFinished());
+
+    QVERIFY(fixture.standin.control("release").value("ok").toBool());
+    QVERIFY(call->wait(15000));
+    QCOMPARE(held, 3600);
+    QCOMPARE(shiftTime(), 3600);
 }
 
 void FacadeTest::faxDocumentsTravelAsAttachments()
