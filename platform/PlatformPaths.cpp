@@ -4,12 +4,17 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMutex>
 #include <QStandardPaths>
 
 namespace {
 
 constexpr QFileDevice::Permissions ownerFile = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
 constexpr QFileDevice::Permissions ownerDirectory = ownerFile | QFileDevice::ExeOwner;
+
+// The worker thread reads it while it runs the exporter.
+QMutex exporterMutex;
+QString exporterOverride;
 
 } // namespace
 
@@ -25,7 +30,18 @@ QString PlatformPaths::configLocation()
 
 QString PlatformPaths::contactsExporter()
 {
+    {
+        QMutexLocker locker(&exporterMutex);
+        if (!exporterOverride.isEmpty())
+            return exporterOverride;
+    }
     return QCoreApplication::applicationDirPath() + QStringLiteral("/outlookcontacts");
+}
+
+void PlatformPaths::setContactsExporter(const QString &path)
+{
+    QMutexLocker locker(&exporterMutex);
+    exporterOverride = path;
 }
 
 bool PlatformPaths::makePrivateDirectory(const QString &path)

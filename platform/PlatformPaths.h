@@ -14,6 +14,9 @@ public:
 
     // Where the external contacts exporter is looked for: beside the executable. Absent by default.
     static QString contactsExporter();
+    // For tests, which must not write beside their executable: the exporter's place from now on; an
+    // empty path goes back to the place beside the executable.
+    static void setContactsExporter(const QString &path);
 
     // Creates the missing parents of path, then path itself readable by its owner only. An existing
     // directory is narrowed to its owner. False when the directory does not exist afterwards.

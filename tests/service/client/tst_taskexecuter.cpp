@@ -2,6 +2,7 @@
 #include "MoveToFolderRequest.h"
 #include "ObjectRef.h"
 #include "ObjectsRequest.h"
+#include "PlatformPaths.h"
 #include "QelFolderInfo.h"
 #include "QelvoxAPI.h"
 #include "RecordVariant.h"
@@ -608,9 +609,8 @@ private slots:
     {
         const Account slow = seedAccount();
         const Account quick = seedAccount();
-        QVERIFY(m_standin.inject("authenticate", {{"kind", "delay"}, {"delayMs", 3000}, {"times", 1}})
-                    .value("ok")
-                    .toBool());
+        QVERIFY(m_standin.inject("authenticate", {{"kind", "hold"}, {"times", 1}}).value("ok").toBool());
+        const auto release = qScopeGuard([this] { m_standin.control("release"); });
         QObject owner;
         auto *first = new TaskExecuter(&owner);
         QSignalSpy firstEnd(first, &TaskExecuter::signalEnd);
@@ -628,6 +628,7 @@ private slots:
         QCOMPARE(second->login.customerid, quick.ids.value("customerId").toInt());
         QVERIFY(!abandoned.isNull());
 
+        QVERIFY(m_standin.control("release").value("ok").toBool());
         QTRY_VERIFY_WITH_TIMEOUT(abandoned.isNull(), runTimeoutMs);
         QCOMPARE(firstEnd.size(), 0);
         TaskExecuter next;
@@ -670,18 +671,20 @@ private slots:
     void outlookContacts_data()
     {
         QTest::addColumn<bool>("exporterPresent");
-        QTest::newRow("exporter beside the program") << true;
+        QTest::newRow("exporter present") << true;
         QTest::newRow("no exporter") << false;
     }
     void outlookContacts()
     {
         QFETCH(bool, exporterPresent);
-        const QString exporter = SettingsStore::outlookExporterPath();
+        const QString exporter = m_home.path() + QStringLiteral("/outlookcontacts");
+        PlatformPaths::setContactsExporter(exporter);
+        const auto usual = qScopeGuard([] { PlatformPaths::setContactsExporter({}); });
+        QCOMPARE(SettingsStore::outlookExporterPath(), exporter);
         QFile::remove(exporter);
         if (exporterPresent)
             QVERIFY(QFile::copy(QStringLiteral(QELVOX_FAKE_EXPORTER), exporter) &&
                     QFile::setPermissions(exporter, QFile::ReadOwner | QFile::ExeOwner));
-        const auto removeExporter = qScopeGuard([&] { QFile::remove(exporter); });
         SettingsStore &settings = SettingsStore::instance();
         settings.customerDirectory();
         QVERIFY(writeFile(settings.outlookCsvPath(), "Stale;+1;+2\r\n"));

@@ -69,12 +69,21 @@ void StandinFaultTest::soapFaults_data()
     QTest::addColumn<QString>("prefix");
     const QString soap11 = "http://schemas.xmlsoap.org/soap/envelope/";
     const QString soap12 = "http://www.w3.org/2003/05/soap-envelope";
-    QTest::newRow("SOAP 1.1 Server") << "soap11-fault" << "SOAP-ENV:Server" << soap11 << "faultcode" << "";
-    QTest::newRow("SOAP 1.1 numbered") << "soap11-fault" << "SOAP-ENV:Client:12" << soap11 << "faultcode"
+    QTest::newRow("SOAP 1.1 Server") << "soap11-fault"
+                                     << "SOAP-ENV:Server" << soap11 << "faultcode"
+                                     << "";
+    QTest::newRow("SOAP 1.1 numbered") << "soap11-fault"
+                                       << "SOAP-ENV:Client:12" << soap11 << "faultcode"
                                        << "";
-    QTest::newRow("SOAP 1.2 Receiver") << "soap12-fault" << "SOAP-ENV:Receiver" << soap12 << "Value" << "";
-    QTest::newRow("SOAP 1.1 under s") << "soap11-fault" << "s:Client" << soap11 << "faultcode" << "s";
-    QTest::newRow("SOAP 1.2 under env") << "soap12-fault" << "env:Sender" << soap12 << "Value" << "env";
+    QTest::newRow("SOAP 1.2 Receiver") << "soap12-fault"
+                                       << "SOAP-ENV:Receiver" << soap12 << "Value"
+                                       << "";
+    QTest::newRow("SOAP 1.1 under s") << "soap11-fault"
+                                      << "s:Client" << soap11 << "faultcode"
+                                      << "s";
+    QTest::newRow("SOAP 1.2 under env") << "soap12-fault"
+                                        << "env:Sender" << soap12 << "Value"
+                                        << "env";
 }
 
 void StandinFaultTest::soapFaults()
@@ -132,8 +141,9 @@ void StandinFaultTest::heldReplyWaitsForRelease()
     standin.inject("getShiftTime", {{"kind", "hold"}, {"times", 1}});
     HttpExchange::Response reply;
     const quint16 port = standin.httpPort();
-    std::unique_ptr<QThread> caller(QThread::create(
-        [&reply, port] { reply = HttpExchange::send(port, accountCall("getShiftTime", {}, demo), {}, 60000); }));
+    std::unique_ptr<QThread> caller(QThread::create([&reply, port] {
+        reply = HttpExchange::send(port, accountCall("getShiftTime", {}, demo), {}, 60000);
+    }));
     caller->start();
     QTRY_COMPARE(standin.lastRequest("getShiftTime").value("reply").toObject().value("injected").toString(),
                  QString("hold"));

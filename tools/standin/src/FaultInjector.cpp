@@ -57,11 +57,11 @@ QByteArray soap12Fault(const Injection &injection)
                                    ? QByteArray()
                                    : element(p, "Subcode", element(p, "Value", escaped(injection.subcode)));
     const QByteArray code = escaped(injection.code.isEmpty() ? "SOAP-ENV:Sender" : injection.code);
-    return envelope(p, "http://www.w3.org/2003/05/soap-envelope",
-                    element(p, "Code", element(p, "Value", code) + subcode) +
-                        element(p, "Reason",
-                                '<' + p + ":Text xml:lang=\"en\">" + escaped(injection.reason) + "</" + p +
-                                    ":Text>"));
+    return envelope(
+        p, "http://www.w3.org/2003/05/soap-envelope",
+        element(p, "Code", element(p, "Value", code) + subcode) +
+            element(p, "Reason",
+                    '<' + p + ":Text xml:lang=\"en\">" + escaped(injection.reason) + "</" + p + ":Text>"));
 }
 
 } // namespace
