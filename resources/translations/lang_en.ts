@@ -13,10 +13,400 @@
         </message>
     </context>
     <context>
+        <name>AccountDlg</name>
+        <message>
+            <source>Qelvox Account Settings</source>
+            <translation>Qelvox Account Settings</translation>
+        </message>
+        <message>
+            <source>Personal</source>
+            <translation>Personal</translation>
+        </message>
+        <message>
+            <source>Settings</source>
+            <translation>Settings</translation>
+        </message>
+        <message>
+            <source>Credentials</source>
+            <translation>Login Information</translation>
+        </message>
+        <message>
+            <source>Personal Information</source>
+            <translation>Personal Information</translation>
+        </message>
+        <message>
+            <source>First Name:</source>
+            <translation>First Name:</translation>
+        </message>
+        <message>
+            <source>Last Name:</source>
+            <translation>Last Name:</translation>
+        </message>
+        <message>
+            <source>City:</source>
+            <translation>City:</translation>
+        </message>
+        <message>
+            <source>Address:</source>
+            <translation>Address:</translation>
+        </message>
+        <message>
+            <source>Zip/Postal Code:</source>
+            <translation>Zip/Postal Code:</translation>
+        </message>
+        <message>
+            <source>Country:</source>
+            <translation>Country:</translation>
+        </message>
+        <message>
+            <source>Language:</source>
+            <translation>Language:</translation>
+        </message>
+        <message>
+            <source>Phone:</source>
+            <translation>Phone:</translation>
+        </message>
+        <message>
+            <source>Company:</source>
+            <translation>Company:</translation>
+        </message>
+        <message>
+            <source>Professional/VAT number:</source>
+            <translation>Professional/VAT number:</translation>
+        </message>
+        <message>
+            <source>Qelvox Settings</source>
+            <translation>Qelvox Settings</translation>
+        </message>
+        <message>
+            <source>Fax number:</source>
+            <translation>Fax number:</translation>
+        </message>
+        <message>
+            <source>Fax header:</source>
+            <translation>Fax header:</translation>
+        </message>
+        <message>
+            <source>Email notifications</source>
+            <translation>Email notifications</translation>
+        </message>
+        <message>
+            <source>Attach the fax to the email</source>
+            <translation>Attach the fax to the email</translation>
+        </message>
+        <message>
+            <source>Fax format:</source>
+            <translation>Fax format:</translation>
+        </message>
+        <message>
+            <source>PDF</source>
+            <translation>PDF</translation>
+        </message>
+        <message>
+            <source>TIFF</source>
+            <translation>TIFF</translation>
+        </message>
+        <message>
+            <source>SMS notifications</source>
+            <translation>SMS notifications</translation>
+        </message>
+        <message>
+            <source>SMS alert number:</source>
+            <translation>SMS alert number:</translation>
+        </message>
+        <message>
+            <source>&lt;a href="#validate"&gt;Click here to validate your number&lt;/a&gt;</source>
+            <translation>&lt;a href="#validate"&gt;Click here to validate your number&lt;/a&gt;</translation>
+        </message>
+        <message>
+            <source>Extended Title</source>
+            <translation>Extended title</translation>
+        </message>
+        <message>
+            <source>QelUnits</source>
+            <translation>QelUnits</translation>
+        </message>
+        <message>
+            <source>End Date</source>
+            <translation>End Date</translation>
+        </message>
+        <message>
+            <source>Change Credentials</source>
+            <translation>Change login information</translation>
+        </message>
+        <message>
+            <source>Login</source>
+            <translation>Login</translation>
+        </message>
+        <message>
+            <source>Current password:</source>
+            <translation>Current password:</translation>
+        </message>
+        <message>
+            <source>New email:</source>
+            <translation>New email:</translation>
+        </message>
+        <message>
+            <source>Confirm:</source>
+            <translation>Confirm:</translation>
+        </message>
+        <message>
+            <source>Update</source>
+            <translation>Update</translation>
+        </message>
+        <message>
+            <source>Password</source>
+            <translation>Password</translation>
+        </message>
+        <message>
+            <source>New password:</source>
+            <translation>New password:</translation>
+        </message>
+        <message>
+            <source>Save</source>
+            <translation>Save</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Close</translation>
+        </message>
+        <message>
+            <source>No internet connection.</source>
+            <translation>No connection to the Internet is currently available. Please check your network settings.</translation>
+        </message>
+        <message>
+            <source>The email address has been changed successfully.</source>
+            <translation>The email address has been changed successfully.</translation>
+        </message>
+        <message>
+            <source>The password have been changed successfuly.</source>
+            <translation>The password has been changed successfuly.</translation>
+        </message>
+    </context>
+    <context>
+        <name>AttachmentWidget</name>
+        <message>
+            <source>Form</source>
+            <translation>Form</translation>
+        </message>
+        <message>
+            <source>Attach file</source>
+            <translation>Attach file</translation>
+        </message>
+        <message>
+            <source>No files</source>
+            <translation>No files</translation>
+        </message>
+        <message>
+            <source>You can attach at most %1 files</source>
+            <translation>You can attach at most %1 files</translation>
+        </message>
+        <message>
+            <source>Can not send an empty file %1.</source>
+            <translation>Can not send an empty file %1.</translation>
+        </message>
+        <message>
+            <source>The total size of attachments should not exceed 8MB.</source>
+            <translation>The total size of attachments should not exceed 8MB.</translation>
+        </message>
+        <message>
+            <source>can not open file %1 </source>
+            <translation>can not open file %1 </translation>
+        </message>
+        <message>
+            <source>Select a file...</source>
+            <translation>Select a file...</translation>
+        </message>
+    </context>
+    <context>
+        <name>ChangePassword</name>
+        <message>
+            <source>Qelvox account registration</source>
+            <translation>Qelvox account registration</translation>
+        </message>
+        <message>
+            <source>Change Credentials</source>
+            <translation>Change Credentials</translation>
+        </message>
+        <message>
+            <source>New password:</source>
+            <translation>New password:</translation>
+        </message>
+        <message>
+            <source>Confirm:</source>
+            <translation>Confirm:</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Cancel</translation>
+        </message>
+        <message>
+            <source>No internet connection.</source>
+            <translation>No connection to the Internet is currently available. Please check your network settings.</translation>
+        </message>
+        <message>
+            <source>The password have been changed successfuly.</source>
+            <translation>The password have been changed successfuly.</translation>
+        </message>
+    </context>
+    <context>
+        <name>FAXWidget</name>
+        <message>
+            <source>Form</source>
+            <translation>Form</translation>
+        </message>
+        <message>
+            <source>Transmission report by e-mail</source>
+            <translation>Transmission report by e-mail</translation>
+        </message>
+        <message>
+            <source>Grey and colors dithering</source>
+            <translation>Grey and colors dithering</translation>
+        </message>
+        <message>
+            <source>Attach file in report</source>
+            <translation>Attach file in report</translation>
+        </message>
+        <message>
+            <source>Insert cover page</source>
+            <translation>Insert cover page</translation>
+        </message>
+        <message>
+            <source>Click here to change you Cover Page settings</source>
+            <translation>Click here to change you Cover Page settings</translation>
+        </message>
+        <message>
+            <source>Black &amp;&amp; white thresholding</source>
+            <translation>Black &amp;&amp; white thresholding</translation>
+        </message>
+    </context>
+    <context>
+        <name>FolderView</name>
+        <message>
+            <source>To/From</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Status</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Size</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Date</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Name</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Fax Number</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>SMS Number</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Impossible to delete selected item(s).</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Select a file name ...</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>CSV files (*.csv)</source>
+            <translation type="unfinished">CSV files (*.csv)</translation>
+        </message>
+    </context>
+    <context>
         <name>LocalInstanceChannel</name>
         <message>
             <source>Another start of the program did not finish in time.</source>
             <translation>Another start of the program did not finish in time.</translation>
+        </message>
+    </context>
+    <context>
+        <name>LoginDlg</name>
+        <message>
+            <source>Login</source>
+            <translation type="unfinished">Login</translation>
+        </message>
+        <message>
+            <source>Account Name:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Password:</source>
+            <translation type="unfinished">Password:</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Preferences</source>
+            <translation type="unfinished">Preferences</translation>
+        </message>
+        <message>
+            <source>Sign me in at start</source>
+            <translation type="unfinished">Sign me in at start</translation>
+        </message>
+        <message>
+            <source>Launch with Windows</source>
+            <translation type="unfinished">Launch with Windows</translation>
+        </message>
+        <message>
+            <source>Don't have an account ?</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Register new account</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Forgot password ?</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>No internet connection.</source>
+            <translation type="unfinished">No connection to the Internet is currently available. Please check your network settings.</translation>
+        </message>
+        <message>
+            <source>Authentication fails ...</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>An error occured while processing a request to server.
+Please check your internet connection.</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>MovetoFolderDlg</name>
+        <message>
+            <source>Select folder</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Folders</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation type="unfinished" />
         </message>
     </context>
     <context>
@@ -28,6 +418,324 @@
         <message>
             <source>No</source>
             <translation>No</translation>
+        </message>
+    </context>
+    <context>
+        <name>QelRegister</name>
+        <message>
+            <source>Qelvox account registration</source>
+            <translation>Qelvox account registration</translation>
+        </message>
+        <message>
+            <source>Customer details</source>
+            <translation>Customer details</translation>
+        </message>
+        <message>
+            <source>First Name:</source>
+            <translation>First Name:</translation>
+        </message>
+        <message>
+            <source>Last Name:</source>
+            <translation>Last Name:</translation>
+        </message>
+        <message>
+            <source>Email (login):</source>
+            <translation>Email (login):</translation>
+        </message>
+        <message>
+            <source>Confirm email:</source>
+            <translation>Confirm email:</translation>
+        </message>
+        <message>
+            <source>Country of residence:</source>
+            <translation>Country of residence:</translation>
+        </message>
+        <message>
+            <source>Language:</source>
+            <translation>Language:</translation>
+        </message>
+        <message>
+            <source>Your fax country location:</source>
+            <translation>Your fax country location:</translation>
+        </message>
+        <message>
+            <source>Your fax region location:</source>
+            <translation>Your fax region location:</translation>
+        </message>
+        <message>
+            <source>Account type</source>
+            <translation>Account type</translation>
+        </message>
+        <message>
+            <source>Free Trial</source>
+            <translation>Free Trial</translation>
+        </message>
+        <message>
+            <source>Prepaied qelcode</source>
+            <translation>Prepaied qelcode</translation>
+        </message>
+        <message>
+            <source>Sign up for a Qelvox account</source>
+            <translation>Sign up for a Qelvox account</translation>
+        </message>
+        <message>
+            <source>Register</source>
+            <translation>Register</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Cancel</translation>
+        </message>
+        <message>
+            <source>An error occured while processing a request to server.
+Please check your internet connection.</source>
+            <translation>An error occured while processing a request to server.
+Please check your internet connection.</translation>
+        </message>
+        <message>
+            <source>Wrong email format.</source>
+            <translation>Wrong email format.</translation>
+        </message>
+        <message>
+            <source>Chosen package is not available.</source>
+            <translation>Chosen package is not available.</translation>
+        </message>
+        <message>
+            <source>Invalid fax number. There are no free numbers for this area.</source>
+            <translation>Invalid fax number. There are no free numbers for this area.</translation>
+        </message>
+        <message>
+            <source>This qelcode is invalid. Or it was already used.
+Please visit our site and contact the support team.</source>
+            <translation>This qelcode is invalid. Or it was already used.
+Please visit our site and contact the support team.</translation>
+        </message>
+        <message>
+            <source>The specified email is already registered in our system.</source>
+            <translation>The specified email is already registered in our system.</translation>
+        </message>
+        <message>
+            <source>Cannot finish the registration procedure. Please visit the site and contact the support team.</source>
+            <translation>Cannot finish the registration procedure. Please visit the site and contact the support team.</translation>
+        </message>
+        <message>
+            <source>First Name is a required field.</source>
+            <translation>First Name is a required field.</translation>
+        </message>
+        <message>
+            <source>Last Name is a required field.</source>
+            <translation>Last Name is a required field.</translation>
+        </message>
+        <message>
+            <source>Email is a required field.</source>
+            <translation>Email is a required field.</translation>
+        </message>
+        <message>
+            <source>Emails do not match.</source>
+            <translation>Emails do not match.</translation>
+        </message>
+        <message>
+            <source>Please select the fax area of the fax country.</source>
+            <translation>Please select the fax area of the fax country.</translation>
+        </message>
+    </context>
+    <context>
+        <name>RecipientForm</name>
+        <message>
+            <source>Form</source>
+            <translation>Form</translation>
+        </message>
+        <message>
+            <source>Name</source>
+            <translation>Name</translation>
+        </message>
+        <message>
+            <source>Number</source>
+            <translation>Number</translation>
+        </message>
+    </context>
+    <context>
+        <name>RecipientsWidget</name>
+        <message>
+            <source>Form</source>
+            <translation>Form</translation>
+        </message>
+        <message>
+            <source>Contacts:</source>
+            <translation>Contacts:</translation>
+        </message>
+        <message>
+            <source>Name</source>
+            <translation>Name</translation>
+        </message>
+        <message>
+            <source>Number</source>
+            <translation>Number</translation>
+        </message>
+        <message>
+            <source>Or enter a number:</source>
+            <translation>Or enter a number:</translation>
+        </message>
+        <message>
+            <source>Add</source>
+            <translation>Add</translation>
+        </message>
+        <message>
+            <source>Add to contacts book</source>
+            <translation>Add to contacts book</translation>
+        </message>
+        <message>
+            <source>Recipients:</source>
+            <translation>Recipients:</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;body style="font-size:8pt;"&gt;&lt;p&gt;&lt;b&gt;Accepted file: plain text with 1 or 2 columns&lt;/b&gt;&lt;/p&gt;&lt;p&gt;&lt;/p&gt;&lt;p&gt;If 1 column: 1 number per line&lt;/p&gt;&lt;p&gt;If 2 columns: 1st column is name, 2nd column is number, separated by &amp;quot;;&amp;quot; or TAB&lt;/p&gt;&lt;p&gt;&lt;/p&gt;&lt;p&gt;&lt;b&gt;The number needs to be in international format&lt;/b&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;body style="font-size:8pt;"&gt;&lt;p&gt;&lt;b&gt;Accepted file: plain text with 1 or 2 columns&lt;/b&gt;&lt;/p&gt;&lt;p&gt;&lt;/p&gt;&lt;p&gt;If 1 column: 1 number per line&lt;/p&gt;&lt;p&gt;If 2 columns: 1st column is name, 2nd column is number, separated by &amp;quot;;&amp;quot; or TAB&lt;/p&gt;&lt;p&gt;&lt;/p&gt;&lt;p&gt;&lt;b&gt;The number needs to be in international format&lt;/b&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>Add from file</source>
+            <translation>Add from file</translation>
+        </message>
+        <message>
+            <source>Remove</source>
+            <translation>Remove</translation>
+        </message>
+        <message>
+            <source>Select a file ...</source>
+            <translation>Select a file ...</translation>
+        </message>
+        <message>
+            <source>You need to select less than 2000 recipients</source>
+            <translation>You need to select less than 2000 recipients</translation>
+        </message>
+    </context>
+    <context>
+        <name>SMSWidget</name>
+        <message>
+            <source>Form</source>
+            <translation>Form</translation>
+        </message>
+        <message>
+            <source>SMS:</source>
+            <translation>SMS:</translation>
+        </message>
+        <message>
+            <source>Unicode</source>
+            <translation>Unicode</translation>
+        </message>
+    </context>
+    <context>
+        <name>SendDlg</name>
+        <message>
+            <source>Send Fax</source>
+            <translation>Send Fax</translation>
+        </message>
+        <message>
+            <source>Send</source>
+            <translation>Send</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Close</translation>
+        </message>
+        <message>
+            <source>Send Sms</source>
+            <translation>Send Sms</translation>
+        </message>
+    </context>
+    <context>
+        <name>SettingsDlg</name>
+        <message>
+            <source>Preferences</source>
+            <translation>Preferences</translation>
+        </message>
+        <message>
+            <source>General</source>
+            <translation>General</translation>
+        </message>
+        <message>
+            <source>Connection</source>
+            <translation>Connection</translation>
+        </message>
+        <message>
+            <source>General Settings</source>
+            <translation>General Settings</translation>
+        </message>
+        <message>
+            <source>Language:</source>
+            <translation>Language:</translation>
+        </message>
+        <message>
+            <source>Local fax settings</source>
+            <translation>Local fax settings</translation>
+        </message>
+        <message>
+            <source>Preview format:</source>
+            <translation>Preview format:</translation>
+        </message>
+        <message>
+            <source>PDF</source>
+            <translation>PDF</translation>
+        </message>
+        <message>
+            <source>TIFF</source>
+            <translation>TIFF</translation>
+        </message>
+        <message>
+            <source>Check each:</source>
+            <translation>Check each:</translation>
+        </message>
+        <message>
+            <source>minutes</source>
+            <translation>minutes</translation>
+        </message>
+        <message>
+            <source>Play sounds</source>
+            <translation>Play sounds</translation>
+        </message>
+        <message>
+            <source>Show Outlook contacts</source>
+            <translation>Show Outlook contacts</translation>
+        </message>
+        <message>
+            <source>Sign me in at start</source>
+            <translation>Sign me in at start</translation>
+        </message>
+        <message>
+            <source>Launch with Windows</source>
+            <translation>Launch with Windows</translation>
+        </message>
+        <message>
+            <source>Network Settings</source>
+            <translation>Network Settings</translation>
+        </message>
+        <message>
+            <source>Proxy</source>
+            <translation>Proxy</translation>
+        </message>
+        <message>
+            <source>Host:</source>
+            <translation>Host:</translation>
+        </message>
+        <message>
+            <source>Port:</source>
+            <translation>Port:</translation>
+        </message>
+        <message>
+            <source>User name:</source>
+            <translation>User name:</translation>
+        </message>
+        <message>
+            <source>Password:</source>
+            <translation>Password:</translation>
+        </message>
+        <message>
+            <source>Save</source>
+            <translation>Save</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Close</translation>
         </message>
     </context>
     <context>
@@ -187,6 +895,41 @@
         <message>
             <source>CSV files (*.csv)</source>
             <translation>CSV files (*.csv)</translation>
+        </message>
+    </context>
+    <context>
+        <name>WelcomeQelvox</name>
+        <message>
+            <source>Qelvox account registration</source>
+            <translation>Qelvox account registration</translation>
+        </message>
+        <message>
+            <source>Welcome</source>
+            <translation>Welcome</translation>
+        </message>
+        <message>
+            <source>Your account was succesfully created</source>
+            <translation>Your account was succesfully created</translation>
+        </message>
+        <message>
+            <source>Your credentials are:</source>
+            <translation>Your credentials are:</translation>
+        </message>
+        <message>
+            <source>Account Name:</source>
+            <translation>Account Name:</translation>
+        </message>
+        <message>
+            <source>Password: </source>
+            <translation>Password: </translation>
+        </message>
+        <message>
+            <source>Change Credentials</source>
+            <translation>Change Credentials</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>OK</translation>
         </message>
     </context>
 </TS>

@@ -13,10 +13,400 @@
         </message>
     </context>
     <context>
+        <name>AccountDlg</name>
+        <message>
+            <source>Qelvox Account Settings</source>
+            <translation>Configuración de la cuenta Qelvox</translation>
+        </message>
+        <message>
+            <source>Personal</source>
+            <translation>Datos personales</translation>
+        </message>
+        <message>
+            <source>Settings</source>
+            <translation>Configuración</translation>
+        </message>
+        <message>
+            <source>Credentials</source>
+            <translation>Credenciales</translation>
+        </message>
+        <message>
+            <source>Personal Information</source>
+            <translation>Información personal</translation>
+        </message>
+        <message>
+            <source>First Name:</source>
+            <translation>Nombre:</translation>
+        </message>
+        <message>
+            <source>Last Name:</source>
+            <translation>Apellido:</translation>
+        </message>
+        <message>
+            <source>City:</source>
+            <translation>Ciudad:</translation>
+        </message>
+        <message>
+            <source>Address:</source>
+            <translation>Dirección:</translation>
+        </message>
+        <message>
+            <source>Zip/Postal Code:</source>
+            <translation>Código postal:</translation>
+        </message>
+        <message>
+            <source>Country:</source>
+            <translation>País:</translation>
+        </message>
+        <message>
+            <source>Language:</source>
+            <translation>Idioma:</translation>
+        </message>
+        <message>
+            <source>Phone:</source>
+            <translation>Teléfono:</translation>
+        </message>
+        <message>
+            <source>Company:</source>
+            <translation>Empresa:</translation>
+        </message>
+        <message>
+            <source>Professional/VAT number:</source>
+            <translation>N.º profesional/IVA:</translation>
+        </message>
+        <message>
+            <source>Qelvox Settings</source>
+            <translation>Configuración de Qelvox</translation>
+        </message>
+        <message>
+            <source>Fax number:</source>
+            <translation>Número de fax:</translation>
+        </message>
+        <message>
+            <source>Fax header:</source>
+            <translation>Encabezado del fax:</translation>
+        </message>
+        <message>
+            <source>Email notifications</source>
+            <translation>Notificaciones por correo</translation>
+        </message>
+        <message>
+            <source>Attach the fax to the email</source>
+            <translation>Adjuntar el fax al correo</translation>
+        </message>
+        <message>
+            <source>Fax format:</source>
+            <translation>Formato del fax:</translation>
+        </message>
+        <message>
+            <source>PDF</source>
+            <translation>PDF</translation>
+        </message>
+        <message>
+            <source>TIFF</source>
+            <translation>TIFF</translation>
+        </message>
+        <message>
+            <source>SMS notifications</source>
+            <translation>Notificaciones por SMS</translation>
+        </message>
+        <message>
+            <source>SMS alert number:</source>
+            <translation>Número de aviso SMS:</translation>
+        </message>
+        <message>
+            <source>&lt;a href="#validate"&gt;Click here to validate your number&lt;/a&gt;</source>
+            <translation>&lt;a href="#validate"&gt;Haga clic aquí para validar su número&lt;/a&gt;</translation>
+        </message>
+        <message>
+            <source>Extended Title</source>
+            <translation>Título extendido</translation>
+        </message>
+        <message>
+            <source>QelUnits</source>
+            <translation>QelUnits</translation>
+        </message>
+        <message>
+            <source>End Date</source>
+            <translation>Fecha de fin</translation>
+        </message>
+        <message>
+            <source>Change Credentials</source>
+            <translation>Cambiar las credenciales</translation>
+        </message>
+        <message>
+            <source>Login</source>
+            <translation>Inicio de sesión</translation>
+        </message>
+        <message>
+            <source>Current password:</source>
+            <translation>Contraseña actual:</translation>
+        </message>
+        <message>
+            <source>New email:</source>
+            <translation>Nuevo correo:</translation>
+        </message>
+        <message>
+            <source>Confirm:</source>
+            <translation>Confirmar:</translation>
+        </message>
+        <message>
+            <source>Update</source>
+            <translation>Actualizar</translation>
+        </message>
+        <message>
+            <source>Password</source>
+            <translation>Contraseña</translation>
+        </message>
+        <message>
+            <source>New password:</source>
+            <translation>Nueva contraseña:</translation>
+        </message>
+        <message>
+            <source>Save</source>
+            <translation>Guardar</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Cerrar</translation>
+        </message>
+        <message>
+            <source>No internet connection.</source>
+            <translation>En este momento no hay conexión a Internet. Compruebe la configuración de red.</translation>
+        </message>
+        <message>
+            <source>The email address has been changed successfully.</source>
+            <translation>La dirección de correo se ha cambiado correctamente.</translation>
+        </message>
+        <message>
+            <source>The password have been changed successfuly.</source>
+            <translation>La contraseña se ha cambiado correctamente.</translation>
+        </message>
+    </context>
+    <context>
+        <name>AttachmentWidget</name>
+        <message>
+            <source>Form</source>
+            <translation>Formulario</translation>
+        </message>
+        <message>
+            <source>Attach file</source>
+            <translation>Adjuntar archivo</translation>
+        </message>
+        <message>
+            <source>No files</source>
+            <translation>Ningún archivo</translation>
+        </message>
+        <message>
+            <source>You can attach at most %1 files</source>
+            <translation>Puede adjuntar como máximo %1 archivos</translation>
+        </message>
+        <message>
+            <source>Can not send an empty file %1.</source>
+            <translation>No se puede enviar un archivo vacío %1.</translation>
+        </message>
+        <message>
+            <source>The total size of attachments should not exceed 8MB.</source>
+            <translation>El tamaño total de los adjuntos no debe superar 8 MB.</translation>
+        </message>
+        <message>
+            <source>can not open file %1 </source>
+            <translation>no se puede abrir el archivo %1 </translation>
+        </message>
+        <message>
+            <source>Select a file...</source>
+            <translation>Seleccione un archivo...</translation>
+        </message>
+    </context>
+    <context>
+        <name>ChangePassword</name>
+        <message>
+            <source>Qelvox account registration</source>
+            <translation>Registro de una cuenta Qelvox</translation>
+        </message>
+        <message>
+            <source>Change Credentials</source>
+            <translation>Cambiar las credenciales</translation>
+        </message>
+        <message>
+            <source>New password:</source>
+            <translation>Nueva contraseña:</translation>
+        </message>
+        <message>
+            <source>Confirm:</source>
+            <translation>Confirmar:</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>Aceptar</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Cancelar</translation>
+        </message>
+        <message>
+            <source>No internet connection.</source>
+            <translation>En este momento no hay conexión a Internet. Compruebe la configuración de red.</translation>
+        </message>
+        <message>
+            <source>The password have been changed successfuly.</source>
+            <translation>La contraseña se ha cambiado correctamente.</translation>
+        </message>
+    </context>
+    <context>
+        <name>FAXWidget</name>
+        <message>
+            <source>Form</source>
+            <translation>Formulario</translation>
+        </message>
+        <message>
+            <source>Transmission report by e-mail</source>
+            <translation>Informe de transmisión por correo electrónico</translation>
+        </message>
+        <message>
+            <source>Grey and colors dithering</source>
+            <translation>Tramado de grises y colores</translation>
+        </message>
+        <message>
+            <source>Attach file in report</source>
+            <translation>Adjuntar el archivo al informe</translation>
+        </message>
+        <message>
+            <source>Insert cover page</source>
+            <translation>Insertar portada</translation>
+        </message>
+        <message>
+            <source>Click here to change you Cover Page settings</source>
+            <translation>Haga clic aquí para cambiar la configuración de su portada</translation>
+        </message>
+        <message>
+            <source>Black &amp;&amp; white thresholding</source>
+            <translation>Umbral blanco &amp;&amp; negro</translation>
+        </message>
+    </context>
+    <context>
+        <name>FolderView</name>
+        <message>
+            <source>To/From</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Status</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Size</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Date</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Name</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Fax Number</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>SMS Number</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Impossible to delete selected item(s).</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Select a file name ...</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>CSV files (*.csv)</source>
+            <translation type="unfinished">Archivos CSV (*.csv)</translation>
+        </message>
+    </context>
+    <context>
         <name>LocalInstanceChannel</name>
         <message>
             <source>Another start of the program did not finish in time.</source>
             <translation>Otro inicio del programa no terminó a tiempo.</translation>
+        </message>
+    </context>
+    <context>
+        <name>LoginDlg</name>
+        <message>
+            <source>Login</source>
+            <translation type="unfinished">Inicio de sesión</translation>
+        </message>
+        <message>
+            <source>Account Name:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Password:</source>
+            <translation type="unfinished">Contraseña:</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Preferences</source>
+            <translation type="unfinished">Preferencias</translation>
+        </message>
+        <message>
+            <source>Sign me in at start</source>
+            <translation type="unfinished">Iniciar sesión al arrancar</translation>
+        </message>
+        <message>
+            <source>Launch with Windows</source>
+            <translation type="unfinished">Iniciar con Windows</translation>
+        </message>
+        <message>
+            <source>Don't have an account ?</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Register new account</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Forgot password ?</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>No internet connection.</source>
+            <translation type="unfinished">En este momento no hay conexión a Internet. Compruebe la configuración de red.</translation>
+        </message>
+        <message>
+            <source>Authentication fails ...</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>An error occured while processing a request to server.
+Please check your internet connection.</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>MovetoFolderDlg</name>
+        <message>
+            <source>Select folder</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Folders</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation type="unfinished" />
         </message>
     </context>
     <context>
@@ -28,6 +418,324 @@
         <message>
             <source>No</source>
             <translation>No</translation>
+        </message>
+    </context>
+    <context>
+        <name>QelRegister</name>
+        <message>
+            <source>Qelvox account registration</source>
+            <translation>Registro de una cuenta Qelvox</translation>
+        </message>
+        <message>
+            <source>Customer details</source>
+            <translation>Datos del cliente</translation>
+        </message>
+        <message>
+            <source>First Name:</source>
+            <translation>Nombre:</translation>
+        </message>
+        <message>
+            <source>Last Name:</source>
+            <translation>Apellidos:</translation>
+        </message>
+        <message>
+            <source>Email (login):</source>
+            <translation>Correo electrónico (usuario):</translation>
+        </message>
+        <message>
+            <source>Confirm email:</source>
+            <translation>Confirmar correo:</translation>
+        </message>
+        <message>
+            <source>Country of residence:</source>
+            <translation>País de residencia:</translation>
+        </message>
+        <message>
+            <source>Language:</source>
+            <translation>Idioma:</translation>
+        </message>
+        <message>
+            <source>Your fax country location:</source>
+            <translation>País del número de fax:</translation>
+        </message>
+        <message>
+            <source>Your fax region location:</source>
+            <translation>Zona del número de fax:</translation>
+        </message>
+        <message>
+            <source>Account type</source>
+            <translation>Tipo de cuenta</translation>
+        </message>
+        <message>
+            <source>Free Trial</source>
+            <translation>Prueba gratuita</translation>
+        </message>
+        <message>
+            <source>Prepaied qelcode</source>
+            <translation>Qelcode prepago</translation>
+        </message>
+        <message>
+            <source>Sign up for a Qelvox account</source>
+            <translation>Crear una cuenta Qelvox</translation>
+        </message>
+        <message>
+            <source>Register</source>
+            <translation>Registrarse</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Cancelar</translation>
+        </message>
+        <message>
+            <source>An error occured while processing a request to server.
+Please check your internet connection.</source>
+            <translation>Se produjo un error al procesar una solicitud al servidor.
+Compruebe su conexión a Internet.</translation>
+        </message>
+        <message>
+            <source>Wrong email format.</source>
+            <translation>Formato de correo electrónico incorrecto.</translation>
+        </message>
+        <message>
+            <source>Chosen package is not available.</source>
+            <translation>El paquete elegido no está disponible.</translation>
+        </message>
+        <message>
+            <source>Invalid fax number. There are no free numbers for this area.</source>
+            <translation>Número de fax no válido. No hay números libres para esta zona.</translation>
+        </message>
+        <message>
+            <source>This qelcode is invalid. Or it was already used.
+Please visit our site and contact the support team.</source>
+            <translation>Este qelcode no es válido o ya se ha utilizado.
+Visite nuestro sitio y póngase en contacto con el equipo de soporte.</translation>
+        </message>
+        <message>
+            <source>The specified email is already registered in our system.</source>
+            <translation>El correo electrónico indicado ya está registrado en nuestro sistema.</translation>
+        </message>
+        <message>
+            <source>Cannot finish the registration procedure. Please visit the site and contact the support team.</source>
+            <translation>No se puede completar el registro. Visite el sitio y póngase en contacto con el equipo de soporte.</translation>
+        </message>
+        <message>
+            <source>First Name is a required field.</source>
+            <translation>El nombre es obligatorio.</translation>
+        </message>
+        <message>
+            <source>Last Name is a required field.</source>
+            <translation>Los apellidos son obligatorios.</translation>
+        </message>
+        <message>
+            <source>Email is a required field.</source>
+            <translation>El correo electrónico es obligatorio.</translation>
+        </message>
+        <message>
+            <source>Emails do not match.</source>
+            <translation>Los correos electrónicos no coinciden.</translation>
+        </message>
+        <message>
+            <source>Please select the fax area of the fax country.</source>
+            <translation>Seleccione la zona de fax del país elegido.</translation>
+        </message>
+    </context>
+    <context>
+        <name>RecipientForm</name>
+        <message>
+            <source>Form</source>
+            <translation>Formulario</translation>
+        </message>
+        <message>
+            <source>Name</source>
+            <translation>Nombre</translation>
+        </message>
+        <message>
+            <source>Number</source>
+            <translation>Número</translation>
+        </message>
+    </context>
+    <context>
+        <name>RecipientsWidget</name>
+        <message>
+            <source>Form</source>
+            <translation>Formulario</translation>
+        </message>
+        <message>
+            <source>Contacts:</source>
+            <translation>Contactos:</translation>
+        </message>
+        <message>
+            <source>Name</source>
+            <translation>Nombre</translation>
+        </message>
+        <message>
+            <source>Number</source>
+            <translation>Número</translation>
+        </message>
+        <message>
+            <source>Or enter a number:</source>
+            <translation>O introduzca un número:</translation>
+        </message>
+        <message>
+            <source>Add</source>
+            <translation>Añadir</translation>
+        </message>
+        <message>
+            <source>Add to contacts book</source>
+            <translation>Añadir a la agenda</translation>
+        </message>
+        <message>
+            <source>Recipients:</source>
+            <translation>Destinatarios:</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;body style="font-size:8pt;"&gt;&lt;p&gt;&lt;b&gt;Accepted file: plain text with 1 or 2 columns&lt;/b&gt;&lt;/p&gt;&lt;p&gt;&lt;/p&gt;&lt;p&gt;If 1 column: 1 number per line&lt;/p&gt;&lt;p&gt;If 2 columns: 1st column is name, 2nd column is number, separated by &amp;quot;;&amp;quot; or TAB&lt;/p&gt;&lt;p&gt;&lt;/p&gt;&lt;p&gt;&lt;b&gt;The number needs to be in international format&lt;/b&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;body style="font-size:8pt;"&gt;&lt;p&gt;&lt;b&gt;Archivo aceptado: texto sin formato con 1 o 2 columnas&lt;/b&gt;&lt;/p&gt;&lt;p&gt;&lt;/p&gt;&lt;p&gt;Con 1 columna: 1 número por línea&lt;/p&gt;&lt;p&gt;Con 2 columnas: 1.ª columna el nombre, 2.ª columna el número, separados por &amp;quot;;&amp;quot; o TAB&lt;/p&gt;&lt;p&gt;&lt;/p&gt;&lt;p&gt;&lt;b&gt;El número debe estar en formato internacional&lt;/b&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>Add from file</source>
+            <translation>Añadir desde archivo</translation>
+        </message>
+        <message>
+            <source>Remove</source>
+            <translation>Quitar</translation>
+        </message>
+        <message>
+            <source>Select a file ...</source>
+            <translation>Seleccione un archivo ...</translation>
+        </message>
+        <message>
+            <source>You need to select less than 2000 recipients</source>
+            <translation>Debe seleccionar menos de 2000 destinatarios</translation>
+        </message>
+    </context>
+    <context>
+        <name>SMSWidget</name>
+        <message>
+            <source>Form</source>
+            <translation>Formulario</translation>
+        </message>
+        <message>
+            <source>SMS:</source>
+            <translation>SMS:</translation>
+        </message>
+        <message>
+            <source>Unicode</source>
+            <translation>Unicode</translation>
+        </message>
+    </context>
+    <context>
+        <name>SendDlg</name>
+        <message>
+            <source>Send Fax</source>
+            <translation>Enviar fax</translation>
+        </message>
+        <message>
+            <source>Send</source>
+            <translation>Enviar</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Cerrar</translation>
+        </message>
+        <message>
+            <source>Send Sms</source>
+            <translation>Enviar SMS</translation>
+        </message>
+    </context>
+    <context>
+        <name>SettingsDlg</name>
+        <message>
+            <source>Preferences</source>
+            <translation>Preferencias</translation>
+        </message>
+        <message>
+            <source>General</source>
+            <translation>General</translation>
+        </message>
+        <message>
+            <source>Connection</source>
+            <translation>Conexión</translation>
+        </message>
+        <message>
+            <source>General Settings</source>
+            <translation>Configuración general</translation>
+        </message>
+        <message>
+            <source>Language:</source>
+            <translation>Idioma:</translation>
+        </message>
+        <message>
+            <source>Local fax settings</source>
+            <translation>Configuración local de fax</translation>
+        </message>
+        <message>
+            <source>Preview format:</source>
+            <translation>Formato de vista previa:</translation>
+        </message>
+        <message>
+            <source>PDF</source>
+            <translation>PDF</translation>
+        </message>
+        <message>
+            <source>TIFF</source>
+            <translation>TIFF</translation>
+        </message>
+        <message>
+            <source>Check each:</source>
+            <translation>Comprobar cada:</translation>
+        </message>
+        <message>
+            <source>minutes</source>
+            <translation>minutos</translation>
+        </message>
+        <message>
+            <source>Play sounds</source>
+            <translation>Reproducir sonidos</translation>
+        </message>
+        <message>
+            <source>Show Outlook contacts</source>
+            <translation>Mostrar los contactos de Outlook</translation>
+        </message>
+        <message>
+            <source>Sign me in at start</source>
+            <translation>Iniciar sesión al arrancar</translation>
+        </message>
+        <message>
+            <source>Launch with Windows</source>
+            <translation>Iniciar con Windows</translation>
+        </message>
+        <message>
+            <source>Network Settings</source>
+            <translation>Configuración de red</translation>
+        </message>
+        <message>
+            <source>Proxy</source>
+            <translation>Proxy</translation>
+        </message>
+        <message>
+            <source>Host:</source>
+            <translation>Servidor:</translation>
+        </message>
+        <message>
+            <source>Port:</source>
+            <translation>Puerto:</translation>
+        </message>
+        <message>
+            <source>User name:</source>
+            <translation>Usuario:</translation>
+        </message>
+        <message>
+            <source>Password:</source>
+            <translation>Contraseña:</translation>
+        </message>
+        <message>
+            <source>Save</source>
+            <translation>Guardar</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Cerrar</translation>
         </message>
     </context>
     <context>
@@ -187,6 +895,41 @@
         <message>
             <source>CSV files (*.csv)</source>
             <translation>Archivos CSV (*.csv)</translation>
+        </message>
+    </context>
+    <context>
+        <name>WelcomeQelvox</name>
+        <message>
+            <source>Qelvox account registration</source>
+            <translation>Registro de una cuenta Qelvox</translation>
+        </message>
+        <message>
+            <source>Welcome</source>
+            <translation>Bienvenido</translation>
+        </message>
+        <message>
+            <source>Your account was succesfully created</source>
+            <translation>Su cuenta se ha creado correctamente</translation>
+        </message>
+        <message>
+            <source>Your credentials are:</source>
+            <translation>Sus credenciales son:</translation>
+        </message>
+        <message>
+            <source>Account Name:</source>
+            <translation>Nombre de cuenta:</translation>
+        </message>
+        <message>
+            <source>Password: </source>
+            <translation>Contraseña: </translation>
+        </message>
+        <message>
+            <source>Change Credentials</source>
+            <translation>Cambiar las credenciales</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>Aceptar</translation>
         </message>
     </context>
 </TS>

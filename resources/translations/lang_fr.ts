@@ -13,10 +13,400 @@
         </message>
     </context>
     <context>
+        <name>AccountDlg</name>
+        <message>
+            <source>Qelvox Account Settings</source>
+            <translation>Paramètres du compte Qelvox</translation>
+        </message>
+        <message>
+            <source>Personal</source>
+            <translation>Personnel</translation>
+        </message>
+        <message>
+            <source>Settings</source>
+            <translation>Paramètres</translation>
+        </message>
+        <message>
+            <source>Credentials</source>
+            <translation>Identifiants</translation>
+        </message>
+        <message>
+            <source>Personal Information</source>
+            <translation>Informations personnelles</translation>
+        </message>
+        <message>
+            <source>First Name:</source>
+            <translation>Prénom :</translation>
+        </message>
+        <message>
+            <source>Last Name:</source>
+            <translation>Nom :</translation>
+        </message>
+        <message>
+            <source>City:</source>
+            <translation>Ville :</translation>
+        </message>
+        <message>
+            <source>Address:</source>
+            <translation>Adresse :</translation>
+        </message>
+        <message>
+            <source>Zip/Postal Code:</source>
+            <translation>Code postal :</translation>
+        </message>
+        <message>
+            <source>Country:</source>
+            <translation>Pays :</translation>
+        </message>
+        <message>
+            <source>Language:</source>
+            <translation>Langue :</translation>
+        </message>
+        <message>
+            <source>Phone:</source>
+            <translation>Téléphone :</translation>
+        </message>
+        <message>
+            <source>Company:</source>
+            <translation>Société :</translation>
+        </message>
+        <message>
+            <source>Professional/VAT number:</source>
+            <translation>N° professionnel/TVA :</translation>
+        </message>
+        <message>
+            <source>Qelvox Settings</source>
+            <translation>Paramètres Qelvox</translation>
+        </message>
+        <message>
+            <source>Fax number:</source>
+            <translation>Numéro de fax :</translation>
+        </message>
+        <message>
+            <source>Fax header:</source>
+            <translation>En-tête de fax :</translation>
+        </message>
+        <message>
+            <source>Email notifications</source>
+            <translation>Notifications par e-mail</translation>
+        </message>
+        <message>
+            <source>Attach the fax to the email</source>
+            <translation>Joindre le fax à l'e-mail</translation>
+        </message>
+        <message>
+            <source>Fax format:</source>
+            <translation>Format du fax :</translation>
+        </message>
+        <message>
+            <source>PDF</source>
+            <translation>PDF</translation>
+        </message>
+        <message>
+            <source>TIFF</source>
+            <translation>TIFF</translation>
+        </message>
+        <message>
+            <source>SMS notifications</source>
+            <translation>Notifications par SMS</translation>
+        </message>
+        <message>
+            <source>SMS alert number:</source>
+            <translation>Numéro d'alerte SMS :</translation>
+        </message>
+        <message>
+            <source>&lt;a href="#validate"&gt;Click here to validate your number&lt;/a&gt;</source>
+            <translation>&lt;a href="#validate"&gt;Cliquez ici pour valider votre numéro&lt;/a&gt;</translation>
+        </message>
+        <message>
+            <source>Extended Title</source>
+            <translation>Titre étendu</translation>
+        </message>
+        <message>
+            <source>QelUnits</source>
+            <translation>QelUnits</translation>
+        </message>
+        <message>
+            <source>End Date</source>
+            <translation>Date de fin</translation>
+        </message>
+        <message>
+            <source>Change Credentials</source>
+            <translation>Modifier les identifiants</translation>
+        </message>
+        <message>
+            <source>Login</source>
+            <translation>Identifiant</translation>
+        </message>
+        <message>
+            <source>Current password:</source>
+            <translation>Mot de passe actuel :</translation>
+        </message>
+        <message>
+            <source>New email:</source>
+            <translation>Nouvel e-mail :</translation>
+        </message>
+        <message>
+            <source>Confirm:</source>
+            <translation>Confirmer :</translation>
+        </message>
+        <message>
+            <source>Update</source>
+            <translation>Modifier</translation>
+        </message>
+        <message>
+            <source>Password</source>
+            <translation>Mot de passe</translation>
+        </message>
+        <message>
+            <source>New password:</source>
+            <translation>Nouveau mot de passe :</translation>
+        </message>
+        <message>
+            <source>Save</source>
+            <translation>Enregistrer</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Fermer</translation>
+        </message>
+        <message>
+            <source>No internet connection.</source>
+            <translation>Aucune connexion à Internet n'est disponible pour le moment. Veuillez vérifier vos paramètres réseau.</translation>
+        </message>
+        <message>
+            <source>The email address has been changed successfully.</source>
+            <translation>L'adresse e-mail a été modifiée.</translation>
+        </message>
+        <message>
+            <source>The password have been changed successfuly.</source>
+            <translation>Le mot de passe a été modifié.</translation>
+        </message>
+    </context>
+    <context>
+        <name>AttachmentWidget</name>
+        <message>
+            <source>Form</source>
+            <translation>Formulaire</translation>
+        </message>
+        <message>
+            <source>Attach file</source>
+            <translation>Joindre un fichier</translation>
+        </message>
+        <message>
+            <source>No files</source>
+            <translation>Aucun fichier</translation>
+        </message>
+        <message>
+            <source>You can attach at most %1 files</source>
+            <translation>Vous pouvez joindre au maximum %1 fichiers</translation>
+        </message>
+        <message>
+            <source>Can not send an empty file %1.</source>
+            <translation>Impossible d'envoyer un fichier vide %1.</translation>
+        </message>
+        <message>
+            <source>The total size of attachments should not exceed 8MB.</source>
+            <translation>La taille totale des pièces jointes ne doit pas dépasser 8 Mo.</translation>
+        </message>
+        <message>
+            <source>can not open file %1 </source>
+            <translation>impossible d'ouvrir le fichier %1 </translation>
+        </message>
+        <message>
+            <source>Select a file...</source>
+            <translation>Sélectionner un fichier...</translation>
+        </message>
+    </context>
+    <context>
+        <name>ChangePassword</name>
+        <message>
+            <source>Qelvox account registration</source>
+            <translation>Inscription à un compte Qelvox</translation>
+        </message>
+        <message>
+            <source>Change Credentials</source>
+            <translation>Modifier les identifiants</translation>
+        </message>
+        <message>
+            <source>New password:</source>
+            <translation>Nouveau mot de passe :</translation>
+        </message>
+        <message>
+            <source>Confirm:</source>
+            <translation>Confirmer :</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Annuler</translation>
+        </message>
+        <message>
+            <source>No internet connection.</source>
+            <translation>Aucune connexion à Internet n'est disponible pour le moment. Veuillez vérifier vos paramètres réseau.</translation>
+        </message>
+        <message>
+            <source>The password have been changed successfuly.</source>
+            <translation>Le mot de passe a été modifié.</translation>
+        </message>
+    </context>
+    <context>
+        <name>FAXWidget</name>
+        <message>
+            <source>Form</source>
+            <translation>Formulaire</translation>
+        </message>
+        <message>
+            <source>Transmission report by e-mail</source>
+            <translation>Rapport de transmission par e-mail</translation>
+        </message>
+        <message>
+            <source>Grey and colors dithering</source>
+            <translation>Tramage gris et couleurs</translation>
+        </message>
+        <message>
+            <source>Attach file in report</source>
+            <translation>Joindre le fichier au rapport</translation>
+        </message>
+        <message>
+            <source>Insert cover page</source>
+            <translation>Insérer une page de garde</translation>
+        </message>
+        <message>
+            <source>Click here to change you Cover Page settings</source>
+            <translation>Cliquez ici pour modifier les réglages de votre page de garde</translation>
+        </message>
+        <message>
+            <source>Black &amp;&amp; white thresholding</source>
+            <translation>Seuillage noir &amp;&amp; blanc</translation>
+        </message>
+    </context>
+    <context>
+        <name>FolderView</name>
+        <message>
+            <source>To/From</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Status</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Size</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Date</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Name</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Fax Number</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>SMS Number</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Impossible to delete selected item(s).</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Select a file name ...</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>CSV files (*.csv)</source>
+            <translation type="unfinished">Fichiers CSV (*.csv)</translation>
+        </message>
+    </context>
+    <context>
         <name>LocalInstanceChannel</name>
         <message>
             <source>Another start of the program did not finish in time.</source>
             <translation>Un autre démarrage du programme ne s'est pas terminé à temps.</translation>
+        </message>
+    </context>
+    <context>
+        <name>LoginDlg</name>
+        <message>
+            <source>Login</source>
+            <translation type="unfinished">Identifiant</translation>
+        </message>
+        <message>
+            <source>Account Name:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Password:</source>
+            <translation type="unfinished">Mot de passe :</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Preferences</source>
+            <translation type="unfinished">Préférences</translation>
+        </message>
+        <message>
+            <source>Sign me in at start</source>
+            <translation type="unfinished">Me connecter au démarrage</translation>
+        </message>
+        <message>
+            <source>Launch with Windows</source>
+            <translation type="unfinished">Lancer avec Windows</translation>
+        </message>
+        <message>
+            <source>Don't have an account ?</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Register new account</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Forgot password ?</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>No internet connection.</source>
+            <translation type="unfinished">Aucune connexion à Internet n'est disponible pour le moment. Veuillez vérifier vos paramètres réseau.</translation>
+        </message>
+        <message>
+            <source>Authentication fails ...</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>An error occured while processing a request to server.
+Please check your internet connection.</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>MovetoFolderDlg</name>
+        <message>
+            <source>Select folder</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Folders</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation type="unfinished" />
         </message>
     </context>
     <context>
@@ -28,6 +418,324 @@
         <message>
             <source>No</source>
             <translation>Non</translation>
+        </message>
+    </context>
+    <context>
+        <name>QelRegister</name>
+        <message>
+            <source>Qelvox account registration</source>
+            <translation>Inscription à un compte Qelvox</translation>
+        </message>
+        <message>
+            <source>Customer details</source>
+            <translation>Coordonnées du client</translation>
+        </message>
+        <message>
+            <source>First Name:</source>
+            <translation>Prénom :</translation>
+        </message>
+        <message>
+            <source>Last Name:</source>
+            <translation>Nom :</translation>
+        </message>
+        <message>
+            <source>Email (login):</source>
+            <translation>E-mail (identifiant) :</translation>
+        </message>
+        <message>
+            <source>Confirm email:</source>
+            <translation>Confirmer l'e-mail :</translation>
+        </message>
+        <message>
+            <source>Country of residence:</source>
+            <translation>Pays de résidence :</translation>
+        </message>
+        <message>
+            <source>Language:</source>
+            <translation>Langue :</translation>
+        </message>
+        <message>
+            <source>Your fax country location:</source>
+            <translation>Pays de votre numéro de fax :</translation>
+        </message>
+        <message>
+            <source>Your fax region location:</source>
+            <translation>Région de votre numéro de fax :</translation>
+        </message>
+        <message>
+            <source>Account type</source>
+            <translation>Type de compte</translation>
+        </message>
+        <message>
+            <source>Free Trial</source>
+            <translation>Essai gratuit</translation>
+        </message>
+        <message>
+            <source>Prepaied qelcode</source>
+            <translation>Qelcode prépayé</translation>
+        </message>
+        <message>
+            <source>Sign up for a Qelvox account</source>
+            <translation>Ouvrir un compte Qelvox</translation>
+        </message>
+        <message>
+            <source>Register</source>
+            <translation>S'inscrire</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Annuler</translation>
+        </message>
+        <message>
+            <source>An error occured while processing a request to server.
+Please check your internet connection.</source>
+            <translation>Une erreur s'est produite lors du traitement d'une requête au serveur.
+Veuillez vérifier votre connexion Internet.</translation>
+        </message>
+        <message>
+            <source>Wrong email format.</source>
+            <translation>Format d'e-mail incorrect.</translation>
+        </message>
+        <message>
+            <source>Chosen package is not available.</source>
+            <translation>L'offre choisie n'est pas disponible.</translation>
+        </message>
+        <message>
+            <source>Invalid fax number. There are no free numbers for this area.</source>
+            <translation>Numéro de fax non valide. Il n'y a plus de numéro libre dans cette zone.</translation>
+        </message>
+        <message>
+            <source>This qelcode is invalid. Or it was already used.
+Please visit our site and contact the support team.</source>
+            <translation>Ce qelcode n'est pas valide ou a déjà été utilisé.
+Veuillez vous rendre sur notre site et contacter l'assistance.</translation>
+        </message>
+        <message>
+            <source>The specified email is already registered in our system.</source>
+            <translation>L'adresse e-mail indiquée est déjà enregistrée dans notre système.</translation>
+        </message>
+        <message>
+            <source>Cannot finish the registration procedure. Please visit the site and contact the support team.</source>
+            <translation>Impossible de terminer l'inscription. Veuillez vous rendre sur le site et contacter l'assistance.</translation>
+        </message>
+        <message>
+            <source>First Name is a required field.</source>
+            <translation>Le prénom est obligatoire.</translation>
+        </message>
+        <message>
+            <source>Last Name is a required field.</source>
+            <translation>Le nom est obligatoire.</translation>
+        </message>
+        <message>
+            <source>Email is a required field.</source>
+            <translation>L'e-mail est obligatoire.</translation>
+        </message>
+        <message>
+            <source>Emails do not match.</source>
+            <translation>Les adresses e-mail ne correspondent pas.</translation>
+        </message>
+        <message>
+            <source>Please select the fax area of the fax country.</source>
+            <translation>Veuillez choisir la zone de fax dans le pays choisi.</translation>
+        </message>
+    </context>
+    <context>
+        <name>RecipientForm</name>
+        <message>
+            <source>Form</source>
+            <translation>Formulaire</translation>
+        </message>
+        <message>
+            <source>Name</source>
+            <translation>Nom</translation>
+        </message>
+        <message>
+            <source>Number</source>
+            <translation>Numéro</translation>
+        </message>
+    </context>
+    <context>
+        <name>RecipientsWidget</name>
+        <message>
+            <source>Form</source>
+            <translation>Formulaire</translation>
+        </message>
+        <message>
+            <source>Contacts:</source>
+            <translation>Contacts :</translation>
+        </message>
+        <message>
+            <source>Name</source>
+            <translation>Nom</translation>
+        </message>
+        <message>
+            <source>Number</source>
+            <translation>Numéro</translation>
+        </message>
+        <message>
+            <source>Or enter a number:</source>
+            <translation>Ou saisissez un numéro :</translation>
+        </message>
+        <message>
+            <source>Add</source>
+            <translation>Ajouter</translation>
+        </message>
+        <message>
+            <source>Add to contacts book</source>
+            <translation>Ajouter au carnet d'adresses</translation>
+        </message>
+        <message>
+            <source>Recipients:</source>
+            <translation>Destinataires :</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;body style="font-size:8pt;"&gt;&lt;p&gt;&lt;b&gt;Accepted file: plain text with 1 or 2 columns&lt;/b&gt;&lt;/p&gt;&lt;p&gt;&lt;/p&gt;&lt;p&gt;If 1 column: 1 number per line&lt;/p&gt;&lt;p&gt;If 2 columns: 1st column is name, 2nd column is number, separated by &amp;quot;;&amp;quot; or TAB&lt;/p&gt;&lt;p&gt;&lt;/p&gt;&lt;p&gt;&lt;b&gt;The number needs to be in international format&lt;/b&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;body style="font-size:8pt;"&gt;&lt;p&gt;&lt;b&gt;Fichier accepté : texte brut à 1 ou 2 colonnes&lt;/b&gt;&lt;/p&gt;&lt;p&gt;&lt;/p&gt;&lt;p&gt;1 colonne : 1 numéro par ligne&lt;/p&gt;&lt;p&gt;2 colonnes : 1re colonne le nom, 2e colonne le numéro, séparés par &amp;quot;;&amp;quot; ou TAB&lt;/p&gt;&lt;p&gt;&lt;/p&gt;&lt;p&gt;&lt;b&gt;Le numéro doit être au format international&lt;/b&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>Add from file</source>
+            <translation>Ajouter depuis un fichier</translation>
+        </message>
+        <message>
+            <source>Remove</source>
+            <translation>Supprimer</translation>
+        </message>
+        <message>
+            <source>Select a file ...</source>
+            <translation>Sélectionner un fichier ...</translation>
+        </message>
+        <message>
+            <source>You need to select less than 2000 recipients</source>
+            <translation>Vous devez sélectionner moins de 2000 destinataires</translation>
+        </message>
+    </context>
+    <context>
+        <name>SMSWidget</name>
+        <message>
+            <source>Form</source>
+            <translation>Formulaire</translation>
+        </message>
+        <message>
+            <source>SMS:</source>
+            <translation>SMS :</translation>
+        </message>
+        <message>
+            <source>Unicode</source>
+            <translation>Unicode</translation>
+        </message>
+    </context>
+    <context>
+        <name>SendDlg</name>
+        <message>
+            <source>Send Fax</source>
+            <translation>Envoyer un fax</translation>
+        </message>
+        <message>
+            <source>Send</source>
+            <translation>Envoyer</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Fermer</translation>
+        </message>
+        <message>
+            <source>Send Sms</source>
+            <translation>Envoyer un SMS</translation>
+        </message>
+    </context>
+    <context>
+        <name>SettingsDlg</name>
+        <message>
+            <source>Preferences</source>
+            <translation>Préférences</translation>
+        </message>
+        <message>
+            <source>General</source>
+            <translation>Général</translation>
+        </message>
+        <message>
+            <source>Connection</source>
+            <translation>Connexion</translation>
+        </message>
+        <message>
+            <source>General Settings</source>
+            <translation>Paramètres généraux</translation>
+        </message>
+        <message>
+            <source>Language:</source>
+            <translation>Langue :</translation>
+        </message>
+        <message>
+            <source>Local fax settings</source>
+            <translation>Paramètres locaux des fax</translation>
+        </message>
+        <message>
+            <source>Preview format:</source>
+            <translation>Format d'aperçu :</translation>
+        </message>
+        <message>
+            <source>PDF</source>
+            <translation>PDF</translation>
+        </message>
+        <message>
+            <source>TIFF</source>
+            <translation>TIFF</translation>
+        </message>
+        <message>
+            <source>Check each:</source>
+            <translation>Vérifier toutes les :</translation>
+        </message>
+        <message>
+            <source>minutes</source>
+            <translation>minutes</translation>
+        </message>
+        <message>
+            <source>Play sounds</source>
+            <translation>Jouer les sons</translation>
+        </message>
+        <message>
+            <source>Show Outlook contacts</source>
+            <translation>Afficher les contacts Outlook</translation>
+        </message>
+        <message>
+            <source>Sign me in at start</source>
+            <translation>Me connecter au démarrage</translation>
+        </message>
+        <message>
+            <source>Launch with Windows</source>
+            <translation>Lancer avec Windows</translation>
+        </message>
+        <message>
+            <source>Network Settings</source>
+            <translation>Paramètres réseau</translation>
+        </message>
+        <message>
+            <source>Proxy</source>
+            <translation>Proxy</translation>
+        </message>
+        <message>
+            <source>Host:</source>
+            <translation>Hôte :</translation>
+        </message>
+        <message>
+            <source>Port:</source>
+            <translation>Port :</translation>
+        </message>
+        <message>
+            <source>User name:</source>
+            <translation>Nom d'utilisateur :</translation>
+        </message>
+        <message>
+            <source>Password:</source>
+            <translation>Mot de passe :</translation>
+        </message>
+        <message>
+            <source>Save</source>
+            <translation>Enregistrer</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Fermer</translation>
         </message>
     </context>
     <context>
@@ -187,6 +895,41 @@
         <message>
             <source>CSV files (*.csv)</source>
             <translation>Fichiers CSV (*.csv)</translation>
+        </message>
+    </context>
+    <context>
+        <name>WelcomeQelvox</name>
+        <message>
+            <source>Qelvox account registration</source>
+            <translation>Inscription à un compte Qelvox</translation>
+        </message>
+        <message>
+            <source>Welcome</source>
+            <translation>Bienvenue</translation>
+        </message>
+        <message>
+            <source>Your account was succesfully created</source>
+            <translation>Votre compte a bien été créé</translation>
+        </message>
+        <message>
+            <source>Your credentials are:</source>
+            <translation>Vos identifiants :</translation>
+        </message>
+        <message>
+            <source>Account Name:</source>
+            <translation>Nom du compte :</translation>
+        </message>
+        <message>
+            <source>Password: </source>
+            <translation>Mot de passe : </translation>
+        </message>
+        <message>
+            <source>Change Credentials</source>
+            <translation>Modifier les identifiants</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>OK</translation>
         </message>
     </context>
 </TS>

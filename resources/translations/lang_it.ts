@@ -13,10 +13,400 @@
         </message>
     </context>
     <context>
+        <name>AccountDlg</name>
+        <message>
+            <source>Qelvox Account Settings</source>
+            <translation>Impostazioni dell'account Qelvox</translation>
+        </message>
+        <message>
+            <source>Personal</source>
+            <translation>Dati personali</translation>
+        </message>
+        <message>
+            <source>Settings</source>
+            <translation>Impostazioni</translation>
+        </message>
+        <message>
+            <source>Credentials</source>
+            <translation>Credenziali</translation>
+        </message>
+        <message>
+            <source>Personal Information</source>
+            <translation>Informazioni personali</translation>
+        </message>
+        <message>
+            <source>First Name:</source>
+            <translation>Nome:</translation>
+        </message>
+        <message>
+            <source>Last Name:</source>
+            <translation>Cognome:</translation>
+        </message>
+        <message>
+            <source>City:</source>
+            <translation>Città:</translation>
+        </message>
+        <message>
+            <source>Address:</source>
+            <translation>Indirizzo:</translation>
+        </message>
+        <message>
+            <source>Zip/Postal Code:</source>
+            <translation>CAP:</translation>
+        </message>
+        <message>
+            <source>Country:</source>
+            <translation>Paese:</translation>
+        </message>
+        <message>
+            <source>Language:</source>
+            <translation>Lingua:</translation>
+        </message>
+        <message>
+            <source>Phone:</source>
+            <translation>Telefono:</translation>
+        </message>
+        <message>
+            <source>Company:</source>
+            <translation>Azienda:</translation>
+        </message>
+        <message>
+            <source>Professional/VAT number:</source>
+            <translation>Partita IVA:</translation>
+        </message>
+        <message>
+            <source>Qelvox Settings</source>
+            <translation>Impostazioni Qelvox</translation>
+        </message>
+        <message>
+            <source>Fax number:</source>
+            <translation>Numero di fax:</translation>
+        </message>
+        <message>
+            <source>Fax header:</source>
+            <translation>Intestazione fax:</translation>
+        </message>
+        <message>
+            <source>Email notifications</source>
+            <translation>Notifiche via e-mail</translation>
+        </message>
+        <message>
+            <source>Attach the fax to the email</source>
+            <translation>Allega il fax all'e-mail</translation>
+        </message>
+        <message>
+            <source>Fax format:</source>
+            <translation>Formato del fax:</translation>
+        </message>
+        <message>
+            <source>PDF</source>
+            <translation>PDF</translation>
+        </message>
+        <message>
+            <source>TIFF</source>
+            <translation>TIFF</translation>
+        </message>
+        <message>
+            <source>SMS notifications</source>
+            <translation>Notifiche via SMS</translation>
+        </message>
+        <message>
+            <source>SMS alert number:</source>
+            <translation>Numero per avvisi SMS:</translation>
+        </message>
+        <message>
+            <source>&lt;a href="#validate"&gt;Click here to validate your number&lt;/a&gt;</source>
+            <translation>&lt;a href="#validate"&gt;Fai clic qui per convalidare il tuo numero&lt;/a&gt;</translation>
+        </message>
+        <message>
+            <source>Extended Title</source>
+            <translation>Titolo esteso</translation>
+        </message>
+        <message>
+            <source>QelUnits</source>
+            <translation>QelUnits</translation>
+        </message>
+        <message>
+            <source>End Date</source>
+            <translation>Data di scadenza</translation>
+        </message>
+        <message>
+            <source>Change Credentials</source>
+            <translation>Modifica le credenziali</translation>
+        </message>
+        <message>
+            <source>Login</source>
+            <translation>Accesso</translation>
+        </message>
+        <message>
+            <source>Current password:</source>
+            <translation>Password attuale:</translation>
+        </message>
+        <message>
+            <source>New email:</source>
+            <translation>Nuova e-mail:</translation>
+        </message>
+        <message>
+            <source>Confirm:</source>
+            <translation>Conferma:</translation>
+        </message>
+        <message>
+            <source>Update</source>
+            <translation>Aggiorna</translation>
+        </message>
+        <message>
+            <source>Password</source>
+            <translation>Password</translation>
+        </message>
+        <message>
+            <source>New password:</source>
+            <translation>Nuova password:</translation>
+        </message>
+        <message>
+            <source>Save</source>
+            <translation>Salva</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Chiudi</translation>
+        </message>
+        <message>
+            <source>No internet connection.</source>
+            <translation>Al momento non è disponibile alcuna connessione a Internet. Controllare le impostazioni di rete.</translation>
+        </message>
+        <message>
+            <source>The email address has been changed successfully.</source>
+            <translation>L'indirizzo e-mail è stato modificato.</translation>
+        </message>
+        <message>
+            <source>The password have been changed successfuly.</source>
+            <translation>La password è stata modificata.</translation>
+        </message>
+    </context>
+    <context>
+        <name>AttachmentWidget</name>
+        <message>
+            <source>Form</source>
+            <translation>Modulo</translation>
+        </message>
+        <message>
+            <source>Attach file</source>
+            <translation>Allega file</translation>
+        </message>
+        <message>
+            <source>No files</source>
+            <translation>Nessun file</translation>
+        </message>
+        <message>
+            <source>You can attach at most %1 files</source>
+            <translation>Puoi allegare al massimo %1 file</translation>
+        </message>
+        <message>
+            <source>Can not send an empty file %1.</source>
+            <translation>Impossibile inviare un file vuoto %1.</translation>
+        </message>
+        <message>
+            <source>The total size of attachments should not exceed 8MB.</source>
+            <translation>La dimensione totale degli allegati non deve superare 8 MB.</translation>
+        </message>
+        <message>
+            <source>can not open file %1 </source>
+            <translation>impossibile aprire il file %1 </translation>
+        </message>
+        <message>
+            <source>Select a file...</source>
+            <translation>Seleziona un file...</translation>
+        </message>
+    </context>
+    <context>
+        <name>ChangePassword</name>
+        <message>
+            <source>Qelvox account registration</source>
+            <translation>Registrazione di un account Qelvox</translation>
+        </message>
+        <message>
+            <source>Change Credentials</source>
+            <translation>Modifica le credenziali</translation>
+        </message>
+        <message>
+            <source>New password:</source>
+            <translation>Nuova password:</translation>
+        </message>
+        <message>
+            <source>Confirm:</source>
+            <translation>Conferma:</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Annulla</translation>
+        </message>
+        <message>
+            <source>No internet connection.</source>
+            <translation>Al momento non è disponibile alcuna connessione a Internet. Controllare le impostazioni di rete.</translation>
+        </message>
+        <message>
+            <source>The password have been changed successfuly.</source>
+            <translation>La password è stata modificata.</translation>
+        </message>
+    </context>
+    <context>
+        <name>FAXWidget</name>
+        <message>
+            <source>Form</source>
+            <translation>Modulo</translation>
+        </message>
+        <message>
+            <source>Transmission report by e-mail</source>
+            <translation>Rapporto di trasmissione via e-mail</translation>
+        </message>
+        <message>
+            <source>Grey and colors dithering</source>
+            <translation>Retinatura grigi e colori</translation>
+        </message>
+        <message>
+            <source>Attach file in report</source>
+            <translation>Allega il file al rapporto</translation>
+        </message>
+        <message>
+            <source>Insert cover page</source>
+            <translation>Inserisci copertina</translation>
+        </message>
+        <message>
+            <source>Click here to change you Cover Page settings</source>
+            <translation>Fai clic qui per cambiare le impostazioni della copertina</translation>
+        </message>
+        <message>
+            <source>Black &amp;&amp; white thresholding</source>
+            <translation>Soglia bianco &amp;&amp; nero</translation>
+        </message>
+    </context>
+    <context>
+        <name>FolderView</name>
+        <message>
+            <source>To/From</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Status</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Size</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Date</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Name</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Fax Number</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>SMS Number</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Impossible to delete selected item(s).</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Select a file name ...</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>CSV files (*.csv)</source>
+            <translation type="unfinished">File CSV (*.csv)</translation>
+        </message>
+    </context>
+    <context>
         <name>LocalInstanceChannel</name>
         <message>
             <source>Another start of the program did not finish in time.</source>
             <translation>Un altro avvio del programma non è terminato in tempo.</translation>
+        </message>
+    </context>
+    <context>
+        <name>LoginDlg</name>
+        <message>
+            <source>Login</source>
+            <translation type="unfinished">Accesso</translation>
+        </message>
+        <message>
+            <source>Account Name:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Password:</source>
+            <translation type="unfinished">Password:</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Preferences</source>
+            <translation type="unfinished">Preferenze</translation>
+        </message>
+        <message>
+            <source>Sign me in at start</source>
+            <translation type="unfinished">Accedi all'avvio</translation>
+        </message>
+        <message>
+            <source>Launch with Windows</source>
+            <translation type="unfinished">Avvia con Windows</translation>
+        </message>
+        <message>
+            <source>Don't have an account ?</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Register new account</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Forgot password ?</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>No internet connection.</source>
+            <translation type="unfinished">Al momento non è disponibile alcuna connessione a Internet. Controllare le impostazioni di rete.</translation>
+        </message>
+        <message>
+            <source>Authentication fails ...</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>An error occured while processing a request to server.
+Please check your internet connection.</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>MovetoFolderDlg</name>
+        <message>
+            <source>Select folder</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Folders</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation type="unfinished" />
         </message>
     </context>
     <context>
@@ -28,6 +418,324 @@
         <message>
             <source>No</source>
             <translation>No</translation>
+        </message>
+    </context>
+    <context>
+        <name>QelRegister</name>
+        <message>
+            <source>Qelvox account registration</source>
+            <translation>Registrazione di un account Qelvox</translation>
+        </message>
+        <message>
+            <source>Customer details</source>
+            <translation>Dati del cliente</translation>
+        </message>
+        <message>
+            <source>First Name:</source>
+            <translation>Nome:</translation>
+        </message>
+        <message>
+            <source>Last Name:</source>
+            <translation>Cognome:</translation>
+        </message>
+        <message>
+            <source>Email (login):</source>
+            <translation>E-mail (login):</translation>
+        </message>
+        <message>
+            <source>Confirm email:</source>
+            <translation>Conferma e-mail:</translation>
+        </message>
+        <message>
+            <source>Country of residence:</source>
+            <translation>Paese di residenza:</translation>
+        </message>
+        <message>
+            <source>Language:</source>
+            <translation>Lingua:</translation>
+        </message>
+        <message>
+            <source>Your fax country location:</source>
+            <translation>Paese del numero di fax:</translation>
+        </message>
+        <message>
+            <source>Your fax region location:</source>
+            <translation>Area del numero di fax:</translation>
+        </message>
+        <message>
+            <source>Account type</source>
+            <translation>Tipo di account</translation>
+        </message>
+        <message>
+            <source>Free Trial</source>
+            <translation>Prova gratuita</translation>
+        </message>
+        <message>
+            <source>Prepaied qelcode</source>
+            <translation>Qelcode prepagato</translation>
+        </message>
+        <message>
+            <source>Sign up for a Qelvox account</source>
+            <translation>Crea un account Qelvox</translation>
+        </message>
+        <message>
+            <source>Register</source>
+            <translation>Registrati</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Annulla</translation>
+        </message>
+        <message>
+            <source>An error occured while processing a request to server.
+Please check your internet connection.</source>
+            <translation>Si è verificato un errore durante l'elaborazione di una richiesta al server.
+Controllare la connessione a Internet.</translation>
+        </message>
+        <message>
+            <source>Wrong email format.</source>
+            <translation>Formato e-mail non valido.</translation>
+        </message>
+        <message>
+            <source>Chosen package is not available.</source>
+            <translation>Il pacchetto scelto non è disponibile.</translation>
+        </message>
+        <message>
+            <source>Invalid fax number. There are no free numbers for this area.</source>
+            <translation>Numero di fax non valido. Non ci sono numeri liberi per quest'area.</translation>
+        </message>
+        <message>
+            <source>This qelcode is invalid. Or it was already used.
+Please visit our site and contact the support team.</source>
+            <translation>Questo qelcode non è valido o è già stato usato.
+Visitare il nostro sito e contattare l'assistenza.</translation>
+        </message>
+        <message>
+            <source>The specified email is already registered in our system.</source>
+            <translation>L'indirizzo e-mail indicato è già registrato nel nostro sistema.</translation>
+        </message>
+        <message>
+            <source>Cannot finish the registration procedure. Please visit the site and contact the support team.</source>
+            <translation>Impossibile completare la registrazione. Visitare il sito e contattare l'assistenza.</translation>
+        </message>
+        <message>
+            <source>First Name is a required field.</source>
+            <translation>Il nome è obbligatorio.</translation>
+        </message>
+        <message>
+            <source>Last Name is a required field.</source>
+            <translation>Il cognome è obbligatorio.</translation>
+        </message>
+        <message>
+            <source>Email is a required field.</source>
+            <translation>L'e-mail è obbligatoria.</translation>
+        </message>
+        <message>
+            <source>Emails do not match.</source>
+            <translation>Gli indirizzi e-mail non coincidono.</translation>
+        </message>
+        <message>
+            <source>Please select the fax area of the fax country.</source>
+            <translation>Selezionare l'area del fax nel paese scelto.</translation>
+        </message>
+    </context>
+    <context>
+        <name>RecipientForm</name>
+        <message>
+            <source>Form</source>
+            <translation>Modulo</translation>
+        </message>
+        <message>
+            <source>Name</source>
+            <translation>Nome</translation>
+        </message>
+        <message>
+            <source>Number</source>
+            <translation>Numero</translation>
+        </message>
+    </context>
+    <context>
+        <name>RecipientsWidget</name>
+        <message>
+            <source>Form</source>
+            <translation>Modulo</translation>
+        </message>
+        <message>
+            <source>Contacts:</source>
+            <translation>Contatti:</translation>
+        </message>
+        <message>
+            <source>Name</source>
+            <translation>Nome</translation>
+        </message>
+        <message>
+            <source>Number</source>
+            <translation>Numero</translation>
+        </message>
+        <message>
+            <source>Or enter a number:</source>
+            <translation>Oppure inserisci un numero:</translation>
+        </message>
+        <message>
+            <source>Add</source>
+            <translation>Aggiungi</translation>
+        </message>
+        <message>
+            <source>Add to contacts book</source>
+            <translation>Aggiungi alla rubrica</translation>
+        </message>
+        <message>
+            <source>Recipients:</source>
+            <translation>Destinatari:</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;body style="font-size:8pt;"&gt;&lt;p&gt;&lt;b&gt;Accepted file: plain text with 1 or 2 columns&lt;/b&gt;&lt;/p&gt;&lt;p&gt;&lt;/p&gt;&lt;p&gt;If 1 column: 1 number per line&lt;/p&gt;&lt;p&gt;If 2 columns: 1st column is name, 2nd column is number, separated by &amp;quot;;&amp;quot; or TAB&lt;/p&gt;&lt;p&gt;&lt;/p&gt;&lt;p&gt;&lt;b&gt;The number needs to be in international format&lt;/b&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;body style="font-size:8pt;"&gt;&lt;p&gt;&lt;b&gt;File accettato: testo semplice con 1 o 2 colonne&lt;/b&gt;&lt;/p&gt;&lt;p&gt;&lt;/p&gt;&lt;p&gt;Con 1 colonna: 1 numero per riga&lt;/p&gt;&lt;p&gt;Con 2 colonne: 1ª colonna nome, 2ª colonna numero, separati da &amp;quot;;&amp;quot; o TAB&lt;/p&gt;&lt;p&gt;&lt;/p&gt;&lt;p&gt;&lt;b&gt;Il numero deve essere in formato internazionale&lt;/b&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>Add from file</source>
+            <translation>Aggiungi da file</translation>
+        </message>
+        <message>
+            <source>Remove</source>
+            <translation>Rimuovi</translation>
+        </message>
+        <message>
+            <source>Select a file ...</source>
+            <translation>Seleziona un file ...</translation>
+        </message>
+        <message>
+            <source>You need to select less than 2000 recipients</source>
+            <translation>Devi selezionare meno di 2000 destinatari</translation>
+        </message>
+    </context>
+    <context>
+        <name>SMSWidget</name>
+        <message>
+            <source>Form</source>
+            <translation>Modulo</translation>
+        </message>
+        <message>
+            <source>SMS:</source>
+            <translation>SMS:</translation>
+        </message>
+        <message>
+            <source>Unicode</source>
+            <translation>Unicode</translation>
+        </message>
+    </context>
+    <context>
+        <name>SendDlg</name>
+        <message>
+            <source>Send Fax</source>
+            <translation>Invia fax</translation>
+        </message>
+        <message>
+            <source>Send</source>
+            <translation>Invia</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Chiudi</translation>
+        </message>
+        <message>
+            <source>Send Sms</source>
+            <translation>Invia SMS</translation>
+        </message>
+    </context>
+    <context>
+        <name>SettingsDlg</name>
+        <message>
+            <source>Preferences</source>
+            <translation>Preferenze</translation>
+        </message>
+        <message>
+            <source>General</source>
+            <translation>Generale</translation>
+        </message>
+        <message>
+            <source>Connection</source>
+            <translation>Connessione</translation>
+        </message>
+        <message>
+            <source>General Settings</source>
+            <translation>Impostazioni generali</translation>
+        </message>
+        <message>
+            <source>Language:</source>
+            <translation>Lingua:</translation>
+        </message>
+        <message>
+            <source>Local fax settings</source>
+            <translation>Impostazioni fax locali</translation>
+        </message>
+        <message>
+            <source>Preview format:</source>
+            <translation>Formato di anteprima:</translation>
+        </message>
+        <message>
+            <source>PDF</source>
+            <translation>PDF</translation>
+        </message>
+        <message>
+            <source>TIFF</source>
+            <translation>TIFF</translation>
+        </message>
+        <message>
+            <source>Check each:</source>
+            <translation>Controlla ogni:</translation>
+        </message>
+        <message>
+            <source>minutes</source>
+            <translation>minuti</translation>
+        </message>
+        <message>
+            <source>Play sounds</source>
+            <translation>Riproduci suoni</translation>
+        </message>
+        <message>
+            <source>Show Outlook contacts</source>
+            <translation>Mostra i contatti di Outlook</translation>
+        </message>
+        <message>
+            <source>Sign me in at start</source>
+            <translation>Accedi all'avvio</translation>
+        </message>
+        <message>
+            <source>Launch with Windows</source>
+            <translation>Avvia con Windows</translation>
+        </message>
+        <message>
+            <source>Network Settings</source>
+            <translation>Impostazioni di rete</translation>
+        </message>
+        <message>
+            <source>Proxy</source>
+            <translation>Proxy</translation>
+        </message>
+        <message>
+            <source>Host:</source>
+            <translation>Host:</translation>
+        </message>
+        <message>
+            <source>Port:</source>
+            <translation>Porta:</translation>
+        </message>
+        <message>
+            <source>User name:</source>
+            <translation>Nome utente:</translation>
+        </message>
+        <message>
+            <source>Password:</source>
+            <translation>Password:</translation>
+        </message>
+        <message>
+            <source>Save</source>
+            <translation>Salva</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Chiudi</translation>
         </message>
     </context>
     <context>
@@ -187,6 +895,41 @@
         <message>
             <source>CSV files (*.csv)</source>
             <translation>File CSV (*.csv)</translation>
+        </message>
+    </context>
+    <context>
+        <name>WelcomeQelvox</name>
+        <message>
+            <source>Qelvox account registration</source>
+            <translation>Registrazione di un account Qelvox</translation>
+        </message>
+        <message>
+            <source>Welcome</source>
+            <translation>Benvenuto</translation>
+        </message>
+        <message>
+            <source>Your account was succesfully created</source>
+            <translation>L'account è stato creato correttamente</translation>
+        </message>
+        <message>
+            <source>Your credentials are:</source>
+            <translation>Le credenziali sono:</translation>
+        </message>
+        <message>
+            <source>Account Name:</source>
+            <translation>Nome account:</translation>
+        </message>
+        <message>
+            <source>Password: </source>
+            <translation>Password: </translation>
+        </message>
+        <message>
+            <source>Change Credentials</source>
+            <translation>Modifica le credenziali</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>OK</translation>
         </message>
     </context>
 </TS>

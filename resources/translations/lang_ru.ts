@@ -13,10 +13,400 @@
         </message>
     </context>
     <context>
+        <name>AccountDlg</name>
+        <message>
+            <source>Qelvox Account Settings</source>
+            <translation>Настройки учётной записи Qelvox</translation>
+        </message>
+        <message>
+            <source>Personal</source>
+            <translation>Личные данные</translation>
+        </message>
+        <message>
+            <source>Settings</source>
+            <translation>Настройки</translation>
+        </message>
+        <message>
+            <source>Credentials</source>
+            <translation>Учётные данные</translation>
+        </message>
+        <message>
+            <source>Personal Information</source>
+            <translation>Личная информация</translation>
+        </message>
+        <message>
+            <source>First Name:</source>
+            <translation>Имя:</translation>
+        </message>
+        <message>
+            <source>Last Name:</source>
+            <translation>Фамилия:</translation>
+        </message>
+        <message>
+            <source>City:</source>
+            <translation>Город:</translation>
+        </message>
+        <message>
+            <source>Address:</source>
+            <translation>Адрес:</translation>
+        </message>
+        <message>
+            <source>Zip/Postal Code:</source>
+            <translation>Почтовый индекс:</translation>
+        </message>
+        <message>
+            <source>Country:</source>
+            <translation>Страна:</translation>
+        </message>
+        <message>
+            <source>Language:</source>
+            <translation>Язык:</translation>
+        </message>
+        <message>
+            <source>Phone:</source>
+            <translation>Телефон:</translation>
+        </message>
+        <message>
+            <source>Company:</source>
+            <translation>Компания:</translation>
+        </message>
+        <message>
+            <source>Professional/VAT number:</source>
+            <translation>ИНН/номер НДС:</translation>
+        </message>
+        <message>
+            <source>Qelvox Settings</source>
+            <translation>Настройки Qelvox</translation>
+        </message>
+        <message>
+            <source>Fax number:</source>
+            <translation>Номер факса:</translation>
+        </message>
+        <message>
+            <source>Fax header:</source>
+            <translation>Заголовок факса:</translation>
+        </message>
+        <message>
+            <source>Email notifications</source>
+            <translation>Уведомления по e-mail</translation>
+        </message>
+        <message>
+            <source>Attach the fax to the email</source>
+            <translation>Прикладывать факс к письму</translation>
+        </message>
+        <message>
+            <source>Fax format:</source>
+            <translation>Формат факса:</translation>
+        </message>
+        <message>
+            <source>PDF</source>
+            <translation>PDF</translation>
+        </message>
+        <message>
+            <source>TIFF</source>
+            <translation>TIFF</translation>
+        </message>
+        <message>
+            <source>SMS notifications</source>
+            <translation>Уведомления по SMS</translation>
+        </message>
+        <message>
+            <source>SMS alert number:</source>
+            <translation>Номер для SMS-уведомлений:</translation>
+        </message>
+        <message>
+            <source>&lt;a href="#validate"&gt;Click here to validate your number&lt;/a&gt;</source>
+            <translation>&lt;a href="#validate"&gt;Нажмите здесь, чтобы подтвердить номер&lt;/a&gt;</translation>
+        </message>
+        <message>
+            <source>Extended Title</source>
+            <translation>Расширенный заголовок</translation>
+        </message>
+        <message>
+            <source>QelUnits</source>
+            <translation>QelUnits</translation>
+        </message>
+        <message>
+            <source>End Date</source>
+            <translation>Дата окончания</translation>
+        </message>
+        <message>
+            <source>Change Credentials</source>
+            <translation>Изменить учётные данные</translation>
+        </message>
+        <message>
+            <source>Login</source>
+            <translation>Вход</translation>
+        </message>
+        <message>
+            <source>Current password:</source>
+            <translation>Текущий пароль:</translation>
+        </message>
+        <message>
+            <source>New email:</source>
+            <translation>Новый e-mail:</translation>
+        </message>
+        <message>
+            <source>Confirm:</source>
+            <translation>Подтверждение:</translation>
+        </message>
+        <message>
+            <source>Update</source>
+            <translation>Изменить</translation>
+        </message>
+        <message>
+            <source>Password</source>
+            <translation>Пароль</translation>
+        </message>
+        <message>
+            <source>New password:</source>
+            <translation>Новый пароль:</translation>
+        </message>
+        <message>
+            <source>Save</source>
+            <translation>Сохранить</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Закрыть</translation>
+        </message>
+        <message>
+            <source>No internet connection.</source>
+            <translation>Подключение к Интернету сейчас недоступно. Проверьте сетевые настройки.</translation>
+        </message>
+        <message>
+            <source>The email address has been changed successfully.</source>
+            <translation>Адрес e-mail изменён.</translation>
+        </message>
+        <message>
+            <source>The password have been changed successfuly.</source>
+            <translation>Пароль изменён.</translation>
+        </message>
+    </context>
+    <context>
+        <name>AttachmentWidget</name>
+        <message>
+            <source>Form</source>
+            <translation>Форма</translation>
+        </message>
+        <message>
+            <source>Attach file</source>
+            <translation>Прикрепить файл</translation>
+        </message>
+        <message>
+            <source>No files</source>
+            <translation>Нет файлов</translation>
+        </message>
+        <message>
+            <source>You can attach at most %1 files</source>
+            <translation>Можно прикрепить не более %1 файлов</translation>
+        </message>
+        <message>
+            <source>Can not send an empty file %1.</source>
+            <translation>Невозможно отправить пустой файл %1.</translation>
+        </message>
+        <message>
+            <source>The total size of attachments should not exceed 8MB.</source>
+            <translation>Общий размер вложений не должен превышать 8 МБ.</translation>
+        </message>
+        <message>
+            <source>can not open file %1 </source>
+            <translation>не удается открыть файл %1 </translation>
+        </message>
+        <message>
+            <source>Select a file...</source>
+            <translation>Выберите файл...</translation>
+        </message>
+    </context>
+    <context>
+        <name>ChangePassword</name>
+        <message>
+            <source>Qelvox account registration</source>
+            <translation>Регистрация учётной записи Qelvox</translation>
+        </message>
+        <message>
+            <source>Change Credentials</source>
+            <translation>Изменить учётные данные</translation>
+        </message>
+        <message>
+            <source>New password:</source>
+            <translation>Новый пароль:</translation>
+        </message>
+        <message>
+            <source>Confirm:</source>
+            <translation>Подтверждение:</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Отмена</translation>
+        </message>
+        <message>
+            <source>No internet connection.</source>
+            <translation>Подключение к Интернету сейчас недоступно. Проверьте сетевые настройки.</translation>
+        </message>
+        <message>
+            <source>The password have been changed successfuly.</source>
+            <translation>Пароль изменён.</translation>
+        </message>
+    </context>
+    <context>
+        <name>FAXWidget</name>
+        <message>
+            <source>Form</source>
+            <translation>Форма</translation>
+        </message>
+        <message>
+            <source>Transmission report by e-mail</source>
+            <translation>Отчёт о передаче по e-mail</translation>
+        </message>
+        <message>
+            <source>Grey and colors dithering</source>
+            <translation>Растрирование серого и цветов</translation>
+        </message>
+        <message>
+            <source>Attach file in report</source>
+            <translation>Приложить файл к отчёту</translation>
+        </message>
+        <message>
+            <source>Insert cover page</source>
+            <translation>Добавить титульную страницу</translation>
+        </message>
+        <message>
+            <source>Click here to change you Cover Page settings</source>
+            <translation>Изменить настройки титульной страницы</translation>
+        </message>
+        <message>
+            <source>Black &amp;&amp; white thresholding</source>
+            <translation>Чёрно-белый порог</translation>
+        </message>
+    </context>
+    <context>
+        <name>FolderView</name>
+        <message>
+            <source>To/From</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Status</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Size</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Date</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Name</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Fax Number</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>SMS Number</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Impossible to delete selected item(s).</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Select a file name ...</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>CSV files (*.csv)</source>
+            <translation type="unfinished">Файлы CSV (*.csv)</translation>
+        </message>
+    </context>
+    <context>
         <name>LocalInstanceChannel</name>
         <message>
             <source>Another start of the program did not finish in time.</source>
             <translation>Другой запуск программы не завершился вовремя.</translation>
+        </message>
+    </context>
+    <context>
+        <name>LoginDlg</name>
+        <message>
+            <source>Login</source>
+            <translation type="unfinished">Вход</translation>
+        </message>
+        <message>
+            <source>Account Name:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Password:</source>
+            <translation type="unfinished">Пароль:</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Preferences</source>
+            <translation type="unfinished">Параметры</translation>
+        </message>
+        <message>
+            <source>Sign me in at start</source>
+            <translation type="unfinished">Входить при запуске</translation>
+        </message>
+        <message>
+            <source>Launch with Windows</source>
+            <translation type="unfinished">Запускать вместе с Windows</translation>
+        </message>
+        <message>
+            <source>Don't have an account ?</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Register new account</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Forgot password ?</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>No internet connection.</source>
+            <translation type="unfinished">Подключение к Интернету сейчас недоступно. Проверьте сетевые настройки.</translation>
+        </message>
+        <message>
+            <source>Authentication fails ...</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>An error occured while processing a request to server.
+Please check your internet connection.</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>MovetoFolderDlg</name>
+        <message>
+            <source>Select folder</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Folders</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation type="unfinished" />
         </message>
     </context>
     <context>
@@ -28,6 +418,324 @@
         <message>
             <source>No</source>
             <translation>Нет</translation>
+        </message>
+    </context>
+    <context>
+        <name>QelRegister</name>
+        <message>
+            <source>Qelvox account registration</source>
+            <translation>Регистрация учётной записи Qelvox</translation>
+        </message>
+        <message>
+            <source>Customer details</source>
+            <translation>Данные клиента</translation>
+        </message>
+        <message>
+            <source>First Name:</source>
+            <translation>Имя:</translation>
+        </message>
+        <message>
+            <source>Last Name:</source>
+            <translation>Фамилия:</translation>
+        </message>
+        <message>
+            <source>Email (login):</source>
+            <translation>Эл. почта (логин):</translation>
+        </message>
+        <message>
+            <source>Confirm email:</source>
+            <translation>Подтвердите эл. почту:</translation>
+        </message>
+        <message>
+            <source>Country of residence:</source>
+            <translation>Страна проживания:</translation>
+        </message>
+        <message>
+            <source>Language:</source>
+            <translation>Язык:</translation>
+        </message>
+        <message>
+            <source>Your fax country location:</source>
+            <translation>Страна номера факса:</translation>
+        </message>
+        <message>
+            <source>Your fax region location:</source>
+            <translation>Регион номера факса:</translation>
+        </message>
+        <message>
+            <source>Account type</source>
+            <translation>Тип учётной записи</translation>
+        </message>
+        <message>
+            <source>Free Trial</source>
+            <translation>Бесплатный пробный период</translation>
+        </message>
+        <message>
+            <source>Prepaied qelcode</source>
+            <translation>Предоплаченный qelcode</translation>
+        </message>
+        <message>
+            <source>Sign up for a Qelvox account</source>
+            <translation>Создать учётную запись Qelvox</translation>
+        </message>
+        <message>
+            <source>Register</source>
+            <translation>Зарегистрироваться</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Отмена</translation>
+        </message>
+        <message>
+            <source>An error occured while processing a request to server.
+Please check your internet connection.</source>
+            <translation>При обработке запроса к серверу произошла ошибка.
+Проверьте подключение к Интернету.</translation>
+        </message>
+        <message>
+            <source>Wrong email format.</source>
+            <translation>Неверный формат адреса эл. почты.</translation>
+        </message>
+        <message>
+            <source>Chosen package is not available.</source>
+            <translation>Выбранный пакет недоступен.</translation>
+        </message>
+        <message>
+            <source>Invalid fax number. There are no free numbers for this area.</source>
+            <translation>Неверный номер факса. Для этого региона нет свободных номеров.</translation>
+        </message>
+        <message>
+            <source>This qelcode is invalid. Or it was already used.
+Please visit our site and contact the support team.</source>
+            <translation>Этот qelcode недействителен или уже использован.
+Посетите наш сайт и обратитесь в службу поддержки.</translation>
+        </message>
+        <message>
+            <source>The specified email is already registered in our system.</source>
+            <translation>Указанный адрес эл. почты уже зарегистрирован в нашей системе.</translation>
+        </message>
+        <message>
+            <source>Cannot finish the registration procedure. Please visit the site and contact the support team.</source>
+            <translation>Не удалось завершить регистрацию. Посетите сайт и обратитесь в службу поддержки.</translation>
+        </message>
+        <message>
+            <source>First Name is a required field.</source>
+            <translation>Поле «Имя» обязательно.</translation>
+        </message>
+        <message>
+            <source>Last Name is a required field.</source>
+            <translation>Поле «Фамилия» обязательно.</translation>
+        </message>
+        <message>
+            <source>Email is a required field.</source>
+            <translation>Поле «Эл. почта» обязательно.</translation>
+        </message>
+        <message>
+            <source>Emails do not match.</source>
+            <translation>Адреса эл. почты не совпадают.</translation>
+        </message>
+        <message>
+            <source>Please select the fax area of the fax country.</source>
+            <translation>Выберите регион факса в выбранной стране.</translation>
+        </message>
+    </context>
+    <context>
+        <name>RecipientForm</name>
+        <message>
+            <source>Form</source>
+            <translation>Форма</translation>
+        </message>
+        <message>
+            <source>Name</source>
+            <translation>Имя</translation>
+        </message>
+        <message>
+            <source>Number</source>
+            <translation>Номер</translation>
+        </message>
+    </context>
+    <context>
+        <name>RecipientsWidget</name>
+        <message>
+            <source>Form</source>
+            <translation>Форма</translation>
+        </message>
+        <message>
+            <source>Contacts:</source>
+            <translation>Контакты:</translation>
+        </message>
+        <message>
+            <source>Name</source>
+            <translation>Имя</translation>
+        </message>
+        <message>
+            <source>Number</source>
+            <translation>Номер</translation>
+        </message>
+        <message>
+            <source>Or enter a number:</source>
+            <translation>Или введите номер:</translation>
+        </message>
+        <message>
+            <source>Add</source>
+            <translation>Добавить</translation>
+        </message>
+        <message>
+            <source>Add to contacts book</source>
+            <translation>Добавить в адресную книгу</translation>
+        </message>
+        <message>
+            <source>Recipients:</source>
+            <translation>Получатели:</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;body style="font-size:8pt;"&gt;&lt;p&gt;&lt;b&gt;Accepted file: plain text with 1 or 2 columns&lt;/b&gt;&lt;/p&gt;&lt;p&gt;&lt;/p&gt;&lt;p&gt;If 1 column: 1 number per line&lt;/p&gt;&lt;p&gt;If 2 columns: 1st column is name, 2nd column is number, separated by &amp;quot;;&amp;quot; or TAB&lt;/p&gt;&lt;p&gt;&lt;/p&gt;&lt;p&gt;&lt;b&gt;The number needs to be in international format&lt;/b&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;body style="font-size:8pt;"&gt;&lt;p&gt;&lt;b&gt;Допустимый файл: простой текст с 1 или 2 столбцами&lt;/b&gt;&lt;/p&gt;&lt;p&gt;&lt;/p&gt;&lt;p&gt;1 столбец: 1 номер в строке&lt;/p&gt;&lt;p&gt;2 столбца: 1-й столбец — имя, 2-й столбец — номер, через &amp;quot;;&amp;quot; или TAB&lt;/p&gt;&lt;p&gt;&lt;/p&gt;&lt;p&gt;&lt;b&gt;Номер должен быть в международном формате&lt;/b&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>Add from file</source>
+            <translation>Добавить из файла</translation>
+        </message>
+        <message>
+            <source>Remove</source>
+            <translation>Удалить</translation>
+        </message>
+        <message>
+            <source>Select a file ...</source>
+            <translation>Выберите файл ...</translation>
+        </message>
+        <message>
+            <source>You need to select less than 2000 recipients</source>
+            <translation>Нужно выбрать менее 2000 получателей</translation>
+        </message>
+    </context>
+    <context>
+        <name>SMSWidget</name>
+        <message>
+            <source>Form</source>
+            <translation>Форма</translation>
+        </message>
+        <message>
+            <source>SMS:</source>
+            <translation>SMS:</translation>
+        </message>
+        <message>
+            <source>Unicode</source>
+            <translation>Юникод</translation>
+        </message>
+    </context>
+    <context>
+        <name>SendDlg</name>
+        <message>
+            <source>Send Fax</source>
+            <translation>Отправить факс</translation>
+        </message>
+        <message>
+            <source>Send</source>
+            <translation>Отправить</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Закрыть</translation>
+        </message>
+        <message>
+            <source>Send Sms</source>
+            <translation>Отправить SMS</translation>
+        </message>
+    </context>
+    <context>
+        <name>SettingsDlg</name>
+        <message>
+            <source>Preferences</source>
+            <translation>Параметры</translation>
+        </message>
+        <message>
+            <source>General</source>
+            <translation>Общие</translation>
+        </message>
+        <message>
+            <source>Connection</source>
+            <translation>Подключение</translation>
+        </message>
+        <message>
+            <source>General Settings</source>
+            <translation>Общие настройки</translation>
+        </message>
+        <message>
+            <source>Language:</source>
+            <translation>Язык:</translation>
+        </message>
+        <message>
+            <source>Local fax settings</source>
+            <translation>Локальные настройки факса</translation>
+        </message>
+        <message>
+            <source>Preview format:</source>
+            <translation>Формат просмотра:</translation>
+        </message>
+        <message>
+            <source>PDF</source>
+            <translation>PDF</translation>
+        </message>
+        <message>
+            <source>TIFF</source>
+            <translation>TIFF</translation>
+        </message>
+        <message>
+            <source>Check each:</source>
+            <translation>Проверять каждые:</translation>
+        </message>
+        <message>
+            <source>minutes</source>
+            <translation>минут</translation>
+        </message>
+        <message>
+            <source>Play sounds</source>
+            <translation>Воспроизводить звуки</translation>
+        </message>
+        <message>
+            <source>Show Outlook contacts</source>
+            <translation>Показывать контакты Outlook</translation>
+        </message>
+        <message>
+            <source>Sign me in at start</source>
+            <translation>Входить при запуске</translation>
+        </message>
+        <message>
+            <source>Launch with Windows</source>
+            <translation>Запускать вместе с Windows</translation>
+        </message>
+        <message>
+            <source>Network Settings</source>
+            <translation>Сетевые настройки</translation>
+        </message>
+        <message>
+            <source>Proxy</source>
+            <translation>Прокси</translation>
+        </message>
+        <message>
+            <source>Host:</source>
+            <translation>Сервер:</translation>
+        </message>
+        <message>
+            <source>Port:</source>
+            <translation>Порт:</translation>
+        </message>
+        <message>
+            <source>User name:</source>
+            <translation>Имя пользователя:</translation>
+        </message>
+        <message>
+            <source>Password:</source>
+            <translation>Пароль:</translation>
+        </message>
+        <message>
+            <source>Save</source>
+            <translation>Сохранить</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Закрыть</translation>
         </message>
     </context>
     <context>
@@ -188,6 +896,41 @@
         <message>
             <source>CSV files (*.csv)</source>
             <translation>Файлы CSV (*.csv)</translation>
+        </message>
+    </context>
+    <context>
+        <name>WelcomeQelvox</name>
+        <message>
+            <source>Qelvox account registration</source>
+            <translation>Регистрация учётной записи Qelvox</translation>
+        </message>
+        <message>
+            <source>Welcome</source>
+            <translation>Добро пожаловать</translation>
+        </message>
+        <message>
+            <source>Your account was succesfully created</source>
+            <translation>Ваша учётная запись создана</translation>
+        </message>
+        <message>
+            <source>Your credentials are:</source>
+            <translation>Ваши учётные данные:</translation>
+        </message>
+        <message>
+            <source>Account Name:</source>
+            <translation>Имя учётной записи:</translation>
+        </message>
+        <message>
+            <source>Password: </source>
+            <translation>Пароль: </translation>
+        </message>
+        <message>
+            <source>Change Credentials</source>
+            <translation>Изменить учётные данные</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>OK</translation>
         </message>
     </context>
 </TS>
