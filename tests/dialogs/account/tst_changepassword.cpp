@@ -93,6 +93,7 @@ void ChangePasswordTest::okFollowsBothFields()
     QString email = "new@example.test", password = "gen-pass";
     ChangePassword dialog(&email, &password, nullptr);
     QVERIFY(!dialog.btnOk->isEnabled());
+    QVERIFY(dialog.btnOk->isDefault());
     QCOMPARE(dialog.password1->echoMode(), QLineEdit::Password);
     // Either field may be typed last.
     dialog.password2->setText(confirmed);

@@ -44,6 +44,7 @@ void WelcomeQelvoxTest::showsTheCredentials()
     QCOMPARE(dialog.ui_password->text(), password);
     QVERIFY(dialog.ui_email->isReadOnly() && dialog.ui_password->isReadOnly());
     QCOMPARE(dialog.ui_password->echoMode(), QLineEdit::Normal);
+    QVERIFY(dialog.okButton->isDefault());
     dialog.show();
     QTest::mouseClick(dialog.okButton, Qt::LeftButton);
     QVERIFY(!dialog.isVisible());
