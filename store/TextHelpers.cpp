@@ -98,9 +98,10 @@ bool isPhoneNumber(const QString &text)
 QString normalizeNumber(const QString &text)
 {
     QString digits;
-    for (const QChar c : text) {
-        if (isAsciiDigit(c))
-            digits += c;
+    for (const char32_t c : text.toUcs4()) {
+        // Any script's decimal digit stands for its ASCII digit; superscripts and the like are no digits.
+        if (QChar::category(c) == QChar::Number_DecimalDigit)
+            digits += QChar(u'0' + QChar::digitValue(c));
     }
     return digits.isEmpty() ? digits : u'+' + digits;
 }

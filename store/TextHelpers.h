@@ -17,7 +17,8 @@ QString md5Hex(const QString &text);
 // A "+" followed by ASCII digits only.
 bool isPhoneNumber(const QString &text);
 
-// The ASCII digits of text with a "+" in front; empty when text holds no digit.
+// The decimal digits of text, in any script, as ASCII digits with a "+" in front; empty when text holds no
+// digit.
 QString normalizeNumber(const QString &text);
 
 QString joinNumbers(const QList<int> &numbers, QChar separator);

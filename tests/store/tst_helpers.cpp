@@ -63,8 +63,12 @@ private slots:
         QTest::newRow("punctuation") << "(01) 23-45" << false << "+012345";
         QTest::newRow("leading 00 stays") << "0049 30" << false << "+004930";
         QTest::newRow("no digits") << "abc-" << false << "";
-        QTest::newRow("arabic-indic digits") << QString::fromUtf8("+\u0663\u0664") << false << "";
-        QTest::newRow("fullwidth digits") << QString::fromUtf8("+\uff11\uff12") << false << "";
+        // Typed with an input method or pasted from a document: the same number, never a shorter one.
+        QTest::newRow("arabic-indic digits") << QString::fromUtf8("+\u0663\u0664") << false << "+34";
+        QTest::newRow("fullwidth digits") << QString::fromUtf8("+\uff11\uff12") << false << "+12";
+        QTest::newRow("devanagari among ascii") << QString::fromUtf8("0\u0967 2") << false << "+012";
+        QTest::newRow("digit beyond the BMP") << QString::fromUtf8("+1\U0001D7DC") << false << "+14";
+        QTest::newRow("superscript is no digit") << QString::fromUtf8("+1\u00b2") << false << "+1";
     }
     void phoneNumbers()
     {
