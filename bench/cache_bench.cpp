@@ -146,7 +146,11 @@ int main(int argc, char **argv)
     }
     QElapsedTimer timer;
     timer.start();
-    const int fresh = cache.storeObjects(snapshot);
+    int fresh = 0;
+    if (!cache.storeObjects(snapshot, fresh)) {
+        std::fprintf(stderr, "cannot store the snapshot\n");
+        return 1;
+    }
     const qint64 storeMs = timer.elapsed();
 
     timer.restart();

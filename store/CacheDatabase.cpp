@@ -100,34 +100,83 @@ bool CacheDatabase::open()
     QMutexLocker locker(&mutex);
     if (opened)
         database.close();
+    opened = false;
+    unitDepth = 0;
     database.setDatabaseName(SettingsStore::instance().cacheDatabasePath());
-    opened = true;
     if (!database.open())
         return false;
     QSqlQuery query(database);
     for (const char *statement : schema) {
-        if (!query.exec(QString::fromLatin1(statement)))
+        if (!query.exec(QString::fromLatin1(statement))) {
+            query = QSqlQuery();
+            database.close();
             return false;
+        }
     }
+    opened = true;
     return true;
+}
+
+bool CacheDatabase::isOpen() const
+{
+    QMutexLocker locker(&mutex);
+    return opened;
 }
 
 bool CacheDatabase::beginTransaction()
 {
     QMutexLocker locker(&mutex);
-    return database.transaction();
+    return beginUnit();
 }
 
 bool CacheDatabase::commitTransaction()
 {
     QMutexLocker locker(&mutex);
-    return database.commit();
+    return commitUnit();
 }
 
 void CacheDatabase::rollbackTransaction()
 {
     QMutexLocker locker(&mutex);
-    database.rollback();
+    rollbackUnit();
+}
+
+bool CacheDatabase::beginUnit()
+{
+    const bool begun = unitDepth == 0
+                           ? database.transaction()
+                           : QSqlQuery(database).exec(QStringLiteral("SAVEPOINT unit%1").arg(unitDepth));
+    if (begun)
+        ++unitDepth;
+    return begun;
+}
+
+bool CacheDatabase::commitUnit()
+{
+    if (unitDepth == 0)
+        return false;
+    // A commit that fails leaves the unit open, for the caller's rollback.
+    const bool committed =
+        unitDepth == 1 ? database.commit()
+                       : QSqlQuery(database).exec(QStringLiteral("RELEASE unit%1").arg(unitDepth - 1));
+    if (committed)
+        --unitDepth;
+    return committed;
+}
+
+void CacheDatabase::rollbackUnit()
+{
+    if (unitDepth == 0)
+        return;
+    --unitDepth;
+    if (unitDepth == 0) {
+        database.rollback();
+        return;
+    }
+    // Rolling back to a savepoint keeps it open; releasing it ends the unit.
+    QSqlQuery query(database);
+    query.exec(QStringLiteral("ROLLBACK TO unit%1").arg(unitDepth));
+    query.exec(QStringLiteral("RELEASE unit%1").arg(unitDepth));
 }
 
 QString CacheDatabase::tableName(int objectType)
@@ -185,14 +234,13 @@ bool CacheDatabase::runForEach(const QString &statement, const QList<int> &ids, 
 
 template <typename Work> bool CacheDatabase::inTransaction(Work work)
 {
-    // Fails inside a transaction that a caller opened; the work then simply becomes part of that one.
-    const bool transaction = database.transaction();
+    if (!beginUnit())
+        return false;
+    // What the work wrote before a failure stays written; the failure is reported all the same.
     const bool done = work();
-    if (!transaction)
+    if (commitUnit())
         return done;
-    if (database.commit())
-        return done;
-    database.rollback();
+    rollbackUnit();
     return false;
 }
 
@@ -319,24 +367,24 @@ bool CacheDatabase::storeSmsSent(const BaseSMSSentInfo *sms)
 }
 
 bool CacheDatabase::storeReceived(int objectType, const QString &statement, int id,
-                                  const QVariantList &values)
+                                  const QVariantList &values, bool &existed)
 {
     QMutexLocker locker(&mutex);
-    const bool existed = existsUnlocked(objectType, id);
-    run(statement, values);
-    return existed;
+    existed = existsUnlocked(objectType, id);
+    return run(statement, values);
 }
 
-bool CacheDatabase::storeFaxReceived(const qtFAXReceivedInfo *fax)
+bool CacheDatabase::storeFaxReceived(const qtFAXReceivedInfo *fax, bool &existed)
 {
     using Table = RecordTable<qtFAXReceivedInfo>;
-    return storeReceived(fax->type, QString::fromLatin1(Table::store), fax->id, Table::values(*fax));
+    return storeReceived(fax->type, QString::fromLatin1(Table::store), fax->id, Table::values(*fax), existed);
 }
 
-bool CacheDatabase::storeVoiceReceived(const qtVOICEReceivedInfo *voice)
+bool CacheDatabase::storeVoiceReceived(const qtVOICEReceivedInfo *voice, bool &existed)
 {
     using Table = RecordTable<qtVOICEReceivedInfo>;
-    return storeReceived(voice->type, QString::fromLatin1(Table::store), voice->id, Table::values(*voice));
+    return storeReceived(voice->type, QString::fromLatin1(Table::store), voice->id, Table::values(*voice),
+                         existed);
 }
 
 bool CacheDatabase::exists(int objectType, int id)
@@ -456,13 +504,13 @@ template <typename Record> int CacheDatabase::countNew(const QList<Record> &reco
     return fresh;
 }
 
-int CacheDatabase::storeObjects(const qtObjectsInfo &snapshot)
+bool CacheDatabase::storeObjects(const qtObjectsInfo &snapshot, int &fresh)
 {
     QMutexLocker locker(&mutex);
-    int fresh = 0;
+    fresh = 0;
     // One transaction: a full review of a large account must not cost one disk sync per row. A table whose
     // rows fail does not stop the others.
-    inTransaction([&] {
+    return inTransaction([&] {
         bool stored = storeRows(snapshot.folders);
         stored = storeRows(snapshot.contactgroups) && stored;
         // Counted before the rows of the list are written, against what the table held until now.
@@ -474,13 +522,12 @@ int CacheDatabase::storeObjects(const qtObjectsInfo &snapshot)
         stored = storeRows(snapshot.smsessent) && stored;
         return storeRows(snapshot.contacts) && stored;
     });
-    return fresh;
 }
 
-int CacheDatabase::storeObjectsWithShift(const qtObjectsInfo &snapshot)
+bool CacheDatabase::storeObjectsWithShift(const qtObjectsInfo &snapshot, int &fresh)
 {
-    setTimeShift(snapshot.shifttime);
-    return storeObjects(snapshot);
+    const bool shifted = setTimeShift(snapshot.shifttime);
+    return storeObjects(snapshot, fresh) && shifted;
 }
 
 template <typename Record> void CacheDatabase::loadRows(QList<Record> &records)

@@ -38,11 +38,14 @@ public:
     CacheDatabase(const CacheDatabase &) = delete;
     CacheDatabase &operator=(const CacheDatabase &) = delete;
 
-    // (Re)opens the current customer's cache file and creates the schema.
+    // (Re)opens the current customer's cache file and creates the schema; false, and the cache closed,
+    // when either fails.
     bool open();
+    bool isOpen() const;
 
-    // Groups the writes that follow into one unit; operations that open a transaction of their own join it
-    // instead. Only one caller at a time may hold a transaction.
+    // Groups the writes that follow into one unit. Units nest: one begun inside another (as the operations
+    // that open a unit of their own do) commits into it, and rolling it back undoes only its own writes.
+    // Every begin that succeeded ends in one commit or rollback. Only one caller at a time may hold a unit.
     bool beginTransaction();
     bool commitTransaction();
     void rollbackTransaction();
@@ -90,11 +93,10 @@ public:
     bool storeSmsSent(const BaseSMSSentInfo *sms);
     // Deletes the SMS's delivery list too.
     bool deleteSmsSent(int id);
-    // True when a row with the record's id existed before the write.
-    bool storeFaxReceived(const qtFAXReceivedInfo *fax);
+    // existed tells whether a row with the record's id was there before the write.
+    bool storeFaxReceived(const qtFAXReceivedInfo *fax, bool &existed);
     bool deleteFaxReceived(int id);
-    // True when a row with the record's id existed before the write.
-    bool storeVoiceReceived(const qtVOICEReceivedInfo *voice);
+    bool storeVoiceReceived(const qtVOICEReceivedInfo *voice, bool &existed);
     bool deleteVoiceReceived(int id);
     bool exists(int objectType, int id);
 
@@ -103,11 +105,11 @@ public:
     bool loadRecipients(const BaseObject &item, QList<RecipientStatus> &list);
     bool storeRecipients(const BaseObject &item, const QList<RecipientStatus> &list);
 
-    // Whole snapshots. Stores every record of the snapshot in one transaction and returns the number of
-    // its unread received faxes and voice messages that were not cached before.
-    int storeObjects(const qtObjectsInfo &snapshot);
+    // Whole snapshots. Stores every record of the snapshot in one transaction and sets fresh to the number
+    // of its unread received faxes and voice messages that were not cached before.
+    bool storeObjects(const qtObjectsInfo &snapshot, int &fresh);
     // Also stores the snapshot's time shift.
-    int storeObjectsWithShift(const qtObjectsInfo &snapshot);
+    bool storeObjectsWithShift(const qtObjectsInfo &snapshot, int &fresh);
     // Appends every cached object to the snapshot's lists and sets its shifttime.
     void loadAll(qtObjectsInfo &snapshot);
 
@@ -127,7 +129,8 @@ private:
     template <typename Record> bool storeRows(const QList<Record> &records);
     template <typename Record> void loadRows(QList<Record> &records);
     template <typename Record, typename Value> bool storeOne(const Value &record);
-    bool storeReceived(int objectType, const QString &statement, int id, const QVariantList &values);
+    bool storeReceived(int objectType, const QString &statement, int id, const QVariantList &values,
+                       bool &existed);
     // The unread records of the list whose id has no row yet; the caller holds the mutex.
     template <typename Record> int countNew(const QList<Record> &records);
     bool existsUnlocked(int objectType, int id);
@@ -141,12 +144,18 @@ private:
     bool run(const QString &statement, const QVariantList &values);
     // Runs the statement once per id (bound after the leading values), stopping at the first failure.
     bool runForEach(const QString &statement, const QList<int> &ids, const QVariantList &leading = {});
-    // Runs work in a transaction of its own unless one is already open; the caller holds the mutex.
+    // The units of the transaction API; the caller holds the mutex.
+    bool beginUnit();
+    bool commitUnit();
+    void rollbackUnit();
+    // Runs work as a unit of its own (inside an open one when there is one); the caller holds the mutex.
     template <typename Work> bool inTransaction(Work work);
     bool runLocked(const QString &statement, const QVariantList &values);
 
-    QMutex mutex;
+    mutable QMutex mutex;
     bool opened = false;
+    // Units begun and not yet ended; above 1 the inner ones are savepoints.
+    int unitDepth = 0;
     QString connectionName;
     QSqlDatabase database;
 };

@@ -82,31 +82,32 @@ QStringList loadedTexts(CacheDatabase &cache)
            texts(snapshot.folders);
 }
 
-void storeOne(CacheDatabase &cache, const BaseObject &record)
+bool storeOne(CacheDatabase &cache, const BaseObject &record)
 {
+    bool existed = false;
     switch (record.type) {
     case ObjectType::FaxSent:
-        cache.storeFaxSent(static_cast<const qtFAXSentInfo *>(&record));
-        break;
+        return cache.storeFaxSent(static_cast<const qtFAXSentInfo *>(&record));
     case ObjectType::FaxReceived:
-        cache.storeFaxReceived(static_cast<const qtFAXReceivedInfo *>(&record));
-        break;
+        return cache.storeFaxReceived(static_cast<const qtFAXReceivedInfo *>(&record), existed);
     case ObjectType::VoiceReceived:
-        cache.storeVoiceReceived(static_cast<const qtVOICEReceivedInfo *>(&record));
-        break;
+        return cache.storeVoiceReceived(static_cast<const qtVOICEReceivedInfo *>(&record), existed);
     case ObjectType::SmsSent:
-        cache.storeSmsSent(static_cast<const qtSMSSentInfo *>(&record));
-        break;
+        return cache.storeSmsSent(static_cast<const qtSMSSentInfo *>(&record));
     case ObjectType::ContactGroup:
-        cache.storeContactGroup(static_cast<const qtContactGroupInfo *>(&record));
-        break;
+        return cache.storeContactGroup(static_cast<const qtContactGroupInfo *>(&record));
     case ObjectType::Contact:
-        cache.storeContact(static_cast<const qtContactInfo *>(&record));
-        break;
+        return cache.storeContact(static_cast<const qtContactInfo *>(&record));
     default:
-        cache.storeFolder(static_cast<const QelFolderInfo *>(&record));
-        break;
+        return cache.storeFolder(static_cast<const QelFolderInfo *>(&record));
     }
+}
+
+// The number of new unread items that storing the snapshot reports; -1 when the store failed.
+int storeSnapshot(CacheDatabase &cache, const qtObjectsInfo &snapshot)
+{
+    int fresh = -2;
+    return cache.storeObjects(snapshot, fresh) ? fresh : -1;
 }
 
 qtFAXReceivedInfo receivedFax(int id, int status)
@@ -134,6 +135,8 @@ template <typename Record> Record inFolder(int id, int folder)
 
 using RecordFactory = std::function<BaseObject *()>;
 Q_DECLARE_METATYPE(RecordFactory)
+using CacheWrite = std::function<bool(CacheDatabase &)>;
+Q_DECLARE_METATYPE(CacheWrite)
 
 class CacheDatabaseTest : public QObject
 {
@@ -151,6 +154,9 @@ private slots:
     void everyFieldSurvivesItsTable();
     void storeReplacesWholeRow();
     void receivedStoresTellWhetherTheRowExisted();
+    void writeFailuresSurface_data();
+    void writeFailuresSurface();
+    void unitsNest();
     void deletesTakeWhatHangsOnTheObject();
     void recipientsRoundTrip();
 
@@ -255,7 +261,10 @@ void CacheDatabaseTest::openFailsWithoutCustomerDirectory()
     SettingsStore::instance().setCustomerId(77);
     CacheDatabase cache;
     QVERIFY(!cache.open());
+    QVERIFY(!cache.isOpen());
     SettingsStore::instance().setCustomerId(42);
+    QVERIFY(cache.open());
+    QVERIFY(cache.isOpen());
 }
 
 void CacheDatabaseTest::everyFieldSurvivesItsTable_data()
@@ -287,9 +296,9 @@ void CacheDatabaseTest::everyFieldSurvivesItsTable()
     if (viaSnapshot) {
         qtObjectsInfo snapshot;
         addToSnapshot(snapshot, *record);
-        fixture->cache->storeObjects(snapshot);
+        QVERIFY(storeSnapshot(*fixture->cache, snapshot) >= 0);
     } else {
-        storeOne(*fixture->cache, *record);
+        QVERIFY(storeOne(*fixture->cache, *record));
     }
 
     dropUnstoredFields(*record);
@@ -310,27 +319,106 @@ void CacheDatabaseTest::storeReplacesWholeRow()
     qtObjectsInfo snapshot;
     folder.name = "Newer";
     snapshot.folders << folder;
-    fixture->cache->storeObjects(snapshot);
+    QCOMPARE(storeSnapshot(*fixture->cache, snapshot), 0);
     QCOMPARE(fixture->rows("SELECT id, foldertype, name FROM folder"), QStringList{"9|0|Newer"});
 }
 
 void CacheDatabaseTest::receivedStoresTellWhetherTheRowExisted()
 {
+    bool existed = true;
     qtFAXReceivedInfo fax = receivedFax(31, 0);
-    QCOMPARE(fixture->cache->storeFaxReceived(&fax), false);
+    QVERIFY(fixture->cache->storeFaxReceived(&fax, existed));
+    QCOMPARE(existed, false);
     fax.status = 1;
     fax.sender = "+32";
-    QCOMPARE(fixture->cache->storeFaxReceived(&fax), true);
+    QVERIFY(fixture->cache->storeFaxReceived(&fax, existed));
+    QCOMPARE(existed, true);
     QCOMPARE(fixture->rows("SELECT id, status, sender FROM faxreceived"), QStringList{"31|1|+32"});
 
     qtVOICEReceivedInfo message = voice(31, 0);
-    QCOMPARE(fixture->cache->storeVoiceReceived(&message), false);
-    QCOMPARE(fixture->cache->storeVoiceReceived(&message), true);
+    QVERIFY(fixture->cache->storeVoiceReceived(&message, existed));
+    QCOMPARE(existed, false);
+    QVERIFY(fixture->cache->storeVoiceReceived(&message, existed));
+    QCOMPARE(existed, true);
 
     QVERIFY(fixture->cache->exists(ObjectType::FaxReceived, 31));
     QVERIFY(!fixture->cache->exists(ObjectType::FaxSent, 31));
     for (int type : {0, 8, int(ObjectType::PendingFax)})
         QVERIFY(!fixture->cache->exists(type, 31));
+}
+
+void CacheDatabaseTest::writeFailuresSurface_data()
+{
+    QTest::addColumn<QString>("table");
+    QTest::addColumn<CacheWrite>("write");
+    QTest::addColumn<QStringList>("kept");
+
+    qtObjectsInfo snapshot;
+    snapshot.folders << QelFolderInfo(12, 0);
+    snapshot.contacts << qtContactInfo(5, 0);
+    snapshot.faxesreceived << receivedFax(7, 0);
+    const QString folders = "SELECT id FROM folder";
+    QTest::newRow("snapshot, contact rows fail") << "contact" << CacheWrite([snapshot](CacheDatabase &cache) {
+        int fresh = -1;
+        const bool stored = cache.storeObjects(snapshot, fresh);
+        // The count stands even when a table failed.
+        return stored || fresh != 1;
+    }) << QStringList{folders + ": 12"};
+    QTest::newRow("snapshot with shift, folder rows fail")
+        << "folder" << CacheWrite([snapshot](CacheDatabase &cache) {
+               int fresh = -1;
+               return cache.storeObjectsWithShift(snapshot, fresh);
+           })
+        << QStringList{"SELECT id FROM contact: 5"};
+    QTest::newRow("received fax") << "faxreceived" << CacheWrite([](CacheDatabase &cache) {
+        bool existed = true;
+        const qtFAXReceivedInfo fax = receivedFax(7, 0);
+        return cache.storeFaxReceived(&fax, existed) || existed;
+    }) << QStringList();
+    QTest::newRow("voice message") << "voicereceived" << CacheWrite([](CacheDatabase &cache) {
+        bool existed = true;
+        const qtVOICEReceivedInfo message = voice(8, 0);
+        return cache.storeVoiceReceived(&message, existed) || existed;
+    }) << QStringList();
+}
+
+void CacheDatabaseTest::writeFailuresSurface()
+{
+    QFETCH(QString, table);
+    QFETCH(CacheWrite, write);
+    QFETCH(QStringList, kept);
+    QVERIFY(fixture->execute(
+        QString("CREATE TRIGGER full BEFORE INSERT ON %1 BEGIN SELECT RAISE(ABORT, 'disk full'); END")
+            .arg(table)));
+
+    QVERIFY(!write(*fixture->cache));
+
+    QCOMPARE(fixture->rows(QString("SELECT count(*) FROM %1").arg(table)), QStringList{"0"});
+    for (const QString &check : kept) {
+        const QStringList parts = check.split(": ");
+        QCOMPARE(fixture->rows(parts.at(0)), QStringList{parts.at(1)});
+    }
+}
+
+void CacheDatabaseTest::unitsNest()
+{
+    CacheDatabase &cache = *fixture->cache;
+    QVERIFY(cache.beginTransaction());
+    QVERIFY(cache.setTimestamp(5));
+    // An inner unit that is rolled back takes only its own writes with it.
+    QVERIFY(cache.beginTransaction());
+    QVERIFY(cache.setTimeShift(60));
+    cache.rollbackTransaction();
+    // An operation with a unit of its own joins the open one.
+    qtObjectsInfo snapshot;
+    snapshot.contacts << qtContactInfo(5, 0);
+    QCOMPARE(storeSnapshot(cache, snapshot), 0);
+    QCOMPARE(fixture->rows("SELECT count(*) FROM contact"), QStringList{"0"});
+    QVERIFY(cache.commitTransaction());
+    QVERIFY(!cache.commitTransaction());
+
+    QCOMPARE(fixture->rows("SELECT parameter, value FROM settings"), QStringList{"timestamp|5"});
+    QCOMPARE(fixture->rows("SELECT id FROM contact"), QStringList{"5"});
 }
 
 void CacheDatabaseTest::deletesTakeWhatHangsOnTheObject()
@@ -474,29 +562,31 @@ void CacheDatabaseTest::inboxOutboxIds()
 void CacheDatabaseTest::snapshotStoreCountsNewUnreadItems()
 {
     CacheDatabase &cache = *fixture->cache;
-    QCOMPARE(cache.storeObjects(qtObjectsInfo()), 0);
+    QCOMPARE(storeSnapshot(cache, qtObjectsInfo()), 0);
 
     qtObjectsInfo contactsOnly;
     contactsOnly.contacts << qtContactInfo(1, 0);
-    QCOMPARE(cache.storeObjects(contactsOnly), 0);
+    QCOMPARE(storeSnapshot(cache, contactsOnly), 0);
 
     qtObjectsInfo snapshot;
     snapshot.faxesreceived << receivedFax(1, 0) << receivedFax(2, 0) << receivedFax(3, 1);
     snapshot.voicesreceived << voice(1, 0);
-    QCOMPARE(cache.storeObjects(snapshot), 3);
+    QCOMPARE(storeSnapshot(cache, snapshot), 3);
     QCOMPARE(fixture->rows("SELECT id FROM faxreceived ORDER BY id"), (QStringList{"1", "2", "3"}));
-    QCOMPARE(cache.storeObjects(snapshot), 0);
+    QCOMPARE(storeSnapshot(cache, snapshot), 0);
 
     qtObjectsInfo twice;
     qtFAXReceivedInfo later = receivedFax(4, 0);
     later.sender = "later";
     twice.faxesreceived << receivedFax(4, 0) << later;
-    QCOMPARE(cache.storeObjects(twice), 2);
+    QCOMPARE(storeSnapshot(cache, twice), 2);
     QCOMPARE(fixture->rows("SELECT sender FROM faxreceived WHERE id=4"), QStringList{"later"});
 
     qtObjectsInfo shifted;
     shifted.shifttime = 7200;
-    cache.storeObjectsWithShift(shifted);
+    int fresh = -1;
+    QVERIFY(cache.storeObjectsWithShift(shifted, fresh));
+    QCOMPARE(fresh, 0);
     qtObjectsInfo loaded;
     cache.loadAll(loaded);
     QCOMPARE(loaded.shifttime, 7200);
@@ -514,7 +604,7 @@ void CacheDatabaseTest::reviewPruning()
     qtObjectsInfo snapshot;
     snapshot.faxessent << qtFAXSentInfo(1, 0) << qtFAXSentInfo(2, 0) << qtFAXSentInfo(3, 0);
     snapshot.contacts << qtContactInfo(10, 0) << qtContactInfo(11, 0);
-    cache.storeObjects(snapshot);
+    QVERIFY(storeSnapshot(cache, snapshot) >= 0);
     cache.storeRecipients(qtFAXSentInfo(3, 0), {{"+1", 1}});
 
     // The review names sent faxes 1 and 2, whatever their action, and no contact at all; an entry of
@@ -553,7 +643,7 @@ void CacheDatabaseTest::folderDeletionTakesItsItems()
     snapshot.faxesreceived << inFolder<qtFAXReceivedInfo>(1, 12) << inFolder<qtFAXReceivedInfo>(2, 13);
     snapshot.voicesreceived << inFolder<qtVOICEReceivedInfo>(1, 12) << inFolder<qtVOICEReceivedInfo>(2, 13);
     snapshot.contacts << qtContactInfo(12, 0);
-    cache.storeObjects(snapshot);
+    QVERIFY(storeSnapshot(cache, snapshot) >= 0);
     for (int id : {1, 2}) {
         cache.storeRecipients(qtFAXSentInfo(id, 0), {{"fax", 1}});
         cache.storeRecipients(qtSMSSentInfo(id, 0), {{"sms", 1}});
@@ -581,7 +671,7 @@ void CacheDatabaseTest::movesAndReadStatus()
                        << inFolder<qtFAXSentInfo>(9, 1) << inFolder<qtFAXSentInfo>(4, 1);
     snapshot.faxesreceived << inFolder<qtFAXReceivedInfo>(3, 1);
     snapshot.contacts << qtContactInfo(3, 0);
-    cache.storeObjects(snapshot);
+    QVERIFY(storeSnapshot(cache, snapshot) >= 0);
 
     MoveToFolderRequest move;
     move.to_folderid = 12;

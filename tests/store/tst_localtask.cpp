@@ -157,6 +157,7 @@ private slots:
     void restoreOrderAndUnknownKinds();
     void interruptedWriteLeavesNoTask_data();
     void interruptedWriteLeavesNoTask();
+    void taskJoinsAnOpenTransaction();
 
 private:
     QString taskDirectory(int id) const
@@ -389,6 +390,24 @@ void LocalTaskTest::interruptedWriteLeavesNoTask()
     QVERIFY(restored.items.isEmpty());
     // Not persisted, but not lost for this run either.
     QCOMPARE(queue->takeNext().argument, argument);
+}
+
+void LocalTaskTest::taskJoinsAnOpenTransaction()
+{
+    QVERIFY(fixture->execute("CREATE TRIGGER full BEFORE INSERT ON localtask WHEN NEW.parameter='gsmnumber' "
+                             "BEGIN SELECT RAISE(ABORT, 'disk full'); END"));
+    CacheDatabase &cache = *fixture->cache;
+    QVERIFY(cache.beginTransaction());
+    QVERIFY(cache.setTimestamp(9));
+    addValid(TaskType::SEND_FORWARD, forward);
+    // A task that fails inside the caller's unit takes only its own rows with it.
+    const QVariant failing = contact();
+    queued << TaskItem(TaskType::CHANGE_CONTACT, failing);
+    QVERIFY(!queue->add(TaskType::CHANGE_CONTACT, failing));
+    QVERIFY(cache.commitTransaction());
+
+    QCOMPARE(fixture->rows("SELECT DISTINCT id FROM localtask"), QStringList{"1000"});
+    QCOMPARE(fixture->rows("SELECT value FROM settings WHERE parameter='timestamp'"), QStringList{"9"});
 }
 
 QTEST_GUILESS_MAIN(LocalTaskTest)
