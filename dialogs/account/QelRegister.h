@@ -23,6 +23,9 @@ class QelRegister : public QDialog, public Ui::QelRegister
 public:
     QelRegister(QString *outEmail, QString *outPassword, QWidget *parent);
 
+    // Whether the lists loaded at construction; the caller shows the dialog only then.
+    bool listsLoaded = false;
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 
@@ -56,8 +59,4 @@ private:
     bool busy = false;
     bool loadingAreas = false;
     AreaSource pendingSource = AreaSource::None;
-
-public:
-    // Whether the lists loaded at construction; the caller shows the dialog only then.
-    bool listsLoaded = false;
 };
