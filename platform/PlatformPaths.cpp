@@ -56,8 +56,9 @@ bool PlatformPaths::makePrivateDirectory(const QString &path)
 
 bool PlatformPaths::makePrivateFile(const QString &path)
 {
-    if (QFileInfo::exists(path))
-        return QFile::setPermissions(path, ownerFile);
+    const QFileInfo info(path);
+    if (info.exists())
+        return info.isFile() && QFile::setPermissions(path, ownerFile);
     QFile file(path);
     return file.open(QIODevice::WriteOnly | QIODevice::NewOnly, ownerFile);
 }

@@ -23,5 +23,6 @@ public:
     static bool makePrivateDirectory(const QString &path);
 
     // Creates an empty file at path readable by its owner only, or narrows an existing file to its owner.
+    // False when that fails or something other than a plain file is in the way.
     static bool makePrivateFile(const QString &path);
 };

@@ -14,6 +14,7 @@ namespace {
 
 const char *const clientGroup = "CLIENT";
 const char *const proxyGroup = "PROXY";
+const QLatin1String settingsFileName("Qelvoxdesk.ini");
 
 // A choice between 0 and 1; anything else falls back to 0.
 int binaryChoice(int value)
@@ -70,22 +71,28 @@ SettingsStore::~SettingsStore() = default;
 
 QString SettingsStore::settingsFilePath()
 {
-    return dataDirectory() + QStringLiteral("Qelvoxdesk.ini");
+    return dataDirectory() + settingsFileName;
 }
 
-void SettingsStore::openSettingsFile()
+bool SettingsStore::openSettingsFile()
 {
-    const QString path = settingsFilePath();
-    // The file holds the password digest, which the service accepts as the credential.
-    PlatformPaths::makePrivateFile(path);
-    m_settings.reset();
-    m_settings = std::make_unique<QSettings>(path, QSettings::IniFormat);
+    const QString directory = dataPath();
+    const QString path = directory + settingsFileName;
+    // The file holds the password digest, which the service accepts as the credential. Made here first,
+    // so that QSettings, which would create a missing file and folder readable by all, never has to.
+    const bool ownerOnly =
+        PlatformPaths::makePrivateDirectory(directory) && PlatformPaths::makePrivateFile(path);
+    if (!m_settings || m_settings->fileName() != path)
+        m_settings = std::make_unique<QSettings>(path, QSettings::IniFormat);
+    return ownerOnly;
 }
 
-void SettingsStore::load()
+bool SettingsStore::load()
 {
     QMutexLocker locker(&m_mutex);
-    openSettingsFile();
+    // Read afresh, not from what an earlier file object cached.
+    m_settings.reset();
+    const bool ownerOnly = openSettingsFile();
     QSettings &file = *m_settings;
 
     file.beginGroup(QLatin1String(clientGroup));
@@ -115,16 +122,24 @@ void SettingsStore::load()
     m_proxyEnabled =
         m_proxyHost.isEmpty() ? 0 : file.value(QStringLiteral("ProxyEnabled"), QStringLiteral("1")).toInt();
     file.endGroup();
+    return ownerOnly;
 }
 
-void SettingsStore::writeValue(const char *group, const char *key, const QVariant &value)
+bool SettingsStore::writeValue(const char *group, const char *key, const QVariant &value)
 {
-    if (!m_settings)
-        openSettingsFile();
+    // Nothing is handed to QSettings that it would write where the owner-only file is missing.
+    if (!openSettingsFile())
+        return false;
     m_settings->beginGroup(QLatin1String(group));
     m_settings->setValue(QLatin1String(key), value);
     m_settings->endGroup();
     m_settings->sync();
+    if (m_settings->status() == QSettings::NoError)
+        return true;
+    // A change that did not reach the file is dropped, so that no later flush (at exit at the latest)
+    // writes it behind the store's back.
+    m_settings.reset();
+    return false;
 }
 
 int SettingsStore::customerId() const
@@ -205,69 +220,69 @@ ProxySettings SettingsStore::proxy() const
     return {m_proxyEnabled, m_proxyPort, m_proxyHost, m_proxyUserId, m_proxyPassword};
 }
 
-void SettingsStore::setCustomerId(int value)
+bool SettingsStore::setCustomerId(int value)
 {
-    set(m_customerId, value, clientGroup, "CustomerID");
+    return set(m_customerId, value, clientGroup, "CustomerID");
 }
-void SettingsStore::setAutoConnect(bool value)
+bool SettingsStore::setAutoConnect(bool value)
 {
-    set(m_autoConnect, value, clientGroup, "AUTOCONNECT");
+    return set(m_autoConnect, value, clientGroup, "AUTOCONNECT");
 }
-void SettingsStore::setLanguage(const QString &value)
+bool SettingsStore::setLanguage(const QString &value)
 {
-    set(m_language, value, clientGroup, "LANGUAGE");
+    return set(m_language, value, clientGroup, "LANGUAGE");
 }
-void SettingsStore::setUserName(const QString &value)
+bool SettingsStore::setUserName(const QString &value)
 {
-    set(m_userName, value, clientGroup, "USERNAME");
+    return set(m_userName, value, clientGroup, "USERNAME");
 }
-void SettingsStore::setPassword(const QString &value)
+bool SettingsStore::setPassword(const QString &value)
 {
-    set(m_password, value, clientGroup, "PASSWORD");
+    return set(m_password, value, clientGroup, "PASSWORD");
 }
-void SettingsStore::setReportType(const QString &value)
+bool SettingsStore::setReportType(const QString &value)
 {
-    set(m_reportType, value, clientGroup, "ReportType");
+    return set(m_reportType, value, clientGroup, "ReportType");
 }
-void SettingsStore::setSound(bool value)
+bool SettingsStore::setSound(bool value)
 {
-    set(m_sound, value, clientGroup, "SOUND");
+    return set(m_sound, value, clientGroup, "SOUND");
 }
-void SettingsStore::setOutlook(bool value)
+bool SettingsStore::setOutlook(bool value)
 {
-    set(m_outlook, value, clientGroup, "OUTLOOK");
+    return set(m_outlook, value, clientGroup, "OUTLOOK");
 }
-void SettingsStore::setDithering(int value)
+bool SettingsStore::setDithering(int value)
 {
-    set(m_dithering, value, clientGroup, "DITHERING");
+    return set(m_dithering, value, clientGroup, "DITHERING");
 }
-void SettingsStore::setFaxFormat(int value)
+bool SettingsStore::setFaxFormat(int value)
 {
-    set(m_faxFormat, value, clientGroup, "FAX_FORMAT");
+    return set(m_faxFormat, value, clientGroup, "FAX_FORMAT");
 }
-void SettingsStore::setSyncInterval(int value)
+bool SettingsStore::setSyncInterval(int value)
 {
-    set(m_syncInterval, value, clientGroup, "SYNC_INTERVAL");
+    return set(m_syncInterval, value, clientGroup, "SYNC_INTERVAL");
 }
-void SettingsStore::setProxyEnabled(int value)
+bool SettingsStore::setProxyEnabled(int value)
 {
-    set(m_proxyEnabled, value, proxyGroup, "ProxyEnabled");
+    return set(m_proxyEnabled, value, proxyGroup, "ProxyEnabled");
 }
-void SettingsStore::setProxyPort(int value)
+bool SettingsStore::setProxyPort(int value)
 {
-    set(m_proxyPort, value, proxyGroup, "PORT");
+    return set(m_proxyPort, value, proxyGroup, "PORT");
 }
-void SettingsStore::setProxyHost(const QString &value)
+bool SettingsStore::setProxyHost(const QString &value)
 {
-    set(m_proxyHost, value, proxyGroup, "HOST");
+    return set(m_proxyHost, value, proxyGroup, "HOST");
 }
-void SettingsStore::setProxyUserId(const QString &value)
+bool SettingsStore::setProxyUserId(const QString &value)
 {
-    set(m_proxyUserId, value, proxyGroup, "USERID");
+    return set(m_proxyUserId, value, proxyGroup, "USERID");
 }
-void SettingsStore::setProxyPassword(const QString &value)
+bool SettingsStore::setProxyPassword(const QString &value)
 {
-    set(m_proxyPassword, value, proxyGroup, "PASSWD");
+    return set(m_proxyPassword, value, proxyGroup, "PASSWD");
 }
 
 void SettingsStore::setInboxId(int value)
@@ -336,9 +351,14 @@ bool SettingsStore::setAutostart(bool on)
                                   QStringLiteral("-silent"));
 }
 
+QString SettingsStore::dataPath()
+{
+    return PlatformPaths::dataLocation() + QStringLiteral("/Qelvox/");
+}
+
 QString SettingsStore::dataDirectory()
 {
-    const QString path = PlatformPaths::dataLocation() + QStringLiteral("/Qelvox/");
+    const QString path = dataPath();
     PlatformPaths::makePrivateDirectory(path);
     return path;
 }
@@ -367,6 +387,6 @@ QString SettingsStore::outlookExporterPath()
 
 QString SettingsStore::outlookCsvPath() const
 {
-    return QDir::toNativeSeparators(PlatformPaths::dataLocation() + QStringLiteral("/Qelvox/") +
-                                    QString::number(customerId()) + QStringLiteral("/outlook.csv"));
+    return QDir::toNativeSeparators(dataPath() + QString::number(customerId()) +
+                                    QStringLiteral("/outlook.csv"));
 }

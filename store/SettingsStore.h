@@ -20,13 +20,16 @@ bool isNewerVersion(const QByteArray &version);
 
 // The process-wide configuration: the ini settings file (groups CLIENT and PROXY), the signed-in customer,
 // the logged-in flag and the per-user data paths. Getters and setters may be called from any thread; load()
-// runs once at start-up before any other thread exists.
+// runs once at start-up before any other thread exists. The file holds a credential: it and its directory
+// are only ever made, and written, readable by the owner alone.
 class SettingsStore
 {
 public:
     static SettingsStore &instance();
 
-    void load();
+    // False when the settings directory or file could not be made (or narrowed to) owner-only; the values
+    // are loaded all the same, from whatever the file holds.
+    bool load();
 
     static QString settingsFilePath();
 
@@ -51,22 +54,24 @@ public:
     // All five proxy settings read at once.
     ProxySettings proxy() const;
 
-    void setCustomerId(int value);
-    void setAutoConnect(bool value);
-    void setLanguage(const QString &value);
-    void setUserName(const QString &value);
-    void setPassword(const QString &value);
-    void setReportType(const QString &value);
-    void setSound(bool value);
-    void setOutlook(bool value);
-    void setDithering(int value);
-    void setFaxFormat(int value);
-    void setSyncInterval(int value);
-    void setProxyEnabled(int value);
-    void setProxyPort(int value);
-    void setProxyHost(const QString &value);
-    void setProxyUserId(const QString &value);
-    void setProxyPassword(const QString &value);
+    // Each writes its key at once: false when the value could not be written to the owner-only file (it
+    // is kept in memory all the same).
+    bool setCustomerId(int value);
+    bool setAutoConnect(bool value);
+    bool setLanguage(const QString &value);
+    bool setUserName(const QString &value);
+    bool setPassword(const QString &value);
+    bool setReportType(const QString &value);
+    bool setSound(bool value);
+    bool setOutlook(bool value);
+    bool setDithering(int value);
+    bool setFaxFormat(int value);
+    bool setSyncInterval(int value);
+    bool setProxyEnabled(int value);
+    bool setProxyPort(int value);
+    bool setProxyHost(const QString &value);
+    bool setProxyUserId(const QString &value);
+    bool setProxyPassword(const QString &value);
 
     // Memory only: the cache database keeps the folder ids from one run to the next.
     void setInboxId(int value);
@@ -86,6 +91,8 @@ public:
 
     // Creates the directory (owner only) and returns it with a trailing separator.
     static QString dataDirectory();
+    // The same path, made by nobody.
+    static QString dataPath();
     QString customerDirectory() const;
     QString cacheDatabasePath() const;
     bool hasLocalCache() const;
@@ -101,15 +108,15 @@ private:
         QMutexLocker locker(&m_mutex);
         return field;
     }
-    template <typename T> void set(T &field, const T &value, const char *group, const char *key)
+    template <typename T> bool set(T &field, const T &value, const char *group, const char *key)
     {
         QMutexLocker locker(&m_mutex);
         field = value;
-        writeValue(group, key, QVariant::fromValue(value));
+        return writeValue(group, key, QVariant::fromValue(value));
     }
-    // The caller holds the mutex.
-    void writeValue(const char *group, const char *key, const QVariant &value);
-    void openSettingsFile();
+    // Both with the mutex held. The file is that of the current data location.
+    bool writeValue(const char *group, const char *key, const QVariant &value);
+    bool openSettingsFile();
 
     mutable QMutex m_mutex;
     int m_customerId = 0;

@@ -5,8 +5,10 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTest>
+#include <QThread>
 #include <functional>
 #include <memory>
 
@@ -275,6 +277,48 @@ private slots:
                  QFileDevice::Permissions(0x0600));
     }
 
+    // Tests and the program alike: a write goes to the file of the current data location, made
+    // owner-only, never back to a location that has gone.
+    void writeFollowsTheDataLocation()
+    {
+        store.setCustomerId(1);
+        const QString first = m_home->path();
+        m_home.reset();
+        m_home = std::make_unique<TestHome>();
+        QVERIFY(!QDir(first).exists());
+
+        QVERIFY(store.setCustomerId(2));
+        QVERIFY(!QDir(first).exists());
+        QCOMPARE(iniValues(SettingsStore::settingsFilePath()).value("CLIENT/CustomerID"), QString("2"));
+        QCOMPARE(QFile::permissions(SettingsStore::dataPath()) & 0x0777, QFileDevice::Permissions(0x0700));
+        QCOMPARE(QFile::permissions(SettingsStore::settingsFilePath()) & 0x0777,
+                 QFileDevice::Permissions(0x0600));
+    }
+
+    void unwritableFileIsReported_data()
+    {
+        QTest::addColumn<QString>("blocked");
+        QTest::newRow("a plain file where the folder goes") << "";
+        QTest::newRow("a folder where the file goes") << "Qelvoxdesk.ini";
+    }
+    void unwritableFileIsReported()
+    {
+        QFETCH(QString, blocked);
+        const QString folder = SettingsStore::dataPath();
+        QVERIFY(QDir(folder).removeRecursively());
+        if (blocked.isEmpty())
+            QVERIFY(writeFile(folder.chopped(1), "not a folder"));
+        else
+            QVERIFY(QDir().mkpath(folder + blocked));
+
+        QVERIFY(!store.setUserName("a@b.c"));
+        QCOMPARE(store.userName(), QStringLiteral("a@b.c"));
+        QVERIFY(!store.load());
+        // Nothing was made behind the store's back, neither now nor by a later flush.
+        QCOMPARE(QFileInfo(folder.chopped(1)).isFile(), blocked.isEmpty());
+        QCOMPARE(QFileInfo(folder + blocked).isDir(), !blocked.isEmpty());
+    }
+
     void existingFileIsNarrowedAtLoad()
     {
         QVERIFY(QFile::setPermissions(SettingsStore::settingsFilePath(), QFileDevice::Permissions(0x6644)));
@@ -402,19 +446,26 @@ private slots:
         QVERIFY(!SettingsStore::isAutostart());
     }
 
-    // Each of these takes the store's mutex once; calling a locking getter inside would hang here.
+    // Each of these takes the store's mutex once; calling a locking getter inside would deadlock.
     void compositeOperationsDoNotRelock()
     {
-        QString user = "a";
-        QString password = "b";
-        store.setCustomerId(3);
-        store.isSameAccount(user, password);
-        store.windowTitle();
-        store.effectiveLanguage();
-        store.customerDirectory();
-        store.cacheDatabasePath();
-        store.hasLocalCache();
-        store.outlookCsvPath();
+        std::unique_ptr<QThread> caller(QThread::create([this] {
+            QString user = "a";
+            QString password = "b";
+            store.setCustomerId(3);
+            store.isSameAccount(user, password);
+            store.windowTitle();
+            store.effectiveLanguage();
+            store.customerDirectory();
+            store.cacheDatabasePath();
+            store.hasLocalCache();
+            store.outlookCsvPath();
+            store.proxy();
+        }));
+        caller->start();
+        // A deadlocked thread can be neither joined nor stopped: end the run at once with the reason.
+        if (!caller->wait(10000))
+            qFatal("a composite operation of the settings store took its own lock again");
     }
 
     void newerVersion_data()
