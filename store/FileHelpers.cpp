@@ -102,10 +102,14 @@ QString fileNameOfPath(const QString &path)
     return path.mid(path.lastIndexOf(u'/') + 1);
 }
 
+QString taskDirectoryPath(int taskId)
+{
+    return SettingsStore::instance().customerDirectory() + QStringLiteral("/Task-%1/").arg(taskId);
+}
+
 bool removeTaskDirectory(int taskId)
 {
     if (taskId < 1)
         return true;
-    return removeDirectory(SettingsStore::instance().customerDirectory() + QStringLiteral("/Task-") +
-                           QString::number(taskId) + u'/');
+    return removeDirectory(taskDirectoryPath(taskId));
 }

@@ -33,6 +33,8 @@ bool removeDirectory(const QString &path);
 // The text after the last "/", or the whole text.
 QString fileNameOfPath(const QString &path);
 
-// Removes the file directory of the task with that id in the customer directory. Ids below 1 have no
-// directory: nothing to do.
+// The file directory of the task with that id in the customer directory, ending in "/"; nothing is made.
+QString taskDirectoryPath(int taskId);
+
+// Removes the file directory of the task with that id. Ids below 1 have no directory: nothing to do.
 bool removeTaskDirectory(int taskId);

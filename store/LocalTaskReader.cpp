@@ -8,8 +8,7 @@
 #include "RecordVariant.h"
 #include "SendFaxRequest.h"
 #include "SendSmsRequest.h"
-#include "SettingsStore.h"
-#include "TaskType.h"
+#include "TaskKind.h"
 #include "qtContactGroupInfo.h"
 #include "qtContactInfo.h"
 
@@ -26,46 +25,18 @@ LocalTaskReader::LocalTaskReader(CacheDatabase *database, QList<TaskItem> *out) 
 {
 }
 
-LocalTaskReader::Load LocalTaskReader::loaderOf(int type)
-{
-    switch (type) {
-    case TaskType::SEND_SMS:
-        return &LocalTaskReader::loadSendSms;
-    case TaskType::SEND_FAX:
-        return &LocalTaskReader::loadSendFax;
-    case TaskType::SEND_FORWARD:
-        return &LocalTaskReader::loadForward;
-    case TaskType::CHANGE_GROUP:
-        return &LocalTaskReader::loadGroup;
-    case TaskType::CHANGE_CONTACT:
-        return &LocalTaskReader::loadContact;
-    case TaskType::DELETE_OBJECT:
-        return &LocalTaskReader::loadDelete;
-    case TaskType::MARK_READ:
-        return &LocalTaskReader::loadMarkRead;
-    case TaskType::MARK_UNREAD:
-        return &LocalTaskReader::loadMarkUnread;
-    case TaskType::CHANGE_FOLDER:
-        return &LocalTaskReader::loadFolder;
-    case TaskType::MOVE_TO_FOLDER:
-        return &LocalTaskReader::loadMove;
-    default:
-        return nullptr;
-    }
-}
-
 void LocalTaskReader::loadAll()
 {
     QMap<int, QString> kinds;
     database->loadTaskTypes(kinds);
-    const QString base = SettingsStore::instance().customerDirectory() + QStringLiteral("/Task-");
     for (auto task = kinds.cbegin(); task != kinds.cend(); ++task) {
-        const Load loader = loaderOf(TaskType::fromPersistedName(task.value()));
-        if (!loader)
+        const TaskKind *kind = TaskKind::persistedAs(task.value());
+        if (!kind)
             continue;
         taskId = task.key();
-        directory = base + QString::number(taskId) + QLatin1Char('/');
-        (this->*loader)();
+        type = kind->type;
+        directory = taskDirectoryPath(taskId);
+        (this->*kind->load)();
     }
 }
 
@@ -97,7 +68,7 @@ QString LocalTaskReader::fileText(const QString &name) const
     return content;
 }
 
-template <typename Record> void LocalTaskReader::queue(int type, Record *record)
+template <typename Record> void LocalTaskReader::queue(Record *record)
 {
     out->append(TaskItem(type, recordToVariant(record)));
 }
@@ -143,7 +114,7 @@ void LocalTaskReader::loadSendSms()
     request->content = fileText(QStringLiteral("content"));
     if (request->content.isEmpty() || request->numbers.isEmpty())
         return drop(request);
-    queue(TaskType::SEND_SMS, request);
+    queue(request);
 }
 
 void LocalTaskReader::loadSendFax()
@@ -170,7 +141,7 @@ void LocalTaskReader::loadSendFax()
             return drop(request);
     }
     request->content = fileText(QStringLiteral("content"));
-    queue(TaskType::SEND_FAX, request);
+    queue(request);
 }
 
 void LocalTaskReader::loadForward()
@@ -182,7 +153,7 @@ void LocalTaskReader::loadForward()
     entry->objecttype = integer("objecttype");
     entry->forward = integer("forward");
     entry->to = text("to");
-    queue(TaskType::SEND_FORWARD, entry);
+    queue(entry);
 }
 
 void LocalTaskReader::loadGroup()
@@ -194,7 +165,7 @@ void LocalTaskReader::loadGroup()
     group->localid = integer("localid");
     group->name = text("name");
     group->status = integer("status");
-    queue(TaskType::CHANGE_GROUP, group);
+    queue(group);
 }
 
 void LocalTaskReader::loadContact()
@@ -209,7 +180,7 @@ void LocalTaskReader::loadContact()
     contact->gsmnumber = text("gsmnumber");
     contact->groupid = integer("groupid");
     contact->status = integer("status");
-    queue(TaskType::CHANGE_CONTACT, contact);
+    queue(contact);
 }
 
 void LocalTaskReader::loadFolder()
@@ -220,30 +191,15 @@ void LocalTaskReader::loadFolder()
     folder->localid = integer("localid");
     folder->status = integer("status");
     folder->name = text("name");
-    queue(TaskType::CHANGE_FOLDER, folder);
+    queue(folder);
 }
 
-void LocalTaskReader::loadObjectsTask(int type)
+void LocalTaskReader::loadObjectsTask()
 {
     auto *request = new ObjectsRequest;
     request->taskid = taskId;
     loadObjects(*request);
-    queue(type, request);
-}
-
-void LocalTaskReader::loadDelete()
-{
-    loadObjectsTask(TaskType::DELETE_OBJECT);
-}
-
-void LocalTaskReader::loadMarkRead()
-{
-    loadObjectsTask(TaskType::MARK_READ);
-}
-
-void LocalTaskReader::loadMarkUnread()
-{
-    loadObjectsTask(TaskType::MARK_UNREAD);
+    queue(request);
 }
 
 void LocalTaskReader::loadMove()
@@ -254,5 +210,5 @@ void LocalTaskReader::loadMove()
     request->to_folderid = integer("to_folderid");
     request->objects = new ObjectsRequest;
     loadObjects(*request->objects);
-    queue(TaskType::MOVE_TO_FOLDER, request);
+    queue(request);
 }

@@ -20,14 +20,14 @@ public:
     // Every stored task in ascending id; tasks of an unknown kind are skipped and keep their rows.
     void loadAll();
 
+    // The readers of the task kinds (TaskKind's table names them), each for the task at hand.
     void loadSendSms();
     void loadSendFax();
     void loadForward();
     void loadGroup();
     void loadContact();
-    void loadDelete();
-    void loadMarkRead();
-    void loadMarkUnread();
+    // Deletions and read marks.
+    void loadObjectsTask();
     void loadFolder();
     void loadMove();
 
@@ -35,20 +35,18 @@ public:
     void loadObjects(ObjectsRequest &request);
 
 private:
-    using Load = void (LocalTaskReader::*)();
-    static Load loaderOf(int type);
-
     QString text(const char *parameter) const;
     QString text(const QString &parameter) const;
     int integer(const char *parameter) const;
     int integer(const QString &parameter) const;
     QString fileText(const QString &name) const;
-    void loadObjectsTask(int type);
-    template <typename Record> void queue(int type, Record *record);
+    template <typename Record> void queue(Record *record);
     template <typename Record> void drop(Record *record);
 
     CacheDatabase *database;
     QList<TaskItem> *out;
+    // The task at hand.
     int taskId = 0;
+    int type = -1;
     QString directory;
 };

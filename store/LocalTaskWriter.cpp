@@ -8,8 +8,7 @@
 #include "RecordVariant.h"
 #include "SendFaxRequest.h"
 #include "SendSmsRequest.h"
-#include "SettingsStore.h"
-#include "TaskType.h"
+#include "TaskKind.h"
 #include "qtContactGroupInfo.h"
 #include "qtContactInfo.h"
 
@@ -20,43 +19,15 @@ LocalTaskWriter::LocalTaskWriter(CacheDatabase *database, int type, const QVaria
 {
 }
 
-LocalTaskWriter::Save LocalTaskWriter::saverOf(int type)
-{
-    switch (type) {
-    case TaskType::SEND_SMS:
-        return &LocalTaskWriter::saveSendSms;
-    case TaskType::SEND_FAX:
-        return &LocalTaskWriter::saveSendFax;
-    case TaskType::SEND_FORWARD:
-        return &LocalTaskWriter::saveForward;
-    case TaskType::CHANGE_GROUP:
-        return &LocalTaskWriter::saveGroup;
-    case TaskType::CHANGE_CONTACT:
-        return &LocalTaskWriter::saveContact;
-    case TaskType::DELETE_OBJECT:
-        return &LocalTaskWriter::saveDelete;
-    case TaskType::MARK_READ:
-        return &LocalTaskWriter::saveMarkRead;
-    case TaskType::MARK_UNREAD:
-        return &LocalTaskWriter::saveMarkUnread;
-    case TaskType::CHANGE_FOLDER:
-        return &LocalTaskWriter::saveFolder;
-    case TaskType::MOVE_TO_FOLDER:
-        return &LocalTaskWriter::saveMove;
-    default:
-        return nullptr;
-    }
-}
-
 bool LocalTaskWriter::save()
 {
-    const Save saver = saverOf(type);
-    if (!saver || !holdsRecord(argument))
-        return saver == nullptr;
-    if (!database->beginTransaction())
+    const TaskKind *kind = TaskKind::of(type);
+    if (!kind || !kind->save)
+        return true;
+    if (!holdsRecord(argument) || !database->beginTransaction())
         return false;
     // The files are complete before the rows are committed: a task whose rows exist is whole.
-    if ((this->*saver)() && database->commitTransaction())
+    if ((this->*kind->save)() && database->commitTransaction())
         return true;
     database->rollbackTransaction();
     if (directoryTaskId > 0)
@@ -69,6 +40,11 @@ template <typename Value> bool LocalTaskWriter::param(int taskId, const char *na
     return database->setTaskParam(taskId, QString::fromLatin1(name), value);
 }
 
+bool LocalTaskWriter::kindParam(int taskId)
+{
+    return param(taskId, "OBJECT_TYPE", QString::fromLatin1(TaskKind::of(type)->persistedName));
+}
+
 int LocalTaskWriter::assignTaskId(int &taskId)
 {
     if (taskId == 0)
@@ -78,8 +54,7 @@ int LocalTaskWriter::assignTaskId(int &taskId)
 
 QString LocalTaskWriter::taskDirectory(int taskId)
 {
-    const QString path =
-        SettingsStore::instance().customerDirectory() + QStringLiteral("/Task-%1/").arg(taskId);
+    const QString path = taskDirectoryPath(taskId);
     QDir().mkdir(path);
     return path;
 }
@@ -116,9 +91,8 @@ bool LocalTaskWriter::saveSendSms()
     const SendSmsRequest &request = *recordFromVariant<SendSmsRequest>(argument);
     const int id = request.taskid;
     directoryTaskId = id;
-    return writeTextFile(taskDirectory(id), request.content, QStringLiteral("content")) &&
-           param(id, "OBJECT_TYPE", TaskType::persistedName(type)) && param(id, "unicode", request.unicode) &&
-           saveNumbers(id, request.numbers);
+    return writeTextFile(taskDirectory(id), request.content, QStringLiteral("content")) && kindParam(id) &&
+           param(id, "unicode", request.unicode) && saveNumbers(id, request.numbers);
 }
 
 bool LocalTaskWriter::saveSendFax()
@@ -127,9 +101,9 @@ bool LocalTaskWriter::saveSendFax()
     const int id = request.taskid;
     directoryTaskId = id;
     const QString directory = taskDirectory(id);
-    bool saved = param(id, "OBJECT_TYPE", TaskType::persistedName(type)) &&
-                 param(id, "dithering", request.dithering) && param(id, "coverpage", request.coverpage) &&
-                 param(id, "header", request.header) && param(id, "report", request.report) &&
+    bool saved = kindParam(id) && param(id, "dithering", request.dithering) &&
+                 param(id, "coverpage", request.coverpage) && param(id, "header", request.header) &&
+                 param(id, "report", request.report) &&
                  param(id, "attachments", int(request.attachments.size()));
     for (int i = 1; saved && i <= request.attachments.size(); ++i) {
         const AttachmentInfo *attachment = request.attachments.at(i - 1);
@@ -146,7 +120,7 @@ bool LocalTaskWriter::saveForward()
 {
     const ForwardEntry &entry = *recordFromVariant<ForwardEntry>(argument);
     const int id = entry.taskid;
-    return param(id, "OBJECT_TYPE", TaskType::persistedName(type)) && param(id, "objectid", entry.objectid) &&
+    return kindParam(id) && param(id, "objectid", entry.objectid) &&
            param(id, "objecttype", entry.objecttype) && param(id, "forward", entry.forward) &&
            param(id, "to", entry.to);
 }
@@ -155,51 +129,34 @@ bool LocalTaskWriter::saveGroup()
 {
     qtContactGroupInfo &group = *recordFromVariant<qtContactGroupInfo>(argument);
     const int id = assignTaskId(group.taskid);
-    return param(id, "OBJECT_TYPE", TaskType::persistedName(type)) && param(id, "id", group.id) &&
-           param(id, "objecttype", group.type) && param(id, "localid", group.localid) &&
-           param(id, "name", group.name) && param(id, "status", group.status);
+    return kindParam(id) && param(id, "id", group.id) && param(id, "objecttype", group.type) &&
+           param(id, "localid", group.localid) && param(id, "name", group.name) &&
+           param(id, "status", group.status);
 }
 
 bool LocalTaskWriter::saveContact()
 {
     qtContactInfo &contact = *recordFromVariant<qtContactInfo>(argument);
     const int id = assignTaskId(contact.taskid);
-    return param(id, "OBJECT_TYPE", TaskType::persistedName(type)) && param(id, "id", contact.id) &&
-           param(id, "objecttype", contact.type) && param(id, "localid", contact.localid) &&
-           param(id, "name", contact.name) && param(id, "number", contact.number) &&
-           param(id, "gsmnumber", contact.gsmnumber) && param(id, "groupid", contact.groupid) &&
-           param(id, "status", contact.status);
+    return kindParam(id) && param(id, "id", contact.id) && param(id, "objecttype", contact.type) &&
+           param(id, "localid", contact.localid) && param(id, "name", contact.name) &&
+           param(id, "number", contact.number) && param(id, "gsmnumber", contact.gsmnumber) &&
+           param(id, "groupid", contact.groupid) && param(id, "status", contact.status);
 }
 
 bool LocalTaskWriter::saveFolder()
 {
     QelFolderInfo &folder = *recordFromVariant<QelFolderInfo>(argument);
     const int id = assignTaskId(folder.taskid);
-    return param(id, "OBJECT_TYPE", TaskType::persistedName(type)) && param(id, "id", folder.id) &&
-           param(id, "localid", folder.localid) && param(id, "name", folder.name) &&
-           param(id, "status", folder.status);
+    return kindParam(id) && param(id, "id", folder.id) && param(id, "localid", folder.localid) &&
+           param(id, "name", folder.name) && param(id, "status", folder.status);
 }
 
-bool LocalTaskWriter::saveObjectsTask(const QString &kind)
+bool LocalTaskWriter::saveObjectsTask()
 {
     ObjectsRequest &request = *recordFromVariant<ObjectsRequest>(argument);
     const int id = assignTaskId(request.taskid);
-    return param(id, "OBJECT_TYPE", kind) && saveObjects(id, request);
-}
-
-bool LocalTaskWriter::saveDelete()
-{
-    return saveObjectsTask(TaskType::persistedName(TaskType::DELETE_OBJECT));
-}
-
-bool LocalTaskWriter::saveMarkRead()
-{
-    return saveObjectsTask(TaskType::persistedName(TaskType::MARK_READ));
-}
-
-bool LocalTaskWriter::saveMarkUnread()
-{
-    return saveObjectsTask(TaskType::persistedName(TaskType::MARK_UNREAD));
+    return kindParam(id) && saveObjects(id, request);
 }
 
 bool LocalTaskWriter::saveMove()
@@ -207,8 +164,7 @@ bool LocalTaskWriter::saveMove()
     MoveToFolderRequest &request = *recordFromVariant<MoveToFolderRequest>(argument);
     const int id = assignTaskId(request.taskid);
     const ObjectsRequest none;
-    return param(id, "OBJECT_TYPE", TaskType::persistedName(type)) &&
-           param(id, "from_folderid", request.from_folderid) &&
+    return kindParam(id) && param(id, "from_folderid", request.from_folderid) &&
            param(id, "to_folderid", request.to_folderid) &&
            saveObjects(id, request.objects ? *request.objects : none);
 }

@@ -14,18 +14,19 @@ public:
     LocalTaskWriter(CacheDatabase *database, int type, const QVariant &argument);
 
     // Writes the task's rows and files as one unit: on any failure nothing of the task stays behind, so that
-    // no partial task is restored later. True when written, or when the type is never persisted.
+    // no partial task is restored later. Inside a unit that the caller opened, the task's unit nests in it.
+    // True when written, or when the type is never persisted.
     bool save();
 
+    // The writers of the task kinds (TaskKind's table names them), each within save()'s unit.
     bool saveSendSms();
     bool saveSendFax();
     bool saveForward();
     bool saveGroup();
     bool saveContact();
     bool saveFolder();
-    bool saveDelete();
-    bool saveMarkRead();
-    bool saveMarkUnread();
+    // Deletions and read marks.
+    bool saveObjectsTask();
     bool saveMove();
 
     bool saveNumbers(int taskId, const QStringList &numbers);
@@ -34,12 +35,10 @@ public:
     QString taskDirectory(int taskId);
 
 private:
-    using Save = bool (LocalTaskWriter::*)();
-    static Save saverOf(int type);
-
     // Gives a record without a task id the next one, so that the queued record and its rows agree.
     int assignTaskId(int &taskId);
-    bool saveObjectsTask(const QString &kind);
+    // The row naming the task's kind.
+    bool kindParam(int taskId);
     template <typename Value> bool param(int taskId, const char *name, const Value &value);
 
     CacheDatabase *database;

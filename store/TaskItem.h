@@ -2,7 +2,8 @@
 
 #include <QVariant>
 
-// One queued task. Copies share the record that the argument points to; the item never frees it.
+// One queued task. Copies share the record that the argument points to; the item never frees it, the
+// queue that holds the task does (TaskQueue).
 class TaskItem
 {
 public:

@@ -5,7 +5,7 @@
 #include "LocalTaskWriter.h"
 #include "MoveToFolderRequest.h"
 #include "QelFolderInfo.h"
-#include "RecordVariant.h"
+#include "TaskKind.h"
 #include "TaskType.h"
 #include "qtContactGroupInfo.h"
 #include "qtContactInfo.h"
@@ -13,24 +13,56 @@
 #include <QMutex>
 #include <QMutexLocker>
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace {
 
 // Guards the lists and sync flags of every queue.
 QMutex taskListMutex;
 
-// Replaces a local id in one field; true when it did.
-bool replace(int &field, int localId, int serviceId)
-{
-    if (field != localId)
-        return false;
-    field = serviceId;
-    return true;
-}
-
 } // namespace
 
+// Replaces one local id field by field and keeps the values it replaced, so that the records can be put
+// back as they were when the rows could not follow.
+class TaskQueue::IdRewrite
+{
+public:
+    IdRewrite(int localId, int serviceId) : localId(localId), serviceId(serviceId) {}
+
+    // True when the field held the local id and now holds the service's.
+    bool replace(int &field)
+    {
+        if (field != localId)
+            return false;
+        set(field, serviceId);
+        return true;
+    }
+    void set(int &field, int value)
+    {
+        replaced.emplace_back(&field, field);
+        field = value;
+    }
+    void undo()
+    {
+        for (auto it = replaced.rbegin(); it != replaced.rend(); ++it)
+            *it->first = it->second;
+        replaced.clear();
+    }
+
+    const int localId;
+    const int serviceId;
+
+private:
+    std::vector<std::pair<int *, int>> replaced;
+};
+
 TaskQueue::TaskQueue(CacheDatabase *database) : database(database) {}
+
+TaskQueue::~TaskQueue()
+{
+    clear();
+}
 
 bool TaskQueue::add(int type, const QVariant &argument, bool noPersist)
 {
@@ -67,11 +99,21 @@ void TaskQueue::requeue(const TaskItem &item)
     std::sort(items.begin(), items.end());
 }
 
+void TaskQueue::finish(const TaskItem &item)
+{
+    releaseTaskArgument(item.type, item.argument);
+}
+
 void TaskQueue::clear()
 {
-    QMutexLocker locker(&taskListMutex);
-    items.clear();
-    syncPending = false;
+    QList<TaskItem> released;
+    {
+        QMutexLocker locker(&taskListMutex);
+        released.swap(items);
+        syncPending = false;
+    }
+    for (const TaskItem &item : std::as_const(released))
+        releaseTaskArgument(item.type, item.argument);
 }
 
 void TaskQueue::restore(QList<TaskItem> &out)
@@ -79,79 +121,80 @@ void TaskQueue::restore(QList<TaskItem> &out)
     LocalTaskReader(database, &out).loadAll();
 }
 
-void TaskQueue::replaceLocalId(int localId, int serviceId)
+bool TaskQueue::replaceLocalId(int localId, int serviceId)
 {
     QMutexLocker locker(&taskListMutex);
-    // One unit, so that no task is left half rewritten.
-    const bool transaction = database->beginTransaction();
+    // Records and rows change together or not at all: tasks restored after a restart must send what the
+    // queued ones of this run send.
+    if (!database->beginTransaction())
+        return false;
+    IdRewrite rewrite(localId, serviceId);
     bool rewritten = true;
     for (const TaskItem &item : std::as_const(items))
-        rewritten = replaceInTask(item, localId, serviceId) && rewritten;
-    if (!transaction)
-        return;
-    if (!rewritten || !database->commitTransaction())
-        database->rollbackTransaction();
+        rewritten = replaceInTask(item, rewrite) && rewritten;
+    if (rewritten && database->commitTransaction())
+        return true;
+    database->rollbackTransaction();
+    rewrite.undo();
+    return false;
 }
 
-bool TaskQueue::replaceInObjects(const TaskItem &item, int taskId, ObjectsRequest &request, int localId,
-                                 int serviceId)
+bool TaskQueue::replaceInObjects(const TaskItem &item, int taskId, ObjectsRequest &request,
+                                 IdRewrite &rewrite)
 {
     bool found = false;
     for (QList<int> &ids : request.objects) {
         for (int &id : ids)
-            found = replace(id, localId, serviceId) || found;
+            found = rewrite.replace(id) || found;
     }
     // The map keeps its shape, so writing it again replaces exactly the rows that it wrote before.
     return !found || LocalTaskWriter(database, item.type, item.argument).saveObjects(taskId, request);
 }
 
-bool TaskQueue::replaceInTask(const TaskItem &item, int localId, int serviceId)
+bool TaskQueue::replaceInTask(const TaskItem &item, IdRewrite &rewrite)
 {
+    const TaskKind *kind = TaskKind::of(item.type);
+    // Only persisted tasks are queued with a record that refers to other records.
+    if (!kind || !kind->persistedName || !holdsRecord(item.argument))
+        return true;
     const auto write = [&](int taskId, const char *name, int value) {
         return database->setTaskParam(taskId, QString::fromLatin1(name), value);
     };
+    const auto replaceField = [&](int taskId, const char *name, int &field) {
+        return !rewrite.replace(field) || write(taskId, name, rewrite.serviceId);
+    };
     // A record created offline that gets its service id is no longer local.
     const auto replaceOwnId = [&](BaseObject &record, qtLocalTaskBase &task, qtLocalID &local) {
-        if (!replace(record.id, localId, serviceId))
+        if (!rewrite.replace(record.id))
             return true;
-        local.localid = 0;
-        return write(task.taskid, "id", serviceId) && write(task.taskid, "localid", 0);
+        rewrite.set(local.localid, 0);
+        return write(task.taskid, "id", rewrite.serviceId) && write(task.taskid, "localid", 0);
     };
 
-    switch (item.type) {
-    case TaskType::CHANGE_GROUP: {
+    switch (kind->argument) {
+    case TaskArgument::ContactGroup: {
         auto *group = recordFromVariant<qtContactGroupInfo>(item.argument);
-        return !group || replaceOwnId(*group, *group, *group);
+        return replaceOwnId(*group, *group, *group);
     }
-    case TaskType::CHANGE_FOLDER: {
+    case TaskArgument::Folder: {
         auto *folder = recordFromVariant<QelFolderInfo>(item.argument);
-        return !folder || replaceOwnId(*folder, *folder, *folder);
+        return replaceOwnId(*folder, *folder, *folder);
     }
-    case TaskType::CHANGE_CONTACT: {
+    case TaskArgument::Contact: {
         auto *contact = recordFromVariant<qtContactInfo>(item.argument);
-        if (!contact)
-            return true;
         const bool own = replaceOwnId(*contact, *contact, *contact);
-        const bool group =
-            !replace(contact->groupid, localId, serviceId) || write(contact->taskid, "groupid", serviceId);
-        return own && group;
+        return replaceField(contact->taskid, "groupid", contact->groupid) && own;
     }
-    case TaskType::DELETE_OBJECT:
-    case TaskType::MARK_READ:
-    case TaskType::MARK_UNREAD: {
+    case TaskArgument::Objects: {
         auto *request = recordFromVariant<ObjectsRequest>(item.argument);
-        return !request || replaceInObjects(item, request->taskid, *request, localId, serviceId);
+        return replaceInObjects(item, request->taskid, *request, rewrite);
     }
-    case TaskType::MOVE_TO_FOLDER: {
+    case TaskArgument::Move: {
         auto *move = recordFromVariant<MoveToFolderRequest>(item.argument);
-        if (!move)
-            return true;
-        const bool from = !replace(move->from_folderid, localId, serviceId) ||
-                          write(move->taskid, "from_folderid", serviceId);
-        const bool to =
-            !replace(move->to_folderid, localId, serviceId) || write(move->taskid, "to_folderid", serviceId);
+        const bool from = replaceField(move->taskid, "from_folderid", move->from_folderid);
+        const bool to = replaceField(move->taskid, "to_folderid", move->to_folderid);
         return from && to &&
-               (!move->objects || replaceInObjects(item, move->taskid, *move->objects, localId, serviceId));
+               (!move->objects || replaceInObjects(item, move->taskid, *move->objects, rewrite));
     }
     default:
         return true;

@@ -10,6 +10,7 @@
 #include "SendFaxRequest.h"
 #include "SendSmsRequest.h"
 #include "SettingsStore.h"
+#include "TaskKind.h"
 #include "TaskType.h"
 #include "qtContactGroupInfo.h"
 #include "qtContactInfo.h"
@@ -39,47 +40,47 @@ TaskExecuter::~TaskExecuter()
     delete objects;
 }
 
-const TaskExecuter::Step *TaskExecuter::step(int type)
+TaskExecuter::Work TaskExecuter::workOf(int type)
 {
     using E = TaskExecuter;
     // Indexed by task type; types 17 to 22 are never queued and 24 only marks a timestamp for the owner.
-    static const std::array<Step, 26> steps = {{
-        {&E::authenticate, false},
-        {&E::importOutlookContacts, false},
-        {&E::registerApp, false},
-        {&E::getShiftTime, false},
-        {&E::getInboxOutboxId, false},
-        {&E::reviewObjects, false},
-        {&E::sendSms, true},
-        {&E::sendFax, true},
-        {&E::forward, true},
-        {&E::checkAppVersion, false},
-        {&E::changeContactGroup, true},
-        {&E::changeContact, true},
-        {&E::deleteObjects, true},
-        {&E::markRead, true},
-        {&E::markUnread, true},
-        {&E::changeFolder, true},
-        {&E::moveToFolder, true},
-        {nullptr, false},
-        {nullptr, false},
-        {nullptr, false},
-        {nullptr, false},
-        {nullptr, false},
-        {nullptr, false},
-        {&E::getObjects, true},
-        {nullptr, false},
-        {&E::getModifiedObjects, false},
-    }};
-    return type >= 0 && type < int(steps.size()) ? &steps[size_t(type)] : nullptr;
+    static const std::array<Work, 26> works = {
+        &E::authenticate,
+        &E::importOutlookContacts,
+        &E::registerApp,
+        &E::getShiftTime,
+        &E::getInboxOutboxId,
+        &E::reviewObjects,
+        &E::sendSms,
+        &E::sendFax,
+        &E::forward,
+        &E::checkAppVersion,
+        &E::changeContactGroup,
+        &E::changeContact,
+        &E::deleteObjects,
+        &E::markRead,
+        &E::markUnread,
+        &E::changeFolder,
+        &E::moveToFolder,
+        nullptr,
+        nullptr,
+        nullptr,
+        nullptr,
+        nullptr,
+        nullptr,
+        &E::getObjects,
+        nullptr,
+        &E::getModifiedObjects,
+    };
+    return type >= 0 && type < int(works.size()) ? works[size_t(type)] : nullptr;
 }
 
 bool TaskExecuter::start(int type)
 {
     if (m_pending || m_abandoned)
         return false;
-    const Step *work = step(type);
-    if (work && work->needsRecord && !holdsRecord(currentTask.argument))
+    const TaskKind *kind = TaskKind::of(type);
+    if (workOf(type) && kind->argument != TaskArgument::None && !holdsRecord(currentTask.argument))
         return false;
     taskType = type;
     m_pending = true;
@@ -107,14 +108,13 @@ void TaskExecuter::run()
 {
     resultCode = noStatus;
     outValue = -1;
-    const Step *work = step(taskType);
-    if (work && work->work)
-        (this->*work->work)();
+    if (const Work work = workOf(taskType))
+        (this->*work)();
 }
 
 template <typename T> T *TaskExecuter::record() const
 {
-    return recordFromVariant<T>(currentTask.argument);
+    return taskRecord<T>(taskType, currentTask.argument);
 }
 
 template <typename T> void TaskExecuter::send(int (*operation)(T *))

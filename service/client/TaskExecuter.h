@@ -67,13 +67,11 @@ private slots:
     void eventFinished();
 
 private:
-    struct Step
-    {
-        void (TaskExecuter::*work)();
-        bool needsRecord;
-    };
-    static const Step *step(int type);
+    using Work = void (TaskExecuter::*)();
+    // The work of a type; null for a type that calls nothing.
+    static Work workOf(int type);
 
+    // The task's record, which start() made sure of for every type with work that takes one.
     template <typename T> T *record() const;
     template <typename T> void send(int (*operation)(T *));
 

@@ -2,11 +2,12 @@
 
 #include "ForwardEntry.h"
 #include "MoveToFolderRequest.h"
+#include "ObjectRef.h"
 #include "RecordText.h"
 #include "RecordVariant.h"
 #include "SendFaxRequest.h"
 #include "SendSmsRequest.h"
-#include "TaskType.h"
+#include "TaskKind.h"
 
 #include <QStringList>
 
@@ -80,48 +81,24 @@ QString moveText(const MoveToFolderRequest &r)
 QString taskText(int type, const QVariant &argument)
 {
     const QString prefix = QStringLiteral("type %1: ").arg(type);
-    if (!holdsRecord(argument))
+    const TaskKind *kind = TaskKind::of(type);
+    if (!holdsRecord(argument) || !kind)
         return prefix + argument.toString();
-    switch (type) {
-    case TaskType::SEND_SMS:
+    switch (kind->argument) {
+    case TaskArgument::SendSms:
         return prefix + smsText(*recordFromVariant<SendSmsRequest>(argument));
-    case TaskType::SEND_FAX:
+    case TaskArgument::SendFax:
         return prefix + faxText(*recordFromVariant<SendFaxRequest>(argument));
-    case TaskType::SEND_FORWARD:
+    case TaskArgument::Forward:
         return prefix + forwardText(*recordFromVariant<ForwardEntry>(argument));
-    case TaskType::DELETE_OBJECT:
-    case TaskType::MARK_READ:
-    case TaskType::MARK_UNREAD:
+    case TaskArgument::Objects:
         return prefix + objectsText(recordFromVariant<ObjectsRequest>(argument));
-    case TaskType::MOVE_TO_FOLDER:
+    case TaskArgument::Move:
         return prefix + moveText(*recordFromVariant<MoveToFolderRequest>(argument));
+    case TaskArgument::ObjectRefs:
+        return prefix +
+               QStringLiteral("%1 objects").arg(recordFromVariant<QList<ObjectRef>>(argument)->size());
     default:
         return prefix + recordText(*recordFromVariant<BaseObject>(argument));
-    }
-}
-
-void deleteTaskArgument(int type, const QVariant &argument)
-{
-    switch (type) {
-    case TaskType::SEND_SMS:
-        delete recordFromVariant<SendSmsRequest>(argument);
-        break;
-    case TaskType::SEND_FAX:
-        delete recordFromVariant<SendFaxRequest>(argument);
-        break;
-    case TaskType::SEND_FORWARD:
-        delete recordFromVariant<ForwardEntry>(argument);
-        break;
-    case TaskType::DELETE_OBJECT:
-    case TaskType::MARK_READ:
-    case TaskType::MARK_UNREAD:
-        delete recordFromVariant<ObjectsRequest>(argument);
-        break;
-    case TaskType::MOVE_TO_FOLDER:
-        delete recordFromVariant<MoveToFolderRequest>(argument);
-        break;
-    default:
-        delete recordFromVariant<BaseObject>(argument);
-        break;
     }
 }

@@ -6,6 +6,3 @@
 // Every field of a task's argument as text (records, requests, attachments included), so that a failing
 // comparison of two tasks shows the values.
 QString taskText(int type, const QVariant &argument);
-
-// Frees the record of a task argument as its concrete class.
-void deleteTaskArgument(int type, const QVariant &argument);

@@ -1,10 +1,12 @@
 #include "CacheFixture.h"
+#include "FileHelpers.h"
 #include "ForwardEntry.h"
 #include "MoveToFolderRequest.h"
 #include "QelFolderInfo.h"
 #include "RecordVariant.h"
 #include "SendFaxRequest.h"
 #include "SendSmsRequest.h"
+#include "TaskKind.h"
 #include "TaskQueue.h"
 #include "TaskText.h"
 #include "TaskType.h"
@@ -119,7 +121,7 @@ public:
     ~Restored()
     {
         for (const TaskItem &item : items)
-            deleteTaskArgument(item.type, item.argument);
+            releaseTaskArgument(item.type, item.argument);
     }
     Restored(const Restored &) = delete;
     Restored &operator=(const Restored &) = delete;
@@ -160,10 +162,8 @@ private slots:
     void taskJoinsAnOpenTransaction();
 
 private:
-    QString taskDirectory(int id) const
-    {
-        return SettingsStore::instance().customerDirectory() + QStringLiteral("/Task-%1").arg(id);
-    }
+    // Without its trailing "/", so that a plain file can stand in its way.
+    static QString taskDirectory(int id) { return taskDirectoryPath(id).chopped(1); }
     void addValid(int type, const ArgumentMaker &make)
     {
         const QVariant argument = make();
@@ -173,6 +173,7 @@ private:
 
     std::unique_ptr<CacheFixture> fixture;
     std::unique_ptr<TaskQueue> queue;
+    // What was added to the queue, which owns the records.
     QList<TaskItem> queued;
 };
 
@@ -185,8 +186,7 @@ void LocalTaskTest::init()
 
 void LocalTaskTest::cleanup()
 {
-    for (const TaskItem &item : std::as_const(queued))
-        deleteTaskArgument(item.type, item.argument);
+    // The queue releases the records of what it holds.
     queued.clear();
     queue.reset();
     fixture.reset();
@@ -389,7 +389,9 @@ void LocalTaskTest::interruptedWriteLeavesNoTask()
     Restored restored(*queue);
     QVERIFY(restored.items.isEmpty());
     // Not persisted, but not lost for this run either.
-    QCOMPARE(queue->takeNext().argument, argument);
+    const TaskItem taken = queue->takeNext();
+    QCOMPARE(taken.argument, argument);
+    queue->finish(taken);
 }
 
 void LocalTaskTest::taskJoinsAnOpenTransaction()

@@ -1,4 +1,8 @@
+#include "ObjectsRequest.h"
+#include "SendFaxRequest.h"
 #include "TaskItem.h"
+#include "TaskKind.h"
+#include "TaskType.h"
 
 #include <QTest>
 
@@ -11,6 +15,7 @@ private slots:
     void sequenceNumbersCountFromOne();
     void order_data();
     void order();
+    void recordsByKind();
 };
 
 void TaskItemTest::sequenceNumbersCountFromOne()
@@ -57,6 +62,19 @@ void TaskItemTest::order()
     const TaskItem a(sequenceA, typeA, QVariant(0));
     const TaskItem b(sequenceB, typeB, QVariant(0));
     QCOMPARE(a < b, aFirst);
+}
+
+void TaskItemTest::recordsByKind()
+{
+    SendFaxRequest fax;
+    const QVariant argument = recordToVariant(&fax);
+    QCOMPARE(taskRecord<SendFaxRequest>(TaskType::SEND_FAX, argument), &fax);
+    // Another class than the kind's, an int argument, a type outside the table: no record.
+    QCOMPARE(taskRecord<ObjectsRequest>(TaskType::SEND_FAX, argument), nullptr);
+    QCOMPARE(taskRecord<SendFaxRequest>(TaskType::SEND_FAX, QVariant(0)), nullptr);
+    QCOMPARE(taskRecord<SendFaxRequest>(TaskKind::count(), argument), nullptr);
+    QCOMPARE(TaskKind::persistedAs("SEND_FAX"), TaskKind::of(TaskType::SEND_FAX));
+    QCOMPARE(TaskKind::persistedAs("SEND_PIGEON"), nullptr);
 }
 
 QTEST_GUILESS_MAIN(TaskItemTest)
