@@ -1,6 +1,7 @@
 #include "AutostartEntry.h"
 #include "InstallerValues.h"
 #include "PlatformPaths.h"
+#include "QelvoxTestCase.h"
 #include "TestHome.h"
 
 #include <QDir>
@@ -9,7 +10,7 @@
 #include <QTest>
 #include <memory>
 
-class PlatformTest : public QObject
+class PlatformTest : public QelvoxTestCase
 {
     Q_OBJECT
 
@@ -29,13 +30,15 @@ private:
         return QString();
     }
 
-private slots:
-    void init()
+protected:
+    void setUp() override
     {
         m_home = std::make_unique<TestHome>();
         QVERIFY(m_home->isValid());
     }
-    void cleanup() { m_home.reset(); }
+    void tearDown() override { m_home.reset(); }
+
+private slots:
 
     void autostartEntryComesAndGoes()
     {

@@ -2,6 +2,7 @@
 #include "ChangeList.h"
 #include "MoveToFolderRequest.h"
 #include "ObjectType.h"
+#include "QelvoxTestCase.h"
 #include "RecordText.h"
 #include "qtObjectsInfo.h"
 
@@ -138,13 +139,15 @@ Q_DECLARE_METATYPE(RecordFactory)
 using CacheWrite = std::function<bool(CacheDatabase &)>;
 Q_DECLARE_METATYPE(CacheWrite)
 
-class CacheDatabaseTest : public QObject
+class CacheDatabaseTest : public QelvoxTestCase
 {
     Q_OBJECT
 
+protected:
+    void setUp() override;
+    void tearDown() override;
+
 private slots:
-    void init();
-    void cleanup();
 
     void freshDatabaseHoldsTheSchema();
     void reopeningKeepsRowsAndInstancesStayApart();
@@ -176,13 +179,13 @@ private:
     std::unique_ptr<CacheFixture> fixture;
 };
 
-void CacheDatabaseTest::init()
+void CacheDatabaseTest::setUp()
 {
     fixture = std::make_unique<CacheFixture>();
     QVERIFY(fixture->opened);
 }
 
-void CacheDatabaseTest::cleanup()
+void CacheDatabaseTest::tearDown()
 {
     fixture.reset();
 }

@@ -1,5 +1,6 @@
 #include "FileHelpers.h"
 #include "ItemTexts.h"
+#include "QelvoxTestCase.h"
 #include "SettingsStore.h"
 #include "TestFiles.h"
 #include "TestHome.h"
@@ -13,12 +14,20 @@
 #include <QTest>
 #include <memory>
 
-class HelpersTest : public QObject
+class HelpersTest : public QelvoxTestCase
 {
     Q_OBJECT
 
 private:
     std::unique_ptr<TestHome> m_home;
+
+protected:
+    void setUp() override
+    {
+        m_home = std::make_unique<TestHome>();
+        QVERIFY(m_home->isValid());
+    }
+    void tearDown() override { m_home.reset(); }
 
 private slots:
     void initTestCase()
@@ -26,12 +35,6 @@ private slots:
         // A zone with daylight saving: service dates must not move with it.
         qputenv("TZ", "Europe/Berlin");
     }
-    void init()
-    {
-        m_home = std::make_unique<TestHome>();
-        QVERIFY(m_home->isValid());
-    }
-    void cleanup() { m_home.reset(); }
 
     void statusTexts_data()
     {

@@ -3,6 +3,7 @@
 #include "ForwardEntry.h"
 #include "MoveToFolderRequest.h"
 #include "QelFolderInfo.h"
+#include "QelvoxTestCase.h"
 #include "RecordVariant.h"
 #include "SendFaxRequest.h"
 #include "SendSmsRequest.h"
@@ -142,13 +143,15 @@ public:
 using ArgumentMaker = std::function<QVariant()>;
 Q_DECLARE_METATYPE(ArgumentMaker)
 
-class LocalTaskTest : public QObject
+class LocalTaskTest : public QelvoxTestCase
 {
     Q_OBJECT
 
+protected:
+    void setUp() override;
+    void tearDown() override;
+
 private slots:
-    void init();
-    void cleanup();
 
     void roundTrip_data();
     void roundTrip();
@@ -177,14 +180,14 @@ private:
     QList<TaskItem> queued;
 };
 
-void LocalTaskTest::init()
+void LocalTaskTest::setUp()
 {
     fixture = std::make_unique<CacheFixture>();
     QVERIFY(fixture->opened);
     queue = std::make_unique<TaskQueue>(fixture->cache.get());
 }
 
-void LocalTaskTest::cleanup()
+void LocalTaskTest::tearDown()
 {
     // The queue releases the records of what it holds.
     queued.clear();

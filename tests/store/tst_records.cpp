@@ -6,6 +6,7 @@
 #include "ObjectType.h"
 #include "OutlookContactInfo.h"
 #include "QelFolderInfo.h"
+#include "QelvoxTestCase.h"
 #include "RecordText.h"
 #include "RecordVariant.h"
 #include "SMSSentInfoRegister.h"
@@ -33,7 +34,7 @@ static_assert(std::has_virtual_destructor_v<BaseObject>);
 using RecordFactory = std::function<BaseObject *()>;
 Q_DECLARE_METATYPE(RecordFactory)
 
-class RecordsTest : public QObject
+class RecordsTest : public QelvoxTestCase
 {
     Q_OBJECT
 

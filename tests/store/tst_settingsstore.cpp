@@ -1,3 +1,4 @@
+#include "QelvoxTestCase.h"
 #include "SettingsStore.h"
 #include "TestFiles.h"
 #include "TestHome.h"
@@ -66,7 +67,7 @@ QMap<QString, QString> iniValues(const QString &path)
 
 } // namespace
 
-class SettingsStoreTest : public QObject
+class SettingsStoreTest : public QelvoxTestCase
 {
     Q_OBJECT
 
@@ -80,15 +81,17 @@ private:
         store.load();
     }
 
-private slots:
-    void init()
+protected:
+    void setUp() override
     {
         m_home = std::make_unique<TestHome>();
         QVERIFY(m_home->isValid());
         store.setLoggedIn(false);
         store.load();
     }
-    void cleanup() { m_home.reset(); }
+    void tearDown() override { m_home.reset(); }
+
+private slots:
 
     void loadsDefaultsWithoutFile()
     {

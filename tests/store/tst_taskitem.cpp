@@ -1,4 +1,5 @@
 #include "ObjectsRequest.h"
+#include "QelvoxTestCase.h"
 #include "SendFaxRequest.h"
 #include "TaskItem.h"
 #include "TaskKind.h"
@@ -6,7 +7,7 @@
 
 #include <QTest>
 
-class TaskItemTest : public QObject
+class TaskItemTest : public QelvoxTestCase
 {
     Q_OBJECT
 

@@ -4,6 +4,7 @@
 #include "MoveToFolderRequest.h"
 #include "ObjectRef.h"
 #include "QelFolderInfo.h"
+#include "QelvoxTestCase.h"
 #include "RecordVariant.h"
 #include "SendFaxRequest.h"
 #include "SendSmsRequest.h"
@@ -140,13 +141,15 @@ QList<QPair<int, QVariant>> referencesToLocal()
 
 } // namespace
 
-class TaskQueueTest : public QObject
+class TaskQueueTest : public QelvoxTestCase
 {
     Q_OBJECT
 
+protected:
+    void setUp() override;
+    void tearDown() override;
+
 private slots:
-    void init();
-    void cleanup();
 
     void scriptedSequence();
     void replaceLocalIdRewritesEveryReference();
@@ -185,14 +188,14 @@ private:
     QList<TaskItem> added;
 };
 
-void TaskQueueTest::init()
+void TaskQueueTest::setUp()
 {
     fixture = std::make_unique<CacheFixture>();
     QVERIFY(fixture->opened);
     queue = std::make_unique<TaskQueue>(fixture->cache.get());
 }
 
-void TaskQueueTest::cleanup()
+void TaskQueueTest::tearDown()
 {
     added.clear();
     queue.reset();

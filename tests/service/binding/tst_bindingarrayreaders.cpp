@@ -1,4 +1,5 @@
 #include "BindingReaders.h"
+#include "QelvoxTestCase.h"
 #include "ReplyReceiver.h"
 #include "SoapEngine.h"
 
@@ -33,7 +34,7 @@ std::string action(int object)
 
 } // namespace
 
-class BindingArrayReadersTest : public QObject
+class BindingArrayReadersTest : public QelvoxTestCase
 {
     Q_OBJECT
 

@@ -1,4 +1,5 @@
 #include "MessageWriter.h"
+#include "QelvoxTestCase.h"
 #include "RequestShapes.h"
 #include "SoapEngine.h"
 #include "StandinProcess.h"
@@ -9,7 +10,7 @@
 
 // Every request shape, written by the binding, sent to the independent stand-in server over
 // loopback HTTP: the server must decode each value as it was set.
-class BindingStandinTest : public QObject
+class BindingStandinTest : public QelvoxTestCase
 {
     Q_OBJECT
 

@@ -1,5 +1,6 @@
 #include "BindingTypes.h"
 #include "GeneratedTypeTable.h"
+#include "QelvoxTestCase.h"
 #include "SoapEngine.h"
 
 #include <QTest>
@@ -314,7 +315,7 @@ QByteArray where(int id)
 
 } // namespace
 
-class BindingTypesTest : public QObject
+class BindingTypesTest : public QelvoxTestCase
 {
     Q_OBJECT
 

@@ -1,5 +1,6 @@
 #include "BindingWriters.h"
 #include "MessageWriter.h"
+#include "QelvoxTestCase.h"
 #include "RequestShapes.h"
 #include "SoapEngine.h"
 
@@ -30,12 +31,14 @@ int markedObjects(struct soap *soap)
 
 } // namespace
 
-class BindingWritersTest : public QObject
+class BindingWritersTest : public QelvoxTestCase
 {
     Q_OBJECT
 
+protected:
+    void setUp() override;
+
 private slots:
-    void init();
     void goldenRequests_data();
     void goldenRequests();
     void sharedObjectsInGraphMode();
@@ -58,7 +61,7 @@ private:
     SOAP_ENV__Header credentials;
 };
 
-void BindingWritersTest::init()
+void BindingWritersTest::setUp()
 {
     credentials.email = "user@example.com";
     credentials.password = "5f4dcc3b5aa765d61d8327deb882cf99";

@@ -1,5 +1,6 @@
 // The reading half of the binding, fed with raw reply bytes through the engine's receive callback.
 
+#include "QelvoxTestCase.h"
 #include "ReplyReceiver.h"
 
 #include <QFile>
@@ -70,7 +71,7 @@ using Check = std::function<QString(ReplyReceiver &, int &code)>;
 
 Q_DECLARE_METATYPE(Check)
 
-class tst_Readers : public QObject
+class tst_Readers : public QelvoxTestCase
 {
     Q_OBJECT
 
@@ -81,9 +82,11 @@ class tst_Readers : public QObject
     std::string input;
     size_t offset = 0;
 
+protected:
+    void setUp() override;
+    void tearDown() override;
+
 private slots:
-    void init();
-    void cleanup();
 
     void everyUsedResponse_data();
     void everyUsedResponse();
@@ -115,12 +118,12 @@ private slots:
     void brokenReplies();
 };
 
-void tst_Readers::init()
+void tst_Readers::setUp()
 {
     soap = soap_new1(SOAP_C_UTFSTRING);
 }
 
-void tst_Readers::cleanup()
+void tst_Readers::tearDown()
 {
     soap_destroy(soap);
     soap_end(soap);

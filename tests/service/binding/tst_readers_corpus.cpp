@@ -1,6 +1,7 @@
 // The reply fuzzer's corpus and findings, replayed the way the fuzzer reads them: each input must end
 // without a crash, a leak or a hang (a sanitizer build checks the first two).
 
+#include "QelvoxTestCase.h"
 #include "ReplyShapes.h"
 
 #include <QDir>
@@ -17,7 +18,7 @@ extern "C" const char *__asan_default_options()
     return "allocator_may_return_null=1:replace_str=0";
 }
 
-class tst_ReadersCorpus : public QObject
+class tst_ReadersCorpus : public QelvoxTestCase
 {
     Q_OBJECT
 

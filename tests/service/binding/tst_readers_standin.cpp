@@ -2,6 +2,7 @@
 // its demo account and read by the binding's readers.
 
 #include "MessageWriter.h"
+#include "QelvoxTestCase.h"
 #include "ReplyReceiver.h"
 #include "StandinProcess.h"
 
@@ -104,7 +105,7 @@ template <class A> int count(const A *array)
 
 Q_DECLARE_METATYPE(Run)
 
-class tst_ReadersStandin : public QObject
+class tst_ReadersStandin : public QelvoxTestCase
 {
     Q_OBJECT
 

@@ -6,6 +6,7 @@
 #include "ObjectRef.h"
 #include "ObjectsRequest.h"
 #include "QelFolderInfo.h"
+#include "QelvoxTestCase.h"
 #include "RecipientStatus.h"
 #include "RecordText.h"
 #include "SMSSentInfoRegister.h"
@@ -100,7 +101,7 @@ QString recipientsText(const QList<RecipientStatus> &list)
     return parts.join(QLatin1Char(' '));
 }
 
-class ConversionsTest : public QObject
+class ConversionsTest : public QelvoxTestCase
 {
     Q_OBJECT
 

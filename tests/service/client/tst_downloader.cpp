@@ -1,4 +1,5 @@
 #include "Downloader.h"
+#include "QelvoxTestCase.h"
 #include "SettingsStore.h"
 #include "TestFiles.h"
 #include "TestHome.h"
@@ -125,7 +126,7 @@ QByteArray installerBytes()
 
 } // namespace
 
-class DownloaderTest : public QObject
+class DownloaderTest : public QelvoxTestCase
 {
     Q_OBJECT
 
@@ -146,8 +147,8 @@ private:
         return done.takeFirst();
     }
 
-private slots:
-    void init()
+protected:
+    void setUp() override
     {
         m_home = std::make_unique<TestHome>();
         QVERIFY(m_home->isValid());
@@ -156,11 +157,13 @@ private slots:
         QVERIFY(m_server->isListening());
         m_path = m_home->path() + QStringLiteral("/setup.exe");
     }
-    void cleanup()
+    void tearDown() override
     {
         m_server.reset();
         m_home.reset();
     }
+
+private slots:
 
     void wholeBodyArrivesFromTheWholeUrl()
     {

@@ -1,6 +1,7 @@
 // The update downloader against the stand-in's file server, the peer that serves the installer link of
 // the version check.
 #include "Downloader.h"
+#include "QelvoxTestCase.h"
 #include "SettingsStore.h"
 #include "StandinProcess.h"
 #include "TestHome.h"
@@ -13,7 +14,7 @@
 #include <QTest>
 #include <memory>
 
-class TestDownloaderStandin : public QObject
+class TestDownloaderStandin : public QelvoxTestCase
 {
     Q_OBJECT
 
@@ -51,8 +52,8 @@ private:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
-private slots:
-    void init()
+protected:
+    void setUp() override
     {
         m_home = std::make_unique<TestHome>();
         QVERIFY(m_home->isValid());
@@ -60,13 +61,14 @@ private slots:
         m_standin = std::make_unique<StandinProcess>();
         QVERIFY2(m_standin->start(), qPrintable(m_standin->errorText()));
     }
-
-    void cleanup()
+    void tearDown() override
     {
         QVERIFY(m_standin->stop());
         m_standin.reset();
         m_home.reset();
     }
+
+private slots:
 
     void servedFileArrives()
     {

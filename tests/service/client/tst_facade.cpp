@@ -1,4 +1,5 @@
 #include "FacadeFixture.h"
+#include "QelvoxTestCase.h"
 #include "RecipientStatus.h"
 #include "SendFaxRequest.h"
 #include "qtAuthenticateInfo.h"
@@ -69,13 +70,15 @@ QByteArray fileBytes(const QString &path)
 
 } // namespace
 
-class FacadeTest : public QObject
+class FacadeTest : public QelvoxTestCase
 {
     Q_OBJECT
 
+protected:
+    void setUp() override { fixture.reset(); }
+
 private slots:
     void initTestCase() { QVERIFY(fixture.start()); }
-    void init() { fixture.reset(); }
 
     void storedCredentialsUntilLogIn();
     void refusedLogInKeepsCredentials();

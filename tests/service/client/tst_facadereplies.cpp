@@ -6,6 +6,7 @@
 #include "ObjectRef.h"
 #include "ObjectsRequest.h"
 #include "QelFolderInfo.h"
+#include "QelvoxTestCase.h"
 #include "SendFaxRequest.h"
 #include "SendSmsRequest.h"
 #include "qtAccountInfo.h"
@@ -103,17 +104,19 @@ Q_DECLARE_METATYPE(Outcome)
 Q_DECLARE_METATYPE(Call)
 Q_DECLARE_METATYPE(Exchange)
 
-class FacadeRepliesTest : public QObject
+class FacadeRepliesTest : public QelvoxTestCase
 {
     Q_OBJECT
 
-private slots:
-    void initTestCase() { QVERIFY(fixture.start()); }
-    void init()
+protected:
+    void setUp() override
     {
         fixture.reset();
         QelvoxAPI::setCredentials(annEmail, annDigest());
     }
+
+private slots:
+    void initTestCase() { QVERIFY(fixture.start()); }
 
     void connectionErrors();
     void operationsCarryTheirArguments_data();

@@ -1,5 +1,6 @@
 #include "ConnectProxy.h"
 #include "FacadeFixture.h"
+#include "QelvoxTestCase.h"
 #include "qtAuthenticateInfo.h"
 #include "qtDestinationInfo.h"
 
@@ -29,13 +30,15 @@ QList<int> callBothServices()
 
 Q_DECLARE_METATYPE(ProxySettings)
 
-class FacadeTransportTest : public QObject
+class FacadeTransportTest : public QelvoxTestCase
 {
     Q_OBJECT
 
+protected:
+    void setUp() override;
+
 private slots:
     void initTestCase();
-    void init();
 
     // Must run first: no engine has been built before it.
     void configuredProxyIsUsedFromTheStart();
@@ -56,7 +59,7 @@ void FacadeTransportTest::initTestCase()
     store({1, proxy.port(), "127.0.0.1", "", ""});
 }
 
-void FacadeTransportTest::init()
+void FacadeTransportTest::setUp()
 {
     fixture.reset();
     fixture.useHttps();

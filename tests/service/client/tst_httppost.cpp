@@ -1,4 +1,5 @@
 #include "HttpPost.h"
+#include "QelvoxTestCase.h"
 #include "SettingsStore.h"
 
 #include <QtTest>
@@ -44,7 +45,7 @@ const char *const Action = "urn:QelvoxService#authenticate";
 
 } // namespace
 
-class TestHttpPost : public QObject
+class TestHttpPost : public QelvoxTestCase
 {
     Q_OBJECT
 
@@ -96,19 +97,24 @@ private slots:
         QTest::addColumn<QString>("requestLine");
         QTest::addColumn<QString>("host");
 
-        QTest::newRow("https default port") << QByteArray("https://h/index.php?service=Client") << 443 << false
-                                            << "POST /index.php?service=Client HTTP/1.1" << "h";
+        QTest::newRow("https default port") << QByteArray("https://h/index.php?service=Client") << 443
+                                            << false << "POST /index.php?service=Client HTTP/1.1"
+                                            << "h";
         QTest::newRow("https through proxy keeps the path form")
             << QByteArray("https://h/index.php?service=Qelvox") << 443 << true
-            << "POST /index.php?service=Qelvox HTTP/1.1" << "h";
-        QTest::newRow("https other port") << QByteArray("https://h:8443/p") << 8443 << false << "POST /p HTTP/1.1"
-                                          << "h:8443";
-        QTest::newRow("http explicit port") << QByteArray("http://h:8080/p") << 8080 << false
-                                            << "POST /p HTTP/1.1" << "h:8080";
+            << "POST /index.php?service=Qelvox HTTP/1.1"
+            << "h";
+        QTest::newRow("https other port")
+            << QByteArray("https://h:8443/p") << 8443 << false << "POST /p HTTP/1.1"
+            << "h:8443";
+        QTest::newRow("http explicit port")
+            << QByteArray("http://h:8080/p") << 8080 << false << "POST /p HTTP/1.1"
+            << "h:8080";
         QTest::newRow("http default port") << QByteArray("http://h/p") << 80 << false << "POST /p HTTP/1.1"
                                            << "h";
         QTest::newRow("http through proxy sends the whole URL")
-            << QByteArray("http://h:8080/p") << 8080 << true << "POST http://h:8080/p HTTP/1.1" << "h:8080";
+            << QByteArray("http://h:8080/p") << 8080 << true << "POST http://h:8080/p HTTP/1.1"
+            << "h:8080";
         QTest::newRow("scheme in capitals") << QByteArray("HTTPS://h/p") << 443 << false << "POST /p HTTP/1.1"
                                             << "h";
     }

@@ -1,5 +1,6 @@
 #include "ClientProxy.h"
 #include "QelvoxProxy.h"
+#include "QelvoxTestCase.h"
 #include "StandinProcess.h"
 
 #include <QCryptographicHash>
@@ -189,7 +190,7 @@ const QByteArray AllObjects = R"([[10001, 7, 1], [10002, 7, 1], [20001, 7, 1], [
 
 Q_DECLARE_METATYPE(Call)
 
-class TestProxiesStandin : public QObject
+class TestProxiesStandin : public QelvoxTestCase
 {
     Q_OBJECT
 

@@ -1,6 +1,7 @@
 #include "ClientProxy.h"
 #include "FixtureTransport.h"
 #include "QelvoxProxy.h"
+#include "QelvoxTestCase.h"
 #include "ServiceEndpoints.h"
 
 #include <QXmlStreamReader>
@@ -77,7 +78,7 @@ template <class Proxy> IntCall intCall(int (*operation)(Proxy &, int &))
 Q_DECLARE_METATYPE(Call)
 Q_DECLARE_METATYPE(IntCall)
 
-class TestServiceProxies : public QObject
+class TestServiceProxies : public QelvoxTestCase
 {
     Q_OBJECT
 

@@ -1,4 +1,5 @@
 #include "FacadeFixture.h"
+#include "QelvoxTestCase.h"
 #include "SignupCombos.h"
 #include "qtDestinationInfo.h"
 
@@ -25,13 +26,15 @@ QStringList codesOf(const QComboBox &combo)
 } // namespace
 
 // The sign-up caches live as long as the process, so the order of these tests matters.
-class SignupListsTest : public QObject
+class SignupListsTest : public QelvoxTestCase
 {
     Q_OBJECT
 
+protected:
+    void setUp() override { fixture.reset(); }
+
 private slots:
     void initTestCase() { QVERIFY(fixture.start()); }
-    void init() { fixture.reset(); }
 
     void listsAreFetchedUntilAllAreKept();
     void combosListCodesInOrder();

@@ -5,6 +5,7 @@
 #include "PlatformPaths.h"
 #include "QelFolderInfo.h"
 #include "QelvoxAPI.h"
+#include "QelvoxTestCase.h"
 #include "RecordVariant.h"
 #include "SendFaxRequest.h"
 #include "SendSmsRequest.h"
@@ -394,7 +395,7 @@ quint16 closedPort()
 
 } // namespace
 
-class TaskExecuterTest : public QObject
+class TaskExecuterTest : public QelvoxTestCase
 {
     Q_OBJECT
 
@@ -448,16 +449,8 @@ private:
         return operations;
     }
 
-private slots:
-    void initTestCase()
-    {
-        QVERIFY(m_home.isValid());
-        QVERIFY2(m_standin.start(), qPrintable(m_standin.errorText()));
-        pointFacadeAt(m_standin.httpsUrl());
-    }
-
-    // Every test starts logged in with an account of its own and an empty request log.
-    void init()
+protected:
+    void setUp() override
     {
         QVERIFY(m_standin.control("clear-injections").value("ok").toBool());
         m_account = seedAccount();
@@ -468,8 +461,17 @@ private slots:
         SettingsStore::instance().setCustomerId(executer.login.customerid);
         QVERIFY(m_standin.control("clear-log").value("ok").toBool());
     }
+    void tearDown() override { pointFacadeAt(m_standin.httpsUrl()); }
 
-    void cleanup() { pointFacadeAt(m_standin.httpsUrl()); }
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_home.isValid());
+        QVERIFY2(m_standin.start(), qPrintable(m_standin.errorText()));
+        pointFacadeAt(m_standin.httpsUrl());
+    }
+
+    // Every test starts logged in with an account of its own and an empty request log.
 
     void taskReachesTheService_data()
     {

@@ -1,5 +1,6 @@
 // Fault injection per operation and the plain file downloads, seen from a raw HTTP client.
 
+#include "QelvoxTestCase.h"
 #include "SoapMessages.h"
 #include "StandinProcess.h"
 
@@ -26,13 +27,15 @@ bool wellFormed(const QByteArray &xml)
 
 } // namespace
 
-class StandinFaultTest : public QObject
+class StandinFaultTest : public QelvoxTestCase
 {
     Q_OBJECT
 
+protected:
+    void setUp() override;
+
 private slots:
     void initTestCase();
-    void init();
     void soapFaults_data();
     void soapFaults();
     void httpErrorStatus();
@@ -55,7 +58,7 @@ void StandinFaultTest::initTestCase()
     QVERIFY2(standin.start(), qPrintable(standin.errorText()));
 }
 
-void StandinFaultTest::init()
+void StandinFaultTest::setUp()
 {
     QVERIFY(standin.control("clear-injections").value("ok").toBool());
 }

@@ -1,6 +1,7 @@
 // The stand-in's web services as a client sees them: raw HTTP requests in,
 // decoded replies and the stand-in's request log out.
 
+#include "QelvoxTestCase.h"
 #include "SoapMessages.h"
 #include "StandinProcess.h"
 
@@ -9,7 +10,7 @@
 
 using namespace soapmsg;
 
-class StandinServiceTest : public QObject
+class StandinServiceTest : public QelvoxTestCase
 {
     Q_OBJECT
 

@@ -1,5 +1,6 @@
 // Start-up of the stand-in: seed files, a state file across runs, refusals, clean stop.
 
+#include "QelvoxTestCase.h"
 #include "SoapMessages.h"
 #include "StandinProcess.h"
 
@@ -23,7 +24,7 @@ QString writeFile(const QTemporaryDir &dir, const QString &name, const QByteArra
 
 } // namespace
 
-class StandinStartupTest : public QObject
+class StandinStartupTest : public QelvoxTestCase
 {
     Q_OBJECT
 

@@ -1,5 +1,6 @@
 // HTTPS with the certificate authority that the stand-in generates at start.
 
+#include "QelvoxTestCase.h"
 #include "SoapMessages.h"
 #include "StandinProcess.h"
 
@@ -7,7 +8,7 @@
 
 using namespace soapmsg;
 
-class StandinTlsTest : public QObject
+class StandinTlsTest : public QelvoxTestCase
 {
     Q_OBJECT
 
