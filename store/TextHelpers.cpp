@@ -55,16 +55,96 @@ bool isAsciiDigit(QChar c)
     return c >= u'0' && c <= u'9';
 }
 
-QDateTime parseServiceDate(const QString &text)
+// A service date: its day and the second of that day. Service dates carry no zone, so they are read and
+// shifted as UTC, where no daylight-saving change moves or drops a time.
+struct ServiceDate
 {
-    const QStringList parts = text.split(u' ');
-    if (parts.size() != 2)
-        return {};
-    const QDate date = QDate::fromString(parts[0], QStringLiteral("yyyy-MM-dd"));
-    const QTime time = QTime::fromString(parts[1], QStringLiteral("hh:mm:ss"));
+    QDate day;
+    qint64 second = 0;
+};
+
+// Reads a date of the exact form "yyyy-MM-dd hh:mm:ss" (ASCII digits in every digit place) without the
+// format parser, which costs microseconds a date: the lists show tens of thousands of them. False for any
+// other form, which the format parser then reads.
+bool readStrictServiceDate(const QString &text, QDate *date, QTime *time)
+{
+    static const char form[] = "dddd-dd-dd dd:dd:dd";
+    if (text.size() != qsizetype(sizeof form - 1))
+        return false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (form[i] == 'd' ? !isAsciiDigit(text[i]) : text[i] != QLatin1Char(form[i]))
+            return false;
+    }
+    const auto number = [&text](qsizetype from, qsizetype length) {
+        int value = 0;
+        for (qsizetype i = from; i < from + length; ++i)
+            value = value * 10 + (text[i].unicode() - u'0');
+        return value;
+    };
+    *date = QDate(number(0, 4), number(5, 2), number(8, 2));
+    *time = QTime(number(11, 2), number(14, 2), number(17, 2));
+    return true;
+}
+
+// An invalid day when text is no valid date.
+ServiceDate parseServiceDate(const QString &text)
+{
+    QDate date;
+    QTime time;
+    if (!readStrictServiceDate(text, &date, &time)) {
+        const QStringList parts = text.split(u' ');
+        if (parts.size() != 2)
+            return {};
+        date = QDate::fromString(parts[0], QStringLiteral("yyyy-MM-dd"));
+        time = QTime::fromString(parts[1], QStringLiteral("hh:mm:ss"));
+    }
     if (!date.isValid() || !time.isValid())
         return {};
-    return QDateTime(date, time, Qt::UTC);
+    return {date, time.msecsSinceStartOfDay() / 1000};
+}
+
+ServiceDate shifted(const ServiceDate &date, qint64 seconds)
+{
+    constexpr qint64 secondsPerDay = 86400;
+    const qint64 total = date.second + seconds;
+    qint64 days = total / secondsPerDay;
+    qint64 second = total % secondsPerDay;
+    if (second < 0) {
+        second += secondsPerDay;
+        --days;
+    }
+    return {date.day.addDays(days), second};
+}
+
+// "yyyy-MM-dd hh:mm:ss" or, for the user, "dd-MM-yyyy hh:mm:ss"; empty for an invalid day.
+QString writeDate(const ServiceDate &date, bool yearFirst)
+{
+    if (!date.day.isValid())
+        return QString();
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    date.day.getDate(&year, &month, &day);
+    if (year < 1000 || year > 9999) {
+        const QDateTime value(date.day, QTime::fromMSecsSinceStartOfDay(int(date.second) * 1000), Qt::UTC);
+        return value.toString(yearFirst ? serviceDateFormat : QStringLiteral("dd-MM-yyyy hh:mm:ss"));
+    }
+    QString text(19, u' ');
+    const auto put = [&text](qsizetype at, int number, int digits) {
+        for (int i = digits - 1; i >= 0; --i, number /= 10)
+            text[at + i] = QChar(u'0' + number % 10);
+    };
+    put(yearFirst ? 0 : 6, year, 4);
+    put(yearFirst ? 5 : 3, month, 2);
+    put(yearFirst ? 8 : 0, day, 2);
+    text[yearFirst ? 4 : 2] = u'-';
+    text[yearFirst ? 7 : 5] = u'-';
+    put(11, int(date.second / 3600), 2);
+    text[13] = u':';
+    put(14, int(date.second / 60 % 60), 2);
+    text[16] = u':';
+    put(17, int(date.second % 60), 2);
+    return text;
 }
 
 } // namespace
@@ -117,12 +197,10 @@ QString joinNumbers(const QList<int> &numbers, QChar separator)
 
 QString shiftedServiceDate(const QString &text, int shiftSeconds)
 {
-    const QDateTime date = parseServiceDate(text);
-    return date.isValid() ? date.addSecs(shiftSeconds).toString(serviceDateFormat) : QString();
+    return writeDate(shifted(parseServiceDate(text), shiftSeconds), true);
 }
 
 QString displayDate(const QString &serviceDate)
 {
-    const QDateTime date = parseServiceDate(serviceDate);
-    return date.isValid() ? date.toString(QStringLiteral("dd-MM-yyyy hh:mm:ss")) : QString();
+    return writeDate(parseServiceDate(serviceDate), false);
 }

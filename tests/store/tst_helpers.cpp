@@ -107,6 +107,12 @@ private slots:
                                     << "";
         QTest::newRow("no time") << "2012-05-09" << 0 << ""
                                  << "";
+        QTest::newRow("no such day") << "2012-02-30 10:00:00" << 0 << ""
+                                     << "";
+        QTest::newRow("no such hour") << "2012-05-09 24:00:00" << 0 << ""
+                                      << "";
+        QTest::newRow("digits of another script") << QString::fromUtf8("2012-05-09 1\u0660:00:00") << 0 << ""
+                                                  << "";
         QTest::newRow("marker IQL") << "IQL" << 60 << "IQ local"
                                     << "IQL";
         QTest::newRow("marker IQ") << "IQ" << 60 << "IQ"
