@@ -254,6 +254,25 @@
         </message>
     </context>
     <context>
+        <name>EntitiesView</name>
+        <message>
+            <source>Folders</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Contacts</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Inbox</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Outbox</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
         <name>FAXWidget</name>
         <message>
             <source>Form</source>
@@ -285,6 +304,13 @@
         </message>
     </context>
     <context>
+        <name>FilterBox</name>
+        <message>
+            <source>Search ...</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
         <name>FolderView</name>
         <message>
             <source>To/From</source>
@@ -304,7 +330,7 @@
         </message>
         <message>
             <source>Name</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Name</translation>
         </message>
         <message>
             <source>Fax Number</source>
@@ -338,56 +364,57 @@
         <name>LoginDlg</name>
         <message>
             <source>Login</source>
-            <translation type="unfinished">Anmeldung</translation>
+            <translation>Anmelden</translation>
         </message>
         <message>
             <source>Account Name:</source>
-            <translation type="unfinished" />
+            <translation>Kontoname:</translation>
         </message>
         <message>
             <source>Password:</source>
-            <translation type="unfinished">Passwort:</translation>
+            <translation>Passwort:</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished" />
+            <translation>Abbrechen</translation>
         </message>
         <message>
             <source>Preferences</source>
-            <translation type="unfinished">Einstellungen</translation>
+            <translation>Einstellungen</translation>
         </message>
         <message>
             <source>Sign me in at start</source>
-            <translation type="unfinished">Beim Start anmelden</translation>
+            <translation>Beim Start anmelden</translation>
         </message>
         <message>
             <source>Launch with Windows</source>
-            <translation type="unfinished">Mit Windows starten</translation>
+            <translation>Mit Windows starten</translation>
         </message>
         <message>
             <source>Don't have an account ?</source>
-            <translation type="unfinished" />
+            <translation>Noch kein Konto?</translation>
         </message>
         <message>
             <source>Register new account</source>
-            <translation type="unfinished" />
+            <translation>Neues Konto anlegen</translation>
         </message>
         <message>
             <source>Forgot password ?</source>
-            <translation type="unfinished" />
+            <translation>Passwort vergessen?</translation>
         </message>
         <message>
             <source>No internet connection.</source>
-            <translation type="unfinished">Zurzeit ist keine Verbindung zum Internet verfügbar. Bitte prüfen Sie Ihre Netzwerkeinstellungen.</translation>
+            <translation>Zurzeit ist keine Verbindung zum Internet verfügbar. Bitte prüfen Sie Ihre Netzwerkeinstellungen.</translation>
         </message>
         <message>
             <source>Authentication fails ...</source>
-            <translation type="unfinished" />
+            <translation>Anmeldung fehlgeschlagen ...</translation>
         </message>
         <message>
             <source>An error occured while processing a request to server.
 Please check your internet connection.</source>
-            <translation type="unfinished" />
+            <translation>Bei der Verarbeitung einer Anfrage an den Server ist ein Fehler aufgetreten.
+Bitte prüfen Sie Ihre Internetverbindung.</translation>
         </message>
     </context>
     <context>
@@ -406,7 +433,7 @@ Please check your internet connection.</source>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Abbrechen</translation>
         </message>
     </context>
     <context>

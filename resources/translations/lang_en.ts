@@ -254,6 +254,25 @@
         </message>
     </context>
     <context>
+        <name>EntitiesView</name>
+        <message>
+            <source>Folders</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Contacts</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Inbox</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Outbox</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
         <name>FAXWidget</name>
         <message>
             <source>Form</source>
@@ -285,6 +304,13 @@
         </message>
     </context>
     <context>
+        <name>FilterBox</name>
+        <message>
+            <source>Search ...</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
         <name>FolderView</name>
         <message>
             <source>To/From</source>
@@ -304,7 +330,7 @@
         </message>
         <message>
             <source>Name</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Name</translation>
         </message>
         <message>
             <source>Fax Number</source>
@@ -338,56 +364,57 @@
         <name>LoginDlg</name>
         <message>
             <source>Login</source>
-            <translation type="unfinished">Login</translation>
+            <translation>Login</translation>
         </message>
         <message>
             <source>Account Name:</source>
-            <translation type="unfinished" />
+            <translation>Account Name:</translation>
         </message>
         <message>
             <source>Password:</source>
-            <translation type="unfinished">Password:</translation>
+            <translation>Password:</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished" />
+            <translation>Cancel</translation>
         </message>
         <message>
             <source>Preferences</source>
-            <translation type="unfinished">Preferences</translation>
+            <translation>Preferences</translation>
         </message>
         <message>
             <source>Sign me in at start</source>
-            <translation type="unfinished">Sign me in at start</translation>
+            <translation>Sign me in at start</translation>
         </message>
         <message>
             <source>Launch with Windows</source>
-            <translation type="unfinished">Launch with Windows</translation>
+            <translation>Launch with Windows</translation>
         </message>
         <message>
             <source>Don't have an account ?</source>
-            <translation type="unfinished" />
+            <translation>Don't have an account ?</translation>
         </message>
         <message>
             <source>Register new account</source>
-            <translation type="unfinished" />
+            <translation>Register new account</translation>
         </message>
         <message>
             <source>Forgot password ?</source>
-            <translation type="unfinished" />
+            <translation>Forgot password ?</translation>
         </message>
         <message>
             <source>No internet connection.</source>
-            <translation type="unfinished">No connection to the Internet is currently available. Please check your network settings.</translation>
+            <translation>No connection to the Internet is currently available. Please check your network settings.</translation>
         </message>
         <message>
             <source>Authentication fails ...</source>
-            <translation type="unfinished" />
+            <translation>Authentication fails ...</translation>
         </message>
         <message>
             <source>An error occured while processing a request to server.
 Please check your internet connection.</source>
-            <translation type="unfinished" />
+            <translation>An error occured while processing a request to server.
+Please check your internet connection.</translation>
         </message>
     </context>
     <context>
@@ -406,7 +433,7 @@ Please check your internet connection.</source>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Cancel</translation>
         </message>
     </context>
     <context>

@@ -254,6 +254,25 @@
         </message>
     </context>
     <context>
+        <name>EntitiesView</name>
+        <message>
+            <source>Folders</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Contacts</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Inbox</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Outbox</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
         <name>FAXWidget</name>
         <message>
             <source>Form</source>
@@ -285,6 +304,13 @@
         </message>
     </context>
     <context>
+        <name>FilterBox</name>
+        <message>
+            <source>Search ...</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
         <name>FolderView</name>
         <message>
             <source>To/From</source>
@@ -304,7 +330,7 @@
         </message>
         <message>
             <source>Name</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Nombre</translation>
         </message>
         <message>
             <source>Fax Number</source>
@@ -338,56 +364,57 @@
         <name>LoginDlg</name>
         <message>
             <source>Login</source>
-            <translation type="unfinished">Inicio de sesión</translation>
+            <translation>Iniciar sesión</translation>
         </message>
         <message>
             <source>Account Name:</source>
-            <translation type="unfinished" />
+            <translation>Nombre de cuenta:</translation>
         </message>
         <message>
             <source>Password:</source>
-            <translation type="unfinished">Contraseña:</translation>
+            <translation>Contraseña:</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished" />
+            <translation>Cancelar</translation>
         </message>
         <message>
             <source>Preferences</source>
-            <translation type="unfinished">Preferencias</translation>
+            <translation>Preferencias</translation>
         </message>
         <message>
             <source>Sign me in at start</source>
-            <translation type="unfinished">Iniciar sesión al arrancar</translation>
+            <translation>Iniciar sesión al arrancar</translation>
         </message>
         <message>
             <source>Launch with Windows</source>
-            <translation type="unfinished">Iniciar con Windows</translation>
+            <translation>Iniciar con Windows</translation>
         </message>
         <message>
             <source>Don't have an account ?</source>
-            <translation type="unfinished" />
+            <translation>¿No tiene una cuenta?</translation>
         </message>
         <message>
             <source>Register new account</source>
-            <translation type="unfinished" />
+            <translation>Registrar una cuenta</translation>
         </message>
         <message>
             <source>Forgot password ?</source>
-            <translation type="unfinished" />
+            <translation>¿Olvidó la contraseña?</translation>
         </message>
         <message>
             <source>No internet connection.</source>
-            <translation type="unfinished">En este momento no hay conexión a Internet. Compruebe la configuración de red.</translation>
+            <translation>En este momento no hay conexión a Internet. Compruebe la configuración de red.</translation>
         </message>
         <message>
             <source>Authentication fails ...</source>
-            <translation type="unfinished" />
+            <translation>Error de autenticación ...</translation>
         </message>
         <message>
             <source>An error occured while processing a request to server.
 Please check your internet connection.</source>
-            <translation type="unfinished" />
+            <translation>Se produjo un error al procesar una solicitud al servidor.
+Compruebe su conexión a Internet.</translation>
         </message>
     </context>
     <context>
@@ -406,7 +433,7 @@ Please check your internet connection.</source>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Cancelar</translation>
         </message>
     </context>
     <context>

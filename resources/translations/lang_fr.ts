@@ -254,6 +254,25 @@
         </message>
     </context>
     <context>
+        <name>EntitiesView</name>
+        <message>
+            <source>Folders</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Contacts</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Inbox</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Outbox</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
         <name>FAXWidget</name>
         <message>
             <source>Form</source>
@@ -285,6 +304,13 @@
         </message>
     </context>
     <context>
+        <name>FilterBox</name>
+        <message>
+            <source>Search ...</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
         <name>FolderView</name>
         <message>
             <source>To/From</source>
@@ -304,7 +330,7 @@
         </message>
         <message>
             <source>Name</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Nom</translation>
         </message>
         <message>
             <source>Fax Number</source>
@@ -338,56 +364,57 @@
         <name>LoginDlg</name>
         <message>
             <source>Login</source>
-            <translation type="unfinished">Identifiant</translation>
+            <translation>Connexion</translation>
         </message>
         <message>
             <source>Account Name:</source>
-            <translation type="unfinished" />
+            <translation>Nom du compte :</translation>
         </message>
         <message>
             <source>Password:</source>
-            <translation type="unfinished">Mot de passe :</translation>
+            <translation>Mot de passe :</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished" />
+            <translation>Annuler</translation>
         </message>
         <message>
             <source>Preferences</source>
-            <translation type="unfinished">Préférences</translation>
+            <translation>Préférences</translation>
         </message>
         <message>
             <source>Sign me in at start</source>
-            <translation type="unfinished">Me connecter au démarrage</translation>
+            <translation>Me connecter au démarrage</translation>
         </message>
         <message>
             <source>Launch with Windows</source>
-            <translation type="unfinished">Lancer avec Windows</translation>
+            <translation>Lancer avec Windows</translation>
         </message>
         <message>
             <source>Don't have an account ?</source>
-            <translation type="unfinished" />
+            <translation>Vous n'avez pas de compte ?</translation>
         </message>
         <message>
             <source>Register new account</source>
-            <translation type="unfinished" />
+            <translation>Créer un compte</translation>
         </message>
         <message>
             <source>Forgot password ?</source>
-            <translation type="unfinished" />
+            <translation>Mot de passe oublié ?</translation>
         </message>
         <message>
             <source>No internet connection.</source>
-            <translation type="unfinished">Aucune connexion à Internet n'est disponible pour le moment. Veuillez vérifier vos paramètres réseau.</translation>
+            <translation>Aucune connexion à Internet n'est disponible pour le moment. Veuillez vérifier vos paramètres réseau.</translation>
         </message>
         <message>
             <source>Authentication fails ...</source>
-            <translation type="unfinished" />
+            <translation>Échec de l'authentification ...</translation>
         </message>
         <message>
             <source>An error occured while processing a request to server.
 Please check your internet connection.</source>
-            <translation type="unfinished" />
+            <translation>Une erreur s'est produite lors du traitement d'une requête au serveur.
+Veuillez vérifier votre connexion Internet.</translation>
         </message>
     </context>
     <context>
@@ -406,7 +433,7 @@ Please check your internet connection.</source>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Annuler</translation>
         </message>
     </context>
     <context>

@@ -254,6 +254,25 @@
         </message>
     </context>
     <context>
+        <name>EntitiesView</name>
+        <message>
+            <source>Folders</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Contacts</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Inbox</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Outbox</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
         <name>FAXWidget</name>
         <message>
             <source>Form</source>
@@ -285,6 +304,13 @@
         </message>
     </context>
     <context>
+        <name>FilterBox</name>
+        <message>
+            <source>Search ...</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
         <name>FolderView</name>
         <message>
             <source>To/From</source>
@@ -304,7 +330,7 @@
         </message>
         <message>
             <source>Name</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Nome</translation>
         </message>
         <message>
             <source>Fax Number</source>
@@ -338,56 +364,57 @@
         <name>LoginDlg</name>
         <message>
             <source>Login</source>
-            <translation type="unfinished">Accesso</translation>
+            <translation>Accedi</translation>
         </message>
         <message>
             <source>Account Name:</source>
-            <translation type="unfinished" />
+            <translation>Nome account:</translation>
         </message>
         <message>
             <source>Password:</source>
-            <translation type="unfinished">Password:</translation>
+            <translation>Password:</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished" />
+            <translation>Annulla</translation>
         </message>
         <message>
             <source>Preferences</source>
-            <translation type="unfinished">Preferenze</translation>
+            <translation>Preferenze</translation>
         </message>
         <message>
             <source>Sign me in at start</source>
-            <translation type="unfinished">Accedi all'avvio</translation>
+            <translation>Accedi all'avvio</translation>
         </message>
         <message>
             <source>Launch with Windows</source>
-            <translation type="unfinished">Avvia con Windows</translation>
+            <translation>Avvia con Windows</translation>
         </message>
         <message>
             <source>Don't have an account ?</source>
-            <translation type="unfinished" />
+            <translation>Non hai un account?</translation>
         </message>
         <message>
             <source>Register new account</source>
-            <translation type="unfinished" />
+            <translation>Registra un account</translation>
         </message>
         <message>
             <source>Forgot password ?</source>
-            <translation type="unfinished" />
+            <translation>Password dimenticata?</translation>
         </message>
         <message>
             <source>No internet connection.</source>
-            <translation type="unfinished">Al momento non è disponibile alcuna connessione a Internet. Controllare le impostazioni di rete.</translation>
+            <translation>Al momento non è disponibile alcuna connessione a Internet. Controllare le impostazioni di rete.</translation>
         </message>
         <message>
             <source>Authentication fails ...</source>
-            <translation type="unfinished" />
+            <translation>Autenticazione non riuscita ...</translation>
         </message>
         <message>
             <source>An error occured while processing a request to server.
 Please check your internet connection.</source>
-            <translation type="unfinished" />
+            <translation>Si è verificato un errore durante l'elaborazione di una richiesta al server.
+Controllare la connessione a Internet.</translation>
         </message>
     </context>
     <context>
@@ -406,7 +433,7 @@ Please check your internet connection.</source>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Annulla</translation>
         </message>
     </context>
     <context>

@@ -254,6 +254,25 @@
         </message>
     </context>
     <context>
+        <name>EntitiesView</name>
+        <message>
+            <source>Folders</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Contacts</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Inbox</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Outbox</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
         <name>FAXWidget</name>
         <message>
             <source>Form</source>
@@ -285,6 +304,13 @@
         </message>
     </context>
     <context>
+        <name>FilterBox</name>
+        <message>
+            <source>Search ...</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
         <name>FolderView</name>
         <message>
             <source>To/From</source>
@@ -304,7 +330,7 @@
         </message>
         <message>
             <source>Name</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Nume</translation>
         </message>
         <message>
             <source>Fax Number</source>
@@ -338,56 +364,57 @@
         <name>LoginDlg</name>
         <message>
             <source>Login</source>
-            <translation type="unfinished">Autentificare</translation>
+            <translation>Autentificare</translation>
         </message>
         <message>
             <source>Account Name:</source>
-            <translation type="unfinished" />
+            <translation>Numele contului:</translation>
         </message>
         <message>
             <source>Password:</source>
-            <translation type="unfinished">Parolă:</translation>
+            <translation>Parolă:</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished" />
+            <translation>Anulare</translation>
         </message>
         <message>
             <source>Preferences</source>
-            <translation type="unfinished">Preferințe</translation>
+            <translation>Preferințe</translation>
         </message>
         <message>
             <source>Sign me in at start</source>
-            <translation type="unfinished">Autentifică-mă la pornire</translation>
+            <translation>Autentifică-mă la pornire</translation>
         </message>
         <message>
             <source>Launch with Windows</source>
-            <translation type="unfinished">Pornește odată cu Windows</translation>
+            <translation>Pornește odată cu Windows</translation>
         </message>
         <message>
             <source>Don't have an account ?</source>
-            <translation type="unfinished" />
+            <translation>Nu aveți un cont?</translation>
         </message>
         <message>
             <source>Register new account</source>
-            <translation type="unfinished" />
+            <translation>Înregistrați un cont</translation>
         </message>
         <message>
             <source>Forgot password ?</source>
-            <translation type="unfinished" />
+            <translation>Ați uitat parola?</translation>
         </message>
         <message>
             <source>No internet connection.</source>
-            <translation type="unfinished">Momentan nu există nicio conexiune la Internet. Verificați setările de rețea.</translation>
+            <translation>Momentan nu există nicio conexiune la Internet. Verificați setările de rețea.</translation>
         </message>
         <message>
             <source>Authentication fails ...</source>
-            <translation type="unfinished" />
+            <translation>Autentificarea a eșuat ...</translation>
         </message>
         <message>
             <source>An error occured while processing a request to server.
 Please check your internet connection.</source>
-            <translation type="unfinished" />
+            <translation>A apărut o eroare la procesarea unei cereri către server.
+Verificați conexiunea la Internet.</translation>
         </message>
     </context>
     <context>
@@ -406,7 +433,7 @@ Please check your internet connection.</source>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Anulare</translation>
         </message>
     </context>
     <context>

@@ -254,6 +254,25 @@
         </message>
     </context>
     <context>
+        <name>EntitiesView</name>
+        <message>
+            <source>Folders</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Contacts</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Inbox</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Outbox</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
         <name>FAXWidget</name>
         <message>
             <source>Form</source>
@@ -285,6 +304,13 @@
         </message>
     </context>
     <context>
+        <name>FilterBox</name>
+        <message>
+            <source>Search ...</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
         <name>FolderView</name>
         <message>
             <source>To/From</source>
@@ -304,7 +330,7 @@
         </message>
         <message>
             <source>Name</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Имя</translation>
         </message>
         <message>
             <source>Fax Number</source>
@@ -338,56 +364,57 @@
         <name>LoginDlg</name>
         <message>
             <source>Login</source>
-            <translation type="unfinished">Вход</translation>
+            <translation>Вход</translation>
         </message>
         <message>
             <source>Account Name:</source>
-            <translation type="unfinished" />
+            <translation>Имя учётной записи:</translation>
         </message>
         <message>
             <source>Password:</source>
-            <translation type="unfinished">Пароль:</translation>
+            <translation>Пароль:</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished" />
+            <translation>Отмена</translation>
         </message>
         <message>
             <source>Preferences</source>
-            <translation type="unfinished">Параметры</translation>
+            <translation>Параметры</translation>
         </message>
         <message>
             <source>Sign me in at start</source>
-            <translation type="unfinished">Входить при запуске</translation>
+            <translation>Входить при запуске</translation>
         </message>
         <message>
             <source>Launch with Windows</source>
-            <translation type="unfinished">Запускать вместе с Windows</translation>
+            <translation>Запускать вместе с Windows</translation>
         </message>
         <message>
             <source>Don't have an account ?</source>
-            <translation type="unfinished" />
+            <translation>Нет учётной записи?</translation>
         </message>
         <message>
             <source>Register new account</source>
-            <translation type="unfinished" />
+            <translation>Регистрация</translation>
         </message>
         <message>
             <source>Forgot password ?</source>
-            <translation type="unfinished" />
+            <translation>Забыли пароль?</translation>
         </message>
         <message>
             <source>No internet connection.</source>
-            <translation type="unfinished">Подключение к Интернету сейчас недоступно. Проверьте сетевые настройки.</translation>
+            <translation>Подключение к Интернету сейчас недоступно. Проверьте сетевые настройки.</translation>
         </message>
         <message>
             <source>Authentication fails ...</source>
-            <translation type="unfinished" />
+            <translation>Ошибка аутентификации ...</translation>
         </message>
         <message>
             <source>An error occured while processing a request to server.
 Please check your internet connection.</source>
-            <translation type="unfinished" />
+            <translation>При обработке запроса к серверу произошла ошибка.
+Проверьте подключение к Интернету.</translation>
         </message>
     </context>
     <context>
@@ -406,7 +433,7 @@ Please check your internet connection.</source>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished" />
+            <translation type="unfinished">Отмена</translation>
         </message>
     </context>
     <context>

@@ -15,11 +15,13 @@ class ModalDriver
 public:
     using Action = std::function<void(QWidget *dialog)>;
 
-    // Gives up after timeoutMs without a modal dialog; shown() then stays false.
-    void whenShown(Action action, int timeoutMs = 10000)
+    // Gives up after timeoutMs without a modal dialog; shown() then stays false. With a class name, only a
+    // dialog of that class counts: a window-modal dialog that is already up is a modal widget too.
+    void whenShown(Action action, int timeoutMs = 10000, const char *className = nullptr)
     {
         m_shown = false;
         m_action = std::move(action);
+        m_className = className;
         m_deadline = QDeadlineTimer(timeoutMs);
         poll();
     }
@@ -30,7 +32,7 @@ private:
     void poll()
     {
         QWidget *dialog = QApplication::activeModalWidget();
-        if (!dialog) {
+        if (!dialog || (m_className && !dialog->inherits(m_className))) {
             if (!m_deadline.hasExpired())
                 QTimer::singleShot(10, [this] { poll(); });
             return;
@@ -44,5 +46,6 @@ private:
 
     Action m_action;
     QDeadlineTimer m_deadline;
+    const char *m_className = nullptr;
     bool m_shown = false;
 };
