@@ -144,7 +144,7 @@ const QList<CallingTask> &callingTasks()
         {"register the version", TaskType::REGISTER_APP, "registerApp",
          [](TaskExecuter &, const Account &) { return Holder(); },
          [](const Account &) {
-             return QJsonObject{{"app", 1001}, {"version", "WIN-2.29"}};
+             return QJsonObject{{"app", 1001}, {"version", QString::fromLatin1("WIN-" + appVersion())}};
          },
          checkAccepted},
         {"time shift", TaskType::GET_SHIFT_TIME, "getShiftTime",

@@ -234,7 +234,7 @@ void StandinFaultTest::fileDownloads()
     const HttpExchange::Response version = standin.send(
         accountCall("getAppVersion", stringParam("os", "WIN") + stringParam("app", "ZQD"), demo));
     const QString link = text(version.body, "link");
-    QCOMPARE(text(version.body, "version"), QString("2.29"));
+    QCOMPARE(text(version.body, "version"), QStringLiteral(QELVOX_VERSION));
     QVERIFY(link.startsWith(standin.httpUrl() + "/files/"));
     QCOMPARE(standin.send(HttpExchange::get(link.mid(standin.httpUrl().size()).toLatin1())).status, 200);
 }

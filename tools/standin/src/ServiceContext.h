@@ -11,7 +11,7 @@ struct soap;
 // announces with its installer link, and the sign-up service's IP nationality.
 struct ServiceSettings
 {
-    QString appVersion = "2.29";
+    QString appVersion = QStringLiteral(QELVOX_VERSION);
     QString appLink;
     QString ipNationality = "FRA";
 };

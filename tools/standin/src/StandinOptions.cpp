@@ -31,7 +31,7 @@ std::optional<StandinOptions> StandinOptions::parse(const QCoreApplication &appl
     const QCommandLineOption demo("demo", "Seed the demo account.");
     const QCommandLineOption files("files", "Directory whose files are served under /files/.", "dir");
     const QCommandLineOption version("app-version", "Version that the update check announces.", "version",
-                                     "2.29");
+                                     QStringLiteral(QELVOX_VERSION));
     const QCommandLineOption link("app-link", "Installer link that the update check announces.", "url");
     const QCommandLineOption nationality("ip-nationality", "Country code of the caller's address.", "code",
                                          "FRA");

@@ -16,7 +16,8 @@ struct StandinOptions
     QStringList seedFiles;
     bool demo = false;
     QString filesDirectory;
-    QString appVersion = "2.29";
+    // The client's own version by default, so that the demo offers no update.
+    QString appVersion = QStringLiteral(QELVOX_VERSION);
     QString appLink; // empty: the default installer on the HTTP port
     QString ipNationality = "FRA";
     int deliverAfterMs = 0; // 0: sent items stay in queue until a control command delivers them
