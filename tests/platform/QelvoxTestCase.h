@@ -18,7 +18,8 @@ protected:
 private slots:
     void init()
     {
-        QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
+        // Every warning but what the offscreen platform says of itself, which tells nothing of the program.
+        QTest::failOnWarning(QRegularExpression(QStringLiteral("^(?!This plugin does not support ).*")));
         setUp();
     }
     void cleanup() { tearDown(); }

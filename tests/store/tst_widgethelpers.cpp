@@ -1,6 +1,7 @@
 #include "BusyCursor.h"
 #include "MessageBoxes.h"
 #include "PromptRecorder.h"
+#include "QelvoxTestCase.h"
 #include "RecipientsCsv.h"
 #include "StarBadge.h"
 #include "TestFiles.h"
@@ -19,7 +20,7 @@
 using Call = std::function<void()>;
 using ButtonList = QList<QPair<QString, int>>;
 
-class WidgetHelpersTest : public QObject
+class WidgetHelpersTest : public QelvoxTestCase
 {
     Q_OBJECT
 
@@ -42,10 +43,11 @@ private:
         return pixmap.toImage();
     }
 
-private slots:
-    void init() { m_prompts = std::make_unique<PromptRecorder>(); }
-    void cleanup() { m_prompts.reset(); }
+protected:
+    void setUp() override { m_prompts = std::make_unique<PromptRecorder>(); }
+    void tearDown() override { m_prompts.reset(); }
 
+private slots:
     void messageBoxes_data()
     {
         QTest::addColumn<Call>("call");
