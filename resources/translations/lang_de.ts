@@ -257,19 +257,19 @@
         <name>EntitiesView</name>
         <message>
             <source>Folders</source>
-            <translation type="unfinished" />
+            <translation>Ordner</translation>
         </message>
         <message>
             <source>Contacts</source>
-            <translation type="unfinished" />
+            <translation>Kontakte</translation>
         </message>
         <message>
             <source>Inbox</source>
-            <translation type="unfinished" />
+            <translation>Posteingang</translation>
         </message>
         <message>
             <source>Outbox</source>
-            <translation type="unfinished" />
+            <translation>Postausgang</translation>
         </message>
     </context>
     <context>
@@ -307,50 +307,50 @@
         <name>FilterBox</name>
         <message>
             <source>Search ...</source>
-            <translation type="unfinished" />
+            <translation>Suchen ...</translation>
         </message>
     </context>
     <context>
         <name>FolderView</name>
         <message>
             <source>To/From</source>
-            <translation type="unfinished" />
+            <translation>An/Von</translation>
         </message>
         <message>
             <source>Status</source>
-            <translation type="unfinished" />
+            <translation>Status</translation>
         </message>
         <message>
             <source>Size</source>
-            <translation type="unfinished" />
+            <translation>Größe</translation>
         </message>
         <message>
             <source>Date</source>
-            <translation type="unfinished" />
+            <translation>Datum</translation>
         </message>
         <message>
             <source>Name</source>
-            <translation type="unfinished">Name</translation>
+            <translation>Name</translation>
         </message>
         <message>
             <source>Fax Number</source>
-            <translation type="unfinished" />
+            <translation>Faxnummer</translation>
         </message>
         <message>
             <source>SMS Number</source>
-            <translation type="unfinished" />
+            <translation>SMS-Nummer</translation>
         </message>
         <message>
             <source>Impossible to delete selected item(s).</source>
-            <translation type="unfinished" />
+            <translation>Die ausgewählten Elemente können nicht gelöscht werden.</translation>
         </message>
         <message>
             <source>Select a file name ...</source>
-            <translation type="unfinished" />
+            <translation>Dateinamen wählen ...</translation>
         </message>
         <message>
             <source>CSV files (*.csv)</source>
-            <translation type="unfinished">CSV-Dateien (*.csv)</translation>
+            <translation>CSV-Dateien (*.csv)</translation>
         </message>
     </context>
     <context>
@@ -421,19 +421,19 @@ Bitte prüfen Sie Ihre Internetverbindung.</translation>
         <name>MovetoFolderDlg</name>
         <message>
             <source>Select folder</source>
-            <translation type="unfinished" />
+            <translation>Ordner wählen</translation>
         </message>
         <message>
             <source>Folders</source>
-            <translation type="unfinished" />
+            <translation>Ordner</translation>
         </message>
         <message>
             <source>Ok</source>
-            <translation type="unfinished" />
+            <translation>OK</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished">Abbrechen</translation>
+            <translation>Abbrechen</translation>
         </message>
     </context>
     <context>

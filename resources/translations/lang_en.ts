@@ -257,19 +257,19 @@
         <name>EntitiesView</name>
         <message>
             <source>Folders</source>
-            <translation type="unfinished" />
+            <translation>Folders</translation>
         </message>
         <message>
             <source>Contacts</source>
-            <translation type="unfinished" />
+            <translation>Contacts</translation>
         </message>
         <message>
             <source>Inbox</source>
-            <translation type="unfinished" />
+            <translation>Inbox</translation>
         </message>
         <message>
             <source>Outbox</source>
-            <translation type="unfinished" />
+            <translation>Outbox</translation>
         </message>
     </context>
     <context>
@@ -307,50 +307,50 @@
         <name>FilterBox</name>
         <message>
             <source>Search ...</source>
-            <translation type="unfinished" />
+            <translation>Search ...</translation>
         </message>
     </context>
     <context>
         <name>FolderView</name>
         <message>
             <source>To/From</source>
-            <translation type="unfinished" />
+            <translation>To/From</translation>
         </message>
         <message>
             <source>Status</source>
-            <translation type="unfinished" />
+            <translation>Status</translation>
         </message>
         <message>
             <source>Size</source>
-            <translation type="unfinished" />
+            <translation>Size</translation>
         </message>
         <message>
             <source>Date</source>
-            <translation type="unfinished" />
+            <translation>Date</translation>
         </message>
         <message>
             <source>Name</source>
-            <translation type="unfinished">Name</translation>
+            <translation>Name</translation>
         </message>
         <message>
             <source>Fax Number</source>
-            <translation type="unfinished" />
+            <translation>Fax Number</translation>
         </message>
         <message>
             <source>SMS Number</source>
-            <translation type="unfinished" />
+            <translation>SMS Number</translation>
         </message>
         <message>
             <source>Impossible to delete selected item(s).</source>
-            <translation type="unfinished" />
+            <translation>Impossible to delete selected item(s).</translation>
         </message>
         <message>
             <source>Select a file name ...</source>
-            <translation type="unfinished" />
+            <translation>Select a file name ...</translation>
         </message>
         <message>
             <source>CSV files (*.csv)</source>
-            <translation type="unfinished">CSV files (*.csv)</translation>
+            <translation>CSV files (*.csv)</translation>
         </message>
     </context>
     <context>
@@ -421,19 +421,19 @@ Please check your internet connection.</translation>
         <name>MovetoFolderDlg</name>
         <message>
             <source>Select folder</source>
-            <translation type="unfinished" />
+            <translation>Select folder</translation>
         </message>
         <message>
             <source>Folders</source>
-            <translation type="unfinished" />
+            <translation>Folders</translation>
         </message>
         <message>
             <source>Ok</source>
-            <translation type="unfinished" />
+            <translation>Ok</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished">Cancel</translation>
+            <translation>Cancel</translation>
         </message>
     </context>
     <context>

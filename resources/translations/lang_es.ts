@@ -257,19 +257,19 @@
         <name>EntitiesView</name>
         <message>
             <source>Folders</source>
-            <translation type="unfinished" />
+            <translation>Carpetas</translation>
         </message>
         <message>
             <source>Contacts</source>
-            <translation type="unfinished" />
+            <translation>Contactos</translation>
         </message>
         <message>
             <source>Inbox</source>
-            <translation type="unfinished" />
+            <translation>Bandeja de entrada</translation>
         </message>
         <message>
             <source>Outbox</source>
-            <translation type="unfinished" />
+            <translation>Bandeja de salida</translation>
         </message>
     </context>
     <context>
@@ -307,50 +307,50 @@
         <name>FilterBox</name>
         <message>
             <source>Search ...</source>
-            <translation type="unfinished" />
+            <translation>Buscar ...</translation>
         </message>
     </context>
     <context>
         <name>FolderView</name>
         <message>
             <source>To/From</source>
-            <translation type="unfinished" />
+            <translation>Para/De</translation>
         </message>
         <message>
             <source>Status</source>
-            <translation type="unfinished" />
+            <translation>Estado</translation>
         </message>
         <message>
             <source>Size</source>
-            <translation type="unfinished" />
+            <translation>Tamaño</translation>
         </message>
         <message>
             <source>Date</source>
-            <translation type="unfinished" />
+            <translation>Fecha</translation>
         </message>
         <message>
             <source>Name</source>
-            <translation type="unfinished">Nombre</translation>
+            <translation>Nombre</translation>
         </message>
         <message>
             <source>Fax Number</source>
-            <translation type="unfinished" />
+            <translation>Número de fax</translation>
         </message>
         <message>
             <source>SMS Number</source>
-            <translation type="unfinished" />
+            <translation>Número SMS</translation>
         </message>
         <message>
             <source>Impossible to delete selected item(s).</source>
-            <translation type="unfinished" />
+            <translation>No se pueden eliminar los elementos seleccionados.</translation>
         </message>
         <message>
             <source>Select a file name ...</source>
-            <translation type="unfinished" />
+            <translation>Seleccione un nombre de archivo ...</translation>
         </message>
         <message>
             <source>CSV files (*.csv)</source>
-            <translation type="unfinished">Archivos CSV (*.csv)</translation>
+            <translation>Archivos CSV (*.csv)</translation>
         </message>
     </context>
     <context>
@@ -421,19 +421,19 @@ Compruebe su conexión a Internet.</translation>
         <name>MovetoFolderDlg</name>
         <message>
             <source>Select folder</source>
-            <translation type="unfinished" />
+            <translation>Seleccionar carpeta</translation>
         </message>
         <message>
             <source>Folders</source>
-            <translation type="unfinished" />
+            <translation>Carpetas</translation>
         </message>
         <message>
             <source>Ok</source>
-            <translation type="unfinished" />
+            <translation>Aceptar</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished">Cancelar</translation>
+            <translation>Cancelar</translation>
         </message>
     </context>
     <context>

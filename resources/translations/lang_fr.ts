@@ -257,19 +257,19 @@
         <name>EntitiesView</name>
         <message>
             <source>Folders</source>
-            <translation type="unfinished" />
+            <translation>Dossiers</translation>
         </message>
         <message>
             <source>Contacts</source>
-            <translation type="unfinished" />
+            <translation>Contacts</translation>
         </message>
         <message>
             <source>Inbox</source>
-            <translation type="unfinished" />
+            <translation>Boîte de réception</translation>
         </message>
         <message>
             <source>Outbox</source>
-            <translation type="unfinished" />
+            <translation>Boîte d'envoi</translation>
         </message>
     </context>
     <context>
@@ -307,50 +307,50 @@
         <name>FilterBox</name>
         <message>
             <source>Search ...</source>
-            <translation type="unfinished" />
+            <translation>Rechercher ...</translation>
         </message>
     </context>
     <context>
         <name>FolderView</name>
         <message>
             <source>To/From</source>
-            <translation type="unfinished" />
+            <translation>À/De</translation>
         </message>
         <message>
             <source>Status</source>
-            <translation type="unfinished" />
+            <translation>Statut</translation>
         </message>
         <message>
             <source>Size</source>
-            <translation type="unfinished" />
+            <translation>Taille</translation>
         </message>
         <message>
             <source>Date</source>
-            <translation type="unfinished" />
+            <translation>Date</translation>
         </message>
         <message>
             <source>Name</source>
-            <translation type="unfinished">Nom</translation>
+            <translation>Nom</translation>
         </message>
         <message>
             <source>Fax Number</source>
-            <translation type="unfinished" />
+            <translation>Numéro de fax</translation>
         </message>
         <message>
             <source>SMS Number</source>
-            <translation type="unfinished" />
+            <translation>Numéro SMS</translation>
         </message>
         <message>
             <source>Impossible to delete selected item(s).</source>
-            <translation type="unfinished" />
+            <translation>Impossible de supprimer le(s) élément(s) sélectionné(s).</translation>
         </message>
         <message>
             <source>Select a file name ...</source>
-            <translation type="unfinished" />
+            <translation>Choisissez un nom de fichier ...</translation>
         </message>
         <message>
             <source>CSV files (*.csv)</source>
-            <translation type="unfinished">Fichiers CSV (*.csv)</translation>
+            <translation>Fichiers CSV (*.csv)</translation>
         </message>
     </context>
     <context>
@@ -421,19 +421,19 @@ Veuillez vérifier votre connexion Internet.</translation>
         <name>MovetoFolderDlg</name>
         <message>
             <source>Select folder</source>
-            <translation type="unfinished" />
+            <translation>Choisir un dossier</translation>
         </message>
         <message>
             <source>Folders</source>
-            <translation type="unfinished" />
+            <translation>Dossiers</translation>
         </message>
         <message>
             <source>Ok</source>
-            <translation type="unfinished" />
+            <translation>OK</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished">Annuler</translation>
+            <translation>Annuler</translation>
         </message>
     </context>
     <context>

@@ -257,19 +257,19 @@
         <name>EntitiesView</name>
         <message>
             <source>Folders</source>
-            <translation type="unfinished" />
+            <translation>Cartelle</translation>
         </message>
         <message>
             <source>Contacts</source>
-            <translation type="unfinished" />
+            <translation>Contatti</translation>
         </message>
         <message>
             <source>Inbox</source>
-            <translation type="unfinished" />
+            <translation>Posta in arrivo</translation>
         </message>
         <message>
             <source>Outbox</source>
-            <translation type="unfinished" />
+            <translation>Posta in uscita</translation>
         </message>
     </context>
     <context>
@@ -307,50 +307,50 @@
         <name>FilterBox</name>
         <message>
             <source>Search ...</source>
-            <translation type="unfinished" />
+            <translation>Cerca ...</translation>
         </message>
     </context>
     <context>
         <name>FolderView</name>
         <message>
             <source>To/From</source>
-            <translation type="unfinished" />
+            <translation>A/Da</translation>
         </message>
         <message>
             <source>Status</source>
-            <translation type="unfinished" />
+            <translation>Stato</translation>
         </message>
         <message>
             <source>Size</source>
-            <translation type="unfinished" />
+            <translation>Dimensione</translation>
         </message>
         <message>
             <source>Date</source>
-            <translation type="unfinished" />
+            <translation>Data</translation>
         </message>
         <message>
             <source>Name</source>
-            <translation type="unfinished">Nome</translation>
+            <translation>Nome</translation>
         </message>
         <message>
             <source>Fax Number</source>
-            <translation type="unfinished" />
+            <translation>Numero di fax</translation>
         </message>
         <message>
             <source>SMS Number</source>
-            <translation type="unfinished" />
+            <translation>Numero SMS</translation>
         </message>
         <message>
             <source>Impossible to delete selected item(s).</source>
-            <translation type="unfinished" />
+            <translation>Impossibile eliminare gli elementi selezionati.</translation>
         </message>
         <message>
             <source>Select a file name ...</source>
-            <translation type="unfinished" />
+            <translation>Scegliere un nome di file ...</translation>
         </message>
         <message>
             <source>CSV files (*.csv)</source>
-            <translation type="unfinished">File CSV (*.csv)</translation>
+            <translation>File CSV (*.csv)</translation>
         </message>
     </context>
     <context>
@@ -421,19 +421,19 @@ Controllare la connessione a Internet.</translation>
         <name>MovetoFolderDlg</name>
         <message>
             <source>Select folder</source>
-            <translation type="unfinished" />
+            <translation>Seleziona cartella</translation>
         </message>
         <message>
             <source>Folders</source>
-            <translation type="unfinished" />
+            <translation>Cartelle</translation>
         </message>
         <message>
             <source>Ok</source>
-            <translation type="unfinished" />
+            <translation>OK</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished">Annulla</translation>
+            <translation>Annulla</translation>
         </message>
     </context>
     <context>

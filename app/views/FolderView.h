@@ -1,0 +1,185 @@
+#pragma once
+
+#include "RowIndex.h"
+
+#include <QHash>
+#include <QMap>
+#include <QStringList>
+#include <QTreeWidget>
+
+class BaseFAXSentInfo;
+class BaseObject;
+class BaseSMSSentInfo;
+class EMAILSentInfoRegister;
+class ForwardRequest;
+class ObjectsRequest;
+class OutlookContactInfo;
+class QMenu;
+class qtContactGroupInfo;
+class qtContactInfo;
+class qtFAXReceivedInfo;
+class qtVOICEReceivedInfo;
+
+// The list of one entity of the entity tree: the contacts list, or the item list of the Inbox, the Outbox or
+// a user folder. Each row shows one record and owns it (CustomQTreeWidgetItem); every operation that takes
+// a record pointer takes ownership of it. The selection-based operations work on the visible selected rows:
+// selected, not hidden by the search filter, in tree order. Rows come and go only through the operations
+// below, which keep the list's index of them: nobody else adds, takes or deletes rows. GUI thread only.
+class FolderView : public QTreeWidget
+{
+    Q_OBJECT
+
+public:
+    enum Kind { ContactsList = 0, InboxList = 1, OutboxList = 2, UserFolderList = 3 };
+
+    // parent is the entity tree until the stacked layout takes the list over. The list's menu holds the main
+    // window's actions, which the list enables by its selection; they are found by their object names
+    // (actionDelete, actionForward, ...). The menu is not owned and may be null.
+    FolderView(QWidget *parent, QMenu *contextMenu, int kind, int folderId);
+    ~FolderView() override;
+
+    // Selection.
+    int countSelected() const;
+    // The record of the first visible selected row, still owned by the list; null without one.
+    BaseObject *firstSelectedRecord() const;
+    // A copy of the record (caller owns it) when exactly one row is visible and selected, else null.
+    BaseObject *selectedRecordCopy() const;
+    // The same in the contacts list only; null in item lists.
+    BaseObject *selectedContactCopy() const;
+    // The visible selected rows (every row first when selectAllFirst) as a new request owned by the caller,
+    // or null. With checkDeletion: refuses rows that may not be deleted (restriction box), asks for
+    // confirmation, and removes selected Outlook contact rows from the list without putting them into the
+    // request. Without it: only sent and received items (types 1 to 4), for marking them read or unread.
+    // The selection is cleared in every case.
+    ObjectsRequest *selectionRequest(bool selectAllFirst, bool checkDeletion);
+    // The request that deletes this user folder with every row it holds, hidden ones included, after the
+    // same check and confirmation; null when refused or not confirmed. Caller owns it.
+    ObjectsRequest *folderDeletionRequest();
+    // The visible selected items that may move to another folder; null when none. Caller owns it.
+    ObjectsRequest *selectionForMove() const;
+    // Adds the visible selected items to a forward request (item lists only).
+    void collectForward(ForwardRequest *request) const;
+    // Contacts list: every group's name by id, and the group of the single visible selected row (0 when
+    // there is none); nothing is written in item lists.
+    void groupChoices(QMap<int, QString> *groups, int *groupId) const;
+    // The visible selected Outlook contacts, each as {name, fax number, SMS number}.
+    void selectedOutlookContacts(QList<QStringList> *contacts) const;
+    // Selects the member rows of every selected group row.
+    void selectGroupMembers();
+    // Writes the visible selected contacts and the members of selected groups to a CSV file that the user
+    // chooses; ends silently when nothing is selected, the dialog is cancelled or the file cannot be opened.
+    // Blocks in the file dialog.
+    void exportContactsCsv();
+
+    // Maintenance, for the entity tree.
+    int folderId() const { return m_folderId; }
+    void setFolderId(int folderId) { m_folderId = folderId; }
+    // A user folder's service id replaces its local id, in the list and in the folder id of every item.
+    void changeFolderId(int newId);
+    // The first row without child rows whose record has this id and type; null when none.
+    QTreeWidgetItem *findItem(int id, int type) const;
+    // findItem; when found, this list and the row through the out-parameters, and true.
+    bool locateItem(int id, int type, FolderView **list, QTreeWidgetItem **row);
+    QTreeWidgetItem *findGroupItem(int groupId) const;
+    // The first pending fax, SMS or e-mail forward row with this id.
+    QTreeWidgetItem *findPendingItem(int id) const;
+    // Take a top-level row out of the list and delete it with its child rows and their records.
+    void removeItem(QTreeWidgetItem *row);
+    void removePendingItem(QTreeWidgetItem *row);
+    void removeContactItem(int id);
+    // Removes the group row together with its member rows.
+    void removeGroupItem(int id);
+    void removeOutlookContacts();
+    // Empties the list, releasing every record.
+    void clearItems();
+    void replaceContactId(int oldId, int newId);
+    // The group's new id is also written into its members' group ids.
+    void replaceGroupId(int oldId, int newId);
+    // Moves a top-level item row into the target list, with the target's folder id.
+    void moveItemTo(int id, int type, FolderView *target);
+    // The number of all rows, child and hidden rows included, in decimal.
+    QString rowCountText() const;
+    // Header texts and row texts in the current language, with the filter applied again.
+    void retranslate();
+
+    // Rows. Builders give an existing row (when passed) the new record, or add a new row.
+    // Sent fax, received fax, voice message and sent SMS (types 1 to 4); any other record is released.
+    void addItem(BaseObject *record, QTreeWidgetItem *row = nullptr);
+    // Also the pending fax (10001) and pending SMS (10004) of the Outbox.
+    void addFaxSentItem(BaseFAXSentInfo *record, QTreeWidgetItem *row = nullptr);
+    void addFaxReceivedItem(qtFAXReceivedInfo *record, QTreeWidgetItem *row = nullptr);
+    void addVoiceItem(qtVOICEReceivedInfo *record, QTreeWidgetItem *row = nullptr);
+    void addSmsSentItem(BaseSMSSentInfo *record, QTreeWidgetItem *row = nullptr);
+    void addEmailItem(EMAILSentInfoRegister *record);
+    // Adds or updates the row of a group, or of a contact under its group. A contact whose group has no row
+    // is not shown and its record is released.
+    void addGroupItem(qtContactGroupInfo *record);
+    void addContactItem(qtContactInfo *record);
+    void addOutlookContactItem(OutlookContactInfo *record);
+    // Rewrites the texts that follow the sent status, the recipients and the date.
+    void updateItemTexts(QTreeWidgetItem *row);
+    // Bold while the item is unread (item lists only).
+    void setItemFont(QTreeWidgetItem *row);
+    // The send task of a pending row succeeded: the row takes the service's id and the sent status.
+    void confirmPendingItem(int taskId, int serviceId, int sentStatus);
+    // The change list reports the delivery status of a pending row.
+    void setPendingStatus(int id, int sentStatus);
+    // The service took a pending row over: a pending fax or SMS becomes the queued sent item with the
+    // service id; a pending e-mail forward is shown as sent.
+    void queuePendingItem(QTreeWidgetItem *row, int serviceId);
+    // Shows the sent and received items of the request as read or unread.
+    void setReadStatus(const ObjectsRequest &request, bool read);
+    // The service's time shift in seconds; the dates are shown shifted by it.
+    void setTimeShift(int seconds);
+
+    // Filter: hides every row whose texts do not contain the text (case ignored); the empty text shows all.
+    void applyFilter(const QString &text);
+    void clearFilter() { applyFilter(QString()); }
+    // Hides or shows one row by the current filter.
+    void filterItem(QTreeWidgetItem *row);
+
+signals:
+    // The pointer entered a row or left the rows, or a row was double-clicked.
+    void signalAction();
+
+public slots:
+    void eventItemDoubleClicked(QTreeWidgetItem *item, int column);
+    void eventItemEntered(QTreeWidgetItem *item, int column);
+    void eventItemLeave();
+    // Enables the actions by the selection, then shows the list's menu at the pointer. Blocks in the menu.
+    void eventContextMenu();
+    // Enables the main window's item or contact actions by the visible selection.
+    void eventRefreshMenu();
+
+private:
+    bool isItemList() const { return m_kind != ContactsList; }
+    void setupColumns();
+    QList<QTreeWidgetItem *> visibleSelectedRows() const;
+    QList<QTreeWidgetItem *> allRows() const;
+    // Filters the shown rows, the hidden rows or both again, by position.
+    void refilterRows(bool shownRows = true, bool hiddenRows = true);
+    ObjectsRequest *takeRows(const QList<QTreeWidgetItem *> &rows, bool checkDeletion);
+    QTreeWidgetItem *firstInTreeOrder(const RowIndex::Rows &rows) const;
+    // Gives row a new record and keeps the index in step with the record's key.
+    void setRowRecord(QTreeWidgetItem *row, BaseObject *record);
+    void changeRowId(QTreeWidgetItem *row, int newId);
+    // The texts of an item row's columns, from column 0 (which shows only icons) to the Date column.
+    QStringList itemTexts(BaseObject &record);
+    const QString &sentStatusText(int sentStatus);
+    // The common part of the item builders: an existing row of this list takes the record and its texts,
+    // or a new row is added.
+    void showItem(BaseObject *record, QTreeWidgetItem *row, const char *iconPath, const char *directionIconPath);
+    void insertTopLevelRow(QTreeWidgetItem *row);
+    void detachItem(QTreeWidgetItem *row);
+    void deleteRow(QTreeWidgetItem *row);
+    void unindexTree(QTreeWidgetItem *row);
+    void setPendingDate(QTreeWidgetItem *row, int sentStatus, const QString &marker);
+
+    QString m_filterText;
+    int m_folderId;
+    int m_kind;
+    QMenu *m_menu;
+    int m_timeShift = 0;
+    RowIndex m_index;
+    QHash<int, QString> m_statusTexts;
+};

@@ -1,0 +1,115 @@
+// FolderView: the search filter.
+#include "FolderView.h"
+
+#include "BaseObject.h"
+#include "CustomQTreeWidgetItem.h"
+#include "ObjectType.h"
+
+#include <QStringList>
+
+namespace {
+
+// The columns whose texts make up a row's search text, in the order of its parts. Each column shows what
+// its part names: the Date column the date text with the list's time shift, Size the page count or
+// duration, To/From the recipients or sender, Status the sent status; name, fax number and SMS number in
+// the contacts list. Pending rows and Outlook contacts have no search text, so any filter hides them.
+struct SearchColumns
+{
+    int count;
+    int columns[4];
+};
+
+SearchColumns searchColumns(int type)
+{
+    switch (type) {
+    case ObjectType::FaxSent:
+        return {4, {4, 3, 1, 2}};
+    case ObjectType::FaxReceived:
+    case ObjectType::VoiceReceived:
+        return {3, {4, 3, 1}};
+    case ObjectType::SmsSent:
+        return {3, {4, 1, 2}};
+    case ObjectType::ContactGroup:
+        return {1, {1}};
+    case ObjectType::Contact:
+        return {3, {3, 1, 2}};
+    default:
+        return {0, {}};
+    }
+}
+
+bool matches(const QTreeWidgetItem *row, const QString &filter)
+{
+    if (filter.isEmpty())
+        return true;
+    const BaseObject *record = CustomQTreeWidgetItem::record(row);
+    const SearchColumns search = searchColumns(record ? record->type : 0);
+    // The parts are joined by line breaks; only a filter that holds one can match across two parts.
+    if (filter.contains(u'\n')) {
+        QStringList parts;
+        for (int i = 0; i < search.count; ++i)
+            parts.append(row->text(search.columns[i]));
+        return parts.join(u'\n').contains(filter, Qt::CaseInsensitive);
+    }
+    for (int i = 0; i < search.count; ++i) {
+        const QVariant text = row->data(search.columns[i], Qt::DisplayRole);
+        if (text.typeId() == QMetaType::QString
+            && static_cast<const QString *>(text.constData())->contains(filter, Qt::CaseInsensitive))
+            return true;
+    }
+    return false;
+}
+
+// Which rows a new filter can change, given the one the rows are filtered by now.
+enum class Recheck { AllRows, ShownRows, HiddenRows };
+
+Recheck rowsToRecheck(const QString &oldFilter, const QString &newFilter)
+{
+    // A row that lacks the old text lacks any text that contains it, and a row that holds the old text holds
+    // every part of it.
+    if (!oldFilter.isEmpty() && newFilter.contains(oldFilter, Qt::CaseInsensitive))
+        return Recheck::ShownRows;
+    if (!newFilter.isEmpty() && oldFilter.contains(newFilter, Qt::CaseInsensitive))
+        return Recheck::HiddenRows;
+    return Recheck::AllRows;
+}
+
+} // namespace
+
+void FolderView::applyFilter(const QString &text)
+{
+    const Recheck recheck = rowsToRecheck(m_filterText, text);
+    m_filterText = text;
+    refilterRows(recheck == Recheck::AllRows || recheck == Recheck::ShownRows,
+                 recheck == Recheck::AllRows || recheck == Recheck::HiddenRows);
+    eventRefreshMenu();
+}
+
+void FolderView::filterItem(QTreeWidgetItem *row)
+{
+    const bool hide = !matches(row, m_filterText);
+    if (row->isHidden() != hide)
+        row->setHidden(hide);
+}
+
+void FolderView::refilterRows(bool shownRows, bool hiddenRows)
+{
+    // By position rather than row by row: a row finds its own position by a search once the rows have
+    // been sorted.
+    const auto filterLevel = [&](QTreeWidgetItem *parentRow, const QModelIndex &parent) {
+        for (int position = 0; position < parentRow->childCount(); ++position) {
+            const bool hidden = isRowHidden(position, parent);
+            if (hidden ? !hiddenRows : !shownRows)
+                continue;
+            const bool hide = !matches(parentRow->child(position), m_filterText);
+            if (hidden != hide)
+                setRowHidden(position, parent, hide);
+        }
+    };
+    QTreeWidgetItem *root = invisibleRootItem();
+    filterLevel(root, QModelIndex());
+    for (int top = 0; top < root->childCount(); ++top) {
+        if (root->child(top)->childCount() > 0)
+            filterLevel(root->child(top), model()->index(top, 0));
+    }
+}

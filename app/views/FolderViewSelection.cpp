@@ -1,0 +1,264 @@
+// FolderView: what the selection yields: counts, records, requests, forwards, contacts and their export.
+#include "FolderView.h"
+
+#include "BaseContactInfo.h"
+#include "BaseFAXSentInfo.h"
+#include "BaseSMSSentInfo.h"
+#include "CustomQTreeWidgetItem.h"
+#include "ForwardRequest.h"
+#include "MessageBoxes.h"
+#include "ObjectsRequest.h"
+#include "Prompts.h"
+#include "RecordKinds.h"
+#include "qtContactGroupInfo.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTextStream>
+#include <algorithm>
+
+namespace {
+
+BaseObject *recordOf(const QTreeWidgetItem *row)
+{
+    return CustomQTreeWidgetItem::record(row);
+}
+
+// Sent faxes and SMS the service is still sending (2) or that are not sent yet (-2).
+bool isBeingSent(const BaseRecipients &item)
+{
+    return item.sentstatus == 2 || item.sentstatus == -2;
+}
+
+bool mayDelete(const BaseObject &record)
+{
+    switch (record.type) {
+    case ObjectType::FaxSent:
+        return !isBeingSent(static_cast<const BaseRecipients &>(record))
+            && static_cast<const BaseFAXSentInfo &>(record).faxtype != 16;
+    case ObjectType::SmsSent:
+        return !isBeingSent(static_cast<const BaseRecipients &>(record));
+    default:
+        // A pending row's task still has to send it; deleting it on the service would name an object
+        // type the service does not know.
+        return !RecordKinds::isPending(record.type);
+    }
+}
+
+bool mayMove(const BaseObject &record)
+{
+    if (record.type == ObjectType::FaxReceived || record.type == ObjectType::VoiceReceived)
+        return true;
+    if (record.type == ObjectType::FaxSent || record.type == ObjectType::SmsSent)
+        return !isBeingSent(static_cast<const BaseRecipients &>(record));
+    return false;
+}
+
+} // namespace
+
+QList<QTreeWidgetItem *> FolderView::visibleSelectedRows() const
+{
+    // From the selection model rather than by asking every row, which costs a search per row once the
+    // rows have been sorted. Rows are at most two levels deep: groups and their members.
+    struct Found
+    {
+        int topRow;
+        int childRow; // -1 for a top-level row
+        QTreeWidgetItem *row;
+    };
+    QList<Found> found;
+    const QModelIndexList selected = selectionModel()->selectedRows();
+    for (const QModelIndex &index : selected) {
+        const QModelIndex parent = index.parent();
+        if (isRowHidden(index.row(), parent) || (parent.isValid() && isRowHidden(parent.row(), parent.parent())))
+            continue;
+        const bool isChild = parent.isValid();
+        found.append({isChild ? parent.row() : index.row(), isChild ? index.row() : -1, itemFromIndex(index)});
+    }
+    std::sort(found.begin(), found.end(), [](const Found &a, const Found &b) {
+        return a.topRow != b.topRow ? a.topRow < b.topRow : a.childRow < b.childRow;
+    });
+    QList<QTreeWidgetItem *> rows;
+    rows.reserve(found.size());
+    for (const Found &entry : found)
+        rows.append(entry.row);
+    return rows;
+}
+
+int FolderView::countSelected() const
+{
+    return int(visibleSelectedRows().size());
+}
+
+BaseObject *FolderView::firstSelectedRecord() const
+{
+    const QList<QTreeWidgetItem *> rows = visibleSelectedRows();
+    return rows.isEmpty() ? nullptr : recordOf(rows.first());
+}
+
+BaseObject *FolderView::selectedRecordCopy() const
+{
+    const QList<QTreeWidgetItem *> rows = visibleSelectedRows();
+    const BaseObject *record = rows.size() == 1 ? recordOf(rows.first()) : nullptr;
+    return record ? record->clone() : nullptr;
+}
+
+BaseObject *FolderView::selectedContactCopy() const
+{
+    return isItemList() ? nullptr : selectedRecordCopy();
+}
+
+ObjectsRequest *FolderView::selectionRequest(bool selectAllFirst, bool checkDeletion)
+{
+    if (selectAllFirst)
+        selectAll();
+    return takeRows(visibleSelectedRows(), checkDeletion);
+}
+
+ObjectsRequest *FolderView::takeRows(const QList<QTreeWidgetItem *> &rows, bool checkDeletion)
+{
+    const auto refused = [&rows](const QTreeWidgetItem *row) { return !mayDelete(*recordOf(row)); };
+    if (checkDeletion && std::any_of(rows.cbegin(), rows.cend(), refused)) {
+        showRestriction(tr("Impossible to delete selected item(s)."), this);
+        clearSelection();
+        return nullptr;
+    }
+    if (rows.isEmpty() || (checkDeletion && !confirmDelete(int(rows.size()), this))) {
+        clearSelection();
+        return nullptr;
+    }
+    auto *request = new ObjectsRequest;
+    QList<QTreeWidgetItem *> outlookRows;
+    for (QTreeWidgetItem *row : rows) {
+        const BaseObject *record = recordOf(row);
+        // Outlook contacts exist only in this list, and marks concern sent and received items only.
+        if (record->type == ObjectType::OutlookContact)
+            outlookRows.append(row);
+        else if (checkDeletion || RecordKinds::isServiceItem(record->type))
+            request->objects[record->type].append(record->id);
+    }
+    clearSelection();
+    if (checkDeletion) {
+        for (QTreeWidgetItem *row : outlookRows)
+            deleteRow(row);
+    }
+    if (request->objects.isEmpty()) {
+        delete request;
+        return nullptr;
+    }
+    return request;
+}
+
+ObjectsRequest *FolderView::folderDeletionRequest()
+{
+    // The folder goes with everything in it, so the check and the confirmation cover the rows the filter
+    // hides as well.
+    selectAll();
+    ObjectsRequest *request = takeRows(allRows(), true);
+    if (!request && topLevelItemCount() > 0)
+        return nullptr;
+    if (!request)
+        request = new ObjectsRequest;
+    request->objects[ObjectType::Folder].append(m_folderId);
+    return request;
+}
+
+ObjectsRequest *FolderView::selectionForMove() const
+{
+    ObjectsRequest *request = nullptr;
+    for (const QTreeWidgetItem *row : visibleSelectedRows()) {
+        const BaseObject *record = recordOf(row);
+        if (!mayMove(*record))
+            continue;
+        if (!request)
+            request = new ObjectsRequest;
+        request->objects[record->type].append(record->id);
+    }
+    return request;
+}
+
+void FolderView::collectForward(ForwardRequest *request) const
+{
+    if (!isItemList())
+        return;
+    for (const QTreeWidgetItem *row : visibleSelectedRows()) {
+        const BaseObject *record = recordOf(row);
+        const QString text = record->type == ObjectType::SmsSent
+            ? static_cast<const BaseSMSSentInfo *>(record)->content
+            : QString();
+        request->addObject(record->type, record->id, text);
+    }
+}
+
+void FolderView::groupChoices(QMap<int, QString> *groups, int *groupId) const
+{
+    if (isItemList())
+        return;
+    const QList<QTreeWidgetItem *> rows = visibleSelectedRows();
+    *groupId = 0;
+    if (rows.size() == 1) {
+        const BaseObject *record = recordOf(rows.first());
+        if (record->type == ObjectType::ContactGroup)
+            *groupId = record->id;
+        else if (record->type == ObjectType::Contact)
+            *groupId = static_cast<const BaseContactInfo *>(record)->groupid;
+    }
+    for (const QTreeWidgetItem *row : allRows()) {
+        const BaseObject *record = recordOf(row);
+        if (record && record->type == ObjectType::ContactGroup)
+            groups->insert(record->id, static_cast<const qtContactGroupInfo *>(record)->name);
+    }
+}
+
+void FolderView::selectedOutlookContacts(QList<QStringList> *contacts) const
+{
+    for (const QTreeWidgetItem *row : visibleSelectedRows()) {
+        const BaseObject *record = recordOf(row);
+        if (record->type != ObjectType::OutlookContact)
+            continue;
+        const auto *contact = static_cast<const BaseContactInfo *>(record);
+        contacts->append({contact->name, contact->number, contact->gsmnumber});
+    }
+}
+
+void FolderView::selectGroupMembers()
+{
+    for (int top = 0; top < topLevelItemCount(); ++top) {
+        QTreeWidgetItem *groupRow = topLevelItem(top);
+        const BaseObject *group = recordOf(groupRow);
+        if (!group || group->type != ObjectType::ContactGroup || !groupRow->isSelected())
+            continue;
+        for (QTreeWidgetItemIterator it(groupRow, QTreeWidgetItemIterator::NoChildren); *it; ++it) {
+            const BaseObject *record = recordOf(*it);
+            if (record && record->type == ObjectType::Contact
+                && static_cast<const BaseContactInfo *>(record)->groupid == group->id)
+                (*it)->setSelected(true);
+        }
+    }
+}
+
+void FolderView::exportContactsCsv()
+{
+    if (countSelected() == 0)
+        return;
+    FileDialogRequest dialog;
+    dialog.parent = this;
+    dialog.caption = tr("Select a file name ...");
+    dialog.directory = QDir::toNativeSeparators(QDir::homePath());
+    dialog.filter = tr("CSV files (*.csv)");
+    const QString fileName = Prompts::askSaveFileName(dialog);
+    if (fileName.isEmpty())
+        return;
+    selectGroupMembers();
+    QFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return;
+    QTextStream out(&file);
+    for (const QTreeWidgetItem *row : visibleSelectedRows()) {
+        const BaseObject *record = recordOf(row);
+        if (!RecordKinds::isContact(record->type))
+            continue;
+        const auto *contact = static_cast<const BaseContactInfo *>(record);
+        out << contact->name << ';' << contact->number << ';' << contact->gsmnumber << "\r\n";
+    }
+}

@@ -1,0 +1,22 @@
+#include "RowEdits.h"
+
+SortingPause::SortingPause(QTreeWidget *list) : m_list(list), m_wasSorting(list->isSortingEnabled())
+{
+    if (m_wasSorting)
+        list->setSortingEnabled(false);
+}
+
+SortingPause::~SortingPause()
+{
+    if (m_wasSorting && m_list)
+        m_list->setSortingEnabled(true);
+}
+
+RowEdits::RowEdits(QTreeWidget *list) : m_list(list), m_sorting(list), m_silence(list->model()) {}
+
+RowEdits::~RowEdits()
+{
+    m_silence.unblock();
+    if (m_list)
+        m_list->viewport()->update();
+}

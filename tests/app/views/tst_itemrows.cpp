@@ -1,0 +1,344 @@
+#include "CustomQTreeWidgetItem.h"
+#include "DesktopFixture.h"
+#include "FolderView.h"
+#include "ItemTexts.h"
+#include "ObjectsRequest.h"
+#include "TextHelpers.h"
+#include "Utils.h"
+#include "ViewRecords.h"
+
+#include <QTest>
+
+using namespace ViewRecords;
+
+namespace {
+
+constexpr int inboxId = 7;
+
+// Records that count their living instances, to show who releases them.
+template <typename Record> struct Counted : Record
+{
+    template <typename... Args> explicit Counted(Args... args) : Record(args...) { ++alive; }
+    ~Counted() override { --alive; }
+    static int alive;
+};
+template <typename Record> int Counted<Record>::alive = 0;
+
+using CountedFax = Counted<qtFAXReceivedInfo>;
+using CountedContact = Counted<qtContactInfo>;
+using CountedPending = Counted<FAXSentInfoRegister>;
+
+QStringList columnTexts(const QTreeWidgetItem *row)
+{
+    return {row->text(1), row->text(2), row->text(3), row->text(4)};
+}
+
+} // namespace
+
+// The rows of every record kind, the pending Outbox rows, read marks, the time shift, the sort order and
+// who releases the records.
+class ItemRowsTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<DesktopFixture> m_fixture;
+
+    // Adds a record of any item kind the way the entity tree does.
+    static void addRecord(FolderView &list, BaseObject *record)
+    {
+        switch (record->type) {
+        case ObjectType::PendingFax:
+            list.addFaxSentItem(static_cast<FAXSentInfoRegister *>(record));
+            break;
+        case ObjectType::PendingSms:
+            list.addSmsSentItem(static_cast<SMSSentInfoRegister *>(record));
+            break;
+        case ObjectType::PendingEmail:
+            list.addEmailItem(static_cast<EMAILSentInfoRegister *>(record));
+            break;
+        default:
+            list.addItem(record);
+        }
+    }
+
+private slots:
+    void init() { m_fixture = std::make_unique<DesktopFixture>(); }
+    void cleanup()
+    {
+        QVERIFY(m_fixture->prompts.boxes.isEmpty());
+        m_fixture.reset();
+    }
+
+    void rowTexts_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QStringList>("texts");
+        QTest::addColumn<QString>("icon");
+        QTest::addColumn<QString>("directionIcon");
+
+        const QString date = QStringLiteral("09-05-2012 10:00:00");
+        const QString sent = statusText(1);
+        const QString local = statusText(-2);
+        const QString registering = Utils::tr("registering");
+        const QString outbox = QStringLiteral(":/images/folder_outbox.png");
+        const QString inbox = QStringLiteral(":/images/folder_inbox.png");
+        QTest::newRow("sent fax") << "fax 0" << QStringList{"+3311", sent, "3", date} << ":/images/list_fax.png"
+                                  << outbox;
+        QTest::newRow("merged fax") << "fax 13" << QStringList{"+3311", sent, "3", date} << ":/images/merge.png"
+                                    << outbox;
+        QTest::newRow("authorized fax") << "fax 16" << QStringList{"+3311", sent, "3", date}
+                                        << ":/images/list_authorized.png" << outbox;
+        for (const char *type : {"14", "15", "17"})
+            QTest::addRow("cover-page fax %s", type) << QStringLiteral("fax %1").arg(type)
+                                                     << QStringList{"+3311", sent, "3", date}
+                                                     << ":/images/cover-page.png" << outbox;
+        QTest::newRow("fax to three") << "fax to three"
+                                      << QStringList{QStringLiteral("3") + Utils::tr(" recipients"), sent, "3", date}
+                                      << ":/images/list_fax.png" << outbox;
+        QTest::newRow("received fax without sender") << "received" << QStringList{"************", "", "2", date}
+                                                     << ":/images/list_fax.png" << inbox;
+        QTest::newRow("voice message of 75 s") << "voice" << QStringList{"+3399", "", "01:15", date}
+                                               << ":/images/voice-mail.png" << inbox;
+        QTest::newRow("sent SMS") << "sms" << QStringList{"+3366", sent, "1", date} << ":/images/list_sms.png"
+                                  << outbox;
+        QTest::newRow("pending fax") << "pending fax" << QStringList{"+3311", local, "0", registering}
+                                     << ":/images/list_fax.png" << outbox;
+        QTest::newRow("pending SMS") << "pending sms" << QStringList{"+3366", local, "1", registering}
+                                     << ":/images/list_sms.png" << outbox;
+        QTest::newRow("pending e-mail") << "pending email" << QStringList{"ann@example.org", local, "", registering}
+                                        << ":/images/email.png" << outbox;
+    }
+    void rowTexts()
+    {
+        QFETCH(QString, kind);
+        const QString date = QStringLiteral("2012-05-09 10:00:00");
+        BaseObject *record = nullptr;
+        if (kind.startsWith(QLatin1String("fax ")) && kind != QLatin1String("fax to three"))
+            record = sentFax(1, 0, date, 1, kind.mid(4).toInt());
+        else if (kind == QLatin1String("fax to three"))
+            record = sentFax(1, 0, date, 1, 0, 3);
+        else if (kind == QLatin1String("received"))
+            record = receivedFax(1, 0, date);
+        else if (kind == QLatin1String("voice"))
+            record = voice(1, 0, date, 75);
+        else if (kind == QLatin1String("sms"))
+            record = sentSms(1, 0, date);
+        else if (kind == QLatin1String("pending fax"))
+            record = pendingFax(1000, 0);
+        else if (kind == QLatin1String("pending sms"))
+            record = pendingSms(1000, 0);
+        else
+            record = pendingEmail(1000, 0);
+
+        FolderView list(nullptr, nullptr, FolderView::OutboxList, 0);
+        addRecord(list, record);
+        QCOMPARE(list.topLevelItemCount(), 1);
+        const QTreeWidgetItem *row = list.topLevelItem(0);
+        QTEST(columnTexts(row), "texts");
+        QFETCH(QString, icon);
+        QFETCH(QString, directionIcon);
+        QVERIFY(showsImage(row->icon(0), icon));
+        QVERIFY(showsImage(row->icon(1), directionIcon));
+        QCOMPARE(CustomQTreeWidgetItem::record(row), record);
+    }
+
+    void otherRecordsAreReleasedAndNotShown()
+    {
+        FolderView list(nullptr, nullptr, FolderView::InboxList, inboxId);
+        list.addItem(new CountedContact(5, 0));
+        list.addItem(nullptr);
+        QCOMPARE(list.topLevelItemCount(), 0);
+        QCOMPARE(CountedContact::alive, 0);
+    }
+
+    void pendingRowLifeCycle()
+    {
+        FolderView outbox(nullptr, nullptr, FolderView::OutboxList, 2);
+        outbox.addFaxSentItem(pendingFax(1000, 2));
+        outbox.addSmsSentItem(pendingSms(1001, 2));
+        outbox.addEmailItem(pendingEmail(1002, 2));
+        QTreeWidgetItem *fax = outbox.findPendingItem(1000);
+        QVERIFY(fax);
+
+        outbox.confirmPendingItem(1000, 555, 2);
+        QCOMPARE(outbox.findPendingItem(1000), nullptr);
+        QCOMPARE(outbox.findPendingItem(555), fax);
+        QCOMPARE(columnTexts(fax), (QStringList{"+3311", statusText(2), "0", statusText(2)}));
+
+        outbox.setPendingStatus(555, 5);
+        QCOMPARE(fax->text(2), statusText(5));
+        QCOMPARE(fax->text(4), statusText(0));
+        outbox.setPendingStatus(555, 1);
+        QCOMPARE(fax->text(4), statusText(1));
+        outbox.confirmPendingItem(4242, 1, 1); // no such task: nothing happens
+
+        outbox.queuePendingItem(fax, 556);
+        const auto *queued = static_cast<const qtFAXSentInfo *>(CustomQTreeWidgetItem::record(fax));
+        QCOMPARE(queued->type, int(ObjectType::FaxSent));
+        QCOMPARE(queued->id, 556);
+        QCOMPARE(queued->sentstatus, 2);
+        QCOMPARE(fax->text(2), statusText(2));
+        QCOMPARE(outbox.findItem(556, ObjectType::FaxSent), fax);
+        QCOMPARE(outbox.findPendingItem(555), nullptr);
+
+        QTreeWidgetItem *sms = outbox.findPendingItem(1001);
+        outbox.queuePendingItem(sms, 557);
+        QCOMPARE(CustomQTreeWidgetItem::record(sms)->type, int(ObjectType::SmsSent));
+        QCOMPARE(static_cast<const qtSMSSentInfo *>(CustomQTreeWidgetItem::record(sms))->content,
+                 QStringLiteral("Soon"));
+
+        QTreeWidgetItem *email = outbox.findPendingItem(1002);
+        outbox.queuePendingItem(email, 558);
+        QCOMPARE(CustomQTreeWidgetItem::record(email)->type, int(ObjectType::PendingEmail));
+        QCOMPARE(email->text(2), statusText(1));
+        QCOMPARE(email->text(4), statusText(1));
+
+        // A row that is no pending row stays as it is.
+        outbox.queuePendingItem(fax, 999);
+        QCOMPARE(CustomQTreeWidgetItem::record(fax)->id, 556);
+    }
+
+    void unreadRowsAreBoldUntilRead()
+    {
+        FolderView inbox(nullptr, nullptr, FolderView::InboxList, inboxId);
+        inbox.addItem(receivedFax(1, inboxId, QStringLiteral("2012-05-09 10:00:00"), QString(), 0));
+        QTreeWidgetItem *row = inbox.topLevelItem(0);
+        QVERIFY(!row->font(0).bold());
+        for (int column = 1; column <= 4; ++column)
+            QVERIFY(row->font(column).bold());
+
+        ObjectsRequest request;
+        request.objects[ObjectType::FaxReceived] = {1, 99};
+        request.objects[ObjectType::Contact] = {1};
+        inbox.setReadStatus(request, true);
+        for (int column = 0; column <= 4; ++column)
+            QVERIFY(!row->font(column).bold());
+        inbox.setReadStatus(request, false);
+        QVERIFY(row->font(2).bold());
+    }
+
+    void contactsAreNeverBold()
+    {
+        FolderView contacts(nullptr, nullptr, FolderView::ContactsList, 0);
+        contacts.addContactItem(contact(1, 0, QStringLiteral("Ann")));
+        contacts.setItemFont(contacts.topLevelItem(0));
+        QVERIFY(!contacts.topLevelItem(0)->font(1).bold());
+    }
+
+    void timeShiftMovesTheDates()
+    {
+        FolderView inbox(nullptr, nullptr, FolderView::InboxList, inboxId);
+        inbox.addItem(receivedFax(1, inboxId, QStringLiteral("2012-05-09 10:00:00")));
+        QTreeWidgetItem *row = inbox.topLevelItem(0);
+        inbox.setTimeShift(3600);
+        QCOMPARE(row->text(4), QStringLiteral("09-05-2012 11:00:00"));
+        QCOMPARE(itemDateKey(CustomQTreeWidgetItem::record(row)), QStringLiteral("2012-05-09 11:00:00"));
+
+        // The same shift again changes nothing, not even a date that changed behind the list's back.
+        static_cast<BaseForView *>(CustomQTreeWidgetItem::record(row))->date = QStringLiteral("2013-01-01 00:00:00");
+        inbox.setTimeShift(3600);
+        QCOMPARE(row->text(4), QStringLiteral("09-05-2012 11:00:00"));
+        inbox.setTimeShift(0);
+        QCOMPARE(row->text(4), QStringLiteral("01-01-2013 00:00:00"));
+    }
+
+    void contactsSortByKindThenName()
+    {
+        FolderView contacts(nullptr, nullptr, FolderView::ContactsList, 0);
+        contacts.addOutlookContactItem(outlookContact(QStringLiteral("Aaron")));
+        contacts.addContactItem(contact(1, 0, QStringLiteral("Bob")));
+        contacts.addContactItem(contact(2, 0, QStringLiteral("adam")));
+        contacts.addGroupItem(group(9, QStringLiteral("Zeta")));
+        QStringList names;
+        for (int top = 0; top < contacts.topLevelItemCount(); ++top)
+            names += contacts.topLevelItem(top)->text(1);
+        QCOMPARE(names, (QStringList{"Zeta", "adam", "Bob", "Aaron"}));
+        QCOMPARE(itemSortKey(CustomQTreeWidgetItem::record(contacts.topLevelItem(0))),
+                 QStringLiteral("           5Zeta"));
+    }
+
+    void datesSortWithMarkersFirstAndEmptyKeysLast()
+    {
+        FolderView outbox(nullptr, nullptr, FolderView::OutboxList, 2);
+        outbox.addItem(sentFax(1, 2, QStringLiteral("2012-05-09 10:00:00")));
+        outbox.addItem(sentFax(2, 2, QStringLiteral("2013-05-09 10:00:00")));
+        outbox.addItem(sentFax(3, 2, QStringLiteral("not a date")));
+        outbox.addFaxSentItem(pendingFax(1000, 2)); // registering: empty key
+        outbox.addItem(sentSms(4, 2, QStringLiteral("IQ"), 2));
+        QList<int> order;
+        for (int top = 0; top < outbox.topLevelItemCount(); ++top)
+            order += CustomQTreeWidgetItem::record(outbox.topLevelItem(top))->id;
+        QCOMPARE(order.mid(0, 3), (QList<int>{4, 2, 1}));
+        QVERIFY(order.mid(3).contains(3) && order.mid(3).contains(1000));
+        QCOMPARE(outbox.sortColumn(), 4);
+    }
+
+    void contactRowsFollowTheirGroup()
+    {
+        FolderView contacts(nullptr, nullptr, FolderView::ContactsList, 0);
+        contacts.addGroupItem(group(10, QStringLiteral("Friends")));
+        contacts.addGroupItem(group(11, QStringLiteral("Work")));
+        contacts.addContactItem(contact(1, 10, QStringLiteral("Ann"), QStringLiteral("+3311")));
+        QTreeWidgetItem *row = contacts.findItem(1, ObjectType::Contact);
+        QCOMPARE(row->parent(), contacts.findGroupItem(10));
+
+        contacts.addContactItem(contact(1, 11, QStringLiteral("Ann B"), QStringLiteral("+3312")));
+        QCOMPARE(contacts.findItem(1, ObjectType::Contact), row);
+        QCOMPARE(row->parent(), contacts.findGroupItem(11));
+        QCOMPARE(row->text(1), QStringLiteral("Ann B"));
+        QCOMPARE(row->text(2), QStringLiteral("+3312"));
+
+        // A group that has no row: the contact is not shown and its old row stays as it was.
+        auto *lost = new CountedContact(1, 0);
+        lost->groupid = 12;
+        contacts.addContactItem(lost);
+        QCOMPARE(CountedContact::alive, 0);
+        QCOMPARE(row->parent(), contacts.findGroupItem(11));
+        QCOMPARE(row->text(1), QStringLiteral("Ann B"));
+
+        contacts.addContactItem(contact(1, 0, QStringLiteral("Ann C")));
+        QVERIFY(!row->parent());
+        QCOMPARE(contacts.indexOfTopLevelItem(row) >= 0, true);
+
+        contacts.addGroupItem(group(11, QStringLiteral("Office")));
+        QCOMPARE(contacts.findGroupItem(11)->text(1), QStringLiteral("Office"));
+        QCOMPARE(contacts.topLevelItemCount(), 3);
+    }
+
+    void rowsReleaseTheirRecords()
+    {
+        {
+            FolderView inbox(nullptr, nullptr, FolderView::InboxList, inboxId);
+            inbox.addFaxReceivedItem(new CountedFax(1, 1));
+            QTreeWidgetItem *row = inbox.topLevelItem(0);
+            inbox.addFaxReceivedItem(new CountedFax(1, 0), row);
+            QCOMPARE(CountedFax::alive, 1);
+            QCOMPARE(inbox.topLevelItemCount(), 1);
+            inbox.removeItem(row);
+            QCOMPARE(CountedFax::alive, 0);
+
+            inbox.addFaxReceivedItem(new CountedFax(2, 1));
+            inbox.addFaxReceivedItem(new CountedFax(3, 1));
+            inbox.clearItems();
+            QCOMPARE(CountedFax::alive, 0);
+            inbox.addFaxReceivedItem(new CountedFax(4, 1));
+        }
+        QCOMPARE(CountedFax::alive, 0); // a list destroyed with rows releases them too
+
+        FolderView contacts(nullptr, nullptr, FolderView::ContactsList, 0);
+        contacts.addContactItem(new CountedContact(1, 0));
+        contacts.addContactItem(new CountedContact(1, 0)); // copied into the shown record, then released
+        QCOMPARE(CountedContact::alive, 1);
+
+        FolderView outbox(nullptr, nullptr, FolderView::OutboxList, 2);
+        auto *pending = new CountedPending;
+        pending->id = 1000;
+        outbox.addFaxSentItem(pending);
+        outbox.queuePendingItem(outbox.topLevelItem(0), 5);
+        QCOMPARE(CountedPending::alive, 0);
+    }
+};
+
+QTEST_MAIN(ItemRowsTest)
+#include "tst_itemrows.moc"
