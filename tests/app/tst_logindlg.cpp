@@ -1,6 +1,7 @@
 #include "DesktopFixture.h"
 #include "LoginDlg.h"
 #include "ModalDriver.h"
+#include "QelvoxTestCase.h"
 #include "QelRegister.h"
 #include "QelvoxAPI.h"
 #include "ServiceEndpoints.h"
@@ -43,7 +44,7 @@ public slots:
 
 // The log-in dialog against the stand-in service: the stored account, the service's answers, and the
 // attempts that are cancelled, repeated or left running at exit.
-class LoginDlgTest : public QObject
+class LoginDlgTest : public QelvoxTestCase
 {
     Q_OBJECT
 
@@ -136,16 +137,8 @@ private:
         return texts;
     }
 
-private slots:
-    void initTestCase()
-    {
-        m_fixture = std::make_unique<DesktopFixture>();
-        QVERIFY(m_fixture->startService());
-    }
-
-    void cleanupTestCase() { m_fixture.reset(); }
-
-    void init()
+protected:
+    void setUp() override
     {
         m_home = std::make_unique<TestHome>();
         settings().load();
@@ -155,7 +148,7 @@ private slots:
         m_fixture->urls.opened.clear();
     }
 
-    void cleanup()
+    void tearDown() override
     {
         m_owner.reset();
         m_fixture->standin().control("release");
@@ -165,6 +158,15 @@ private slots:
         QVERIFY2(m_fixture->prompts.boxes.isEmpty(), qPrintable(boxTexts().join(" | ")));
         m_home.reset();
     }
+
+private slots:
+    void initTestCase()
+    {
+        m_fixture = std::make_unique<DesktopFixture>();
+        QVERIFY(m_fixture->startService());
+    }
+
+    void cleanupTestCase() { m_fixture.reset(); }
 
     void buttonNeedsNameAndPassword_data()
     {
