@@ -82,7 +82,6 @@ void LoginDlg::setInputsEnabled(bool enabled)
     for (QWidget *input : std::initializer_list<QWidget *>{registerAccount, ui_appSettingsToolButton, ui_logoImage,
                                                            ui_userName, ui_password, ui_checkSave, ui_autostart})
         input->setEnabled(enabled);
-    ui_btnAction->setEnabled(false);
     eventTextChanged();
     ui_btnAction->setText(enabled ? tr("Login") : tr("Cancel"));
 }
@@ -150,7 +149,6 @@ void LoginDlg::eventLogin()
         return;
     m_reloginTimer->stop();
     setInputsEnabled(false);
-    ui_btnAction->setEnabled(true);
     m_blinkTimer->start();
 
     const SettingsStore &settings = SettingsStore::instance();
