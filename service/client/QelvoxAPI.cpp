@@ -175,10 +175,10 @@ const EngineSetup &QelvoxAPI::setup()
 
 int QelvoxAPI::ensureServiceProxy()
 {
-    setup();
+    const EngineSetup &current = setup();
     if (!serviceProxy) {
         auto engine = std::make_unique<QelvoxProxy>();
-        if (const int status = setup().apply(engine.get()))
+        if (const int status = current.apply(engine.get()))
             return status;
         serviceProxy = std::move(engine);
     }
@@ -187,20 +187,20 @@ int QelvoxAPI::ensureServiceProxy()
         authHeader.email = utf8(settings.userName());
         authHeader.password = utf8(settings.password());
     }
-    prepare(*serviceProxy, &authHeader, engineSetup.accountUrl());
+    prepare(*serviceProxy, &authHeader, current.accountUrl());
     return SOAP_OK;
 }
 
 int QelvoxAPI::ensureClientProxy()
 {
-    setup();
+    const EngineSetup &current = setup();
     if (!clientProxy) {
         auto engine = std::make_unique<ClientProxy>();
-        if (const int status = setup().apply(engine.get()))
+        if (const int status = current.apply(engine.get()))
             return status;
         clientProxy = std::move(engine);
     }
-    prepare(*clientProxy, &authHeader, engineSetup.signupUrl());
+    prepare(*clientProxy, &authHeader, current.signupUrl());
     return SOAP_OK;
 }
 
