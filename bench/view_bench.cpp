@@ -295,6 +295,33 @@ int main(int argc, char **argv)
     const double bareKey2 = bestOf(bareShowAll, bareHide);
     const double clearing = bestOf([&] { filterAll(QStringLiteral("77")); }, [&] { filterAll(QString()); });
 
+    // A sync batch of 100 new items into the filled lists, sorted in row by row; the baseline sorts 100 bare
+    // items into the bare biggest list.
+    qtObjectsInfo batch;
+    batch.shifttime = objects.shifttime;
+    const auto makeBatch = [&](int round) {
+        batch.faxesreceived.clear();
+        for (int n = 0; n < 100; ++n) {
+            qtFAXReceivedInfo fax(recordCount + round * 100 + n, 0);
+            fillItem(fax, n, inboxId);
+            batch.faxesreceived.append(fax);
+        }
+    };
+    int round = 0;
+    const double small = bestOf([&] { makeBatch(++round); }, [&] { views->tree.fillViews(batch); });
+    bare.front()->setSortingEnabled(true);
+    bare.front()->sortItems(4, Qt::DescendingOrder);
+    QList<QTreeWidgetItem *> bareBatch;
+    const double bareSmall = bestOf(
+        [&] {
+            bareBatch.clear();
+            for (int n = 0; n < 100; ++n)
+                bareBatch.append(new QTreeWidgetItem(texts.front().value(n)));
+        },
+        [&] { bare.front()->addTopLevelItems(bareBatch); });
+    for (FolderView *list : lists)
+        list->clearFilter();
+
     // The Date column of the biggest list, from an order by another column.
     FolderView *inbox = lists.first();
     QTreeWidget *bareInbox = bare.front().get();
@@ -306,6 +333,7 @@ int main(int argc, char **argv)
     printLine("fillViews, 100,000 records", fill, bareFill);
     printLine("  its first run", firstFill, firstBareFill);
     printLine("  the same into lists that do not sort", fillUnsorted, bareFill);
+    printLine("fillViews, 100 more items into the filled lists", small, bareSmall);
     printLine("keystroke \"7\" over every list", key1, bareKey1);
     std::printf("    (%d of %d rows hidden)\n", hiddenRows, recordCount);
     printLine("keystroke \"77\" over every list", key2, bareKey2);

@@ -13,6 +13,8 @@
 #include "qtObjectsInfo.h"
 
 #include <QCoreApplication>
+#include <QSet>
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -140,10 +142,22 @@ void EntitiesView::fillViews(const qtObjectsInfo &objects)
     for (const QelFolderInfo &folder : objects.folders)
         renameFolder(folder);
 
-    // Each list is sorted once at the end rather than once per row.
+    // Each list that gains rows sorts once at the end: a tree widget sorts all its rows again after any
+    // insertion, so sorting row by row would sort the whole list many times over.
+    QSet<FolderView *> targets;
+    const auto addTarget = [this, &targets](const BaseForView &record) {
+        if (FolderView *target = viewByFolderId(record.folderid))
+            targets.insert(target);
+    };
+    std::for_each(objects.faxesreceived.cbegin(), objects.faxesreceived.cend(), addTarget);
+    std::for_each(objects.voicesreceived.cbegin(), objects.voicesreceived.cend(), addTarget);
+    std::for_each(objects.smsessent.cbegin(), objects.smsessent.cend(), addTarget);
+    std::for_each(objects.faxessent.cbegin(), objects.faxessent.cend(), addTarget);
+    if (!objects.contactgroups.isEmpty() || !objects.contacts.isEmpty())
+        targets.insert(m_contacts.view);
     std::vector<std::unique_ptr<SortingPause>> pauses;
-    for (const EntityEntry &entry : allEntries())
-        pauses.push_back(std::make_unique<SortingPause>(entry.view));
+    for (FolderView *target : std::as_const(targets))
+        pauses.push_back(std::make_unique<SortingPause>(target));
     int applied = 0;
     const auto apply = [this, &applied](const BaseForView &record) {
         addOrUpdateRecord(record);

@@ -117,7 +117,7 @@ void FolderView::retranslate()
     }
     m_statusTexts.clear();
     {
-        RowEdits edits(this);
+        RowEdits edits(this, true);
         for (QTreeWidgetItem *row : allRows())
             updateItemTexts(row);
     }

@@ -157,6 +157,8 @@ void FolderView::removeOutlookContacts()
 
 void FolderView::clearItems()
 {
+    // Emptying the model in one go says nothing of the selection, so the actions learn of it first.
+    clearSelection();
     m_index.clear();
     clear();
 }

@@ -17,15 +17,11 @@
 #include "qtSMSSentInfo.h"
 #include "qtVOICEReceivedInfo.h"
 
-#include <optional>
 
 namespace {
 
 constexpr const char *inboxIcon = ":/images/folder_inbox.png";
 constexpr const char *outboxIcon = ":/images/folder_outbox.png";
-
-// Read marks on more rows than this are written as one bulk edit.
-constexpr int bulkEditThreshold = 64;
 
 const char *faxIcon(int faxType)
 {
@@ -297,12 +293,8 @@ void FolderView::queuePendingItem(QTreeWidgetItem *row, int serviceId)
 
 void FolderView::setReadStatus(const ObjectsRequest &request, bool read)
 {
-    int idCount = 0;
-    for (const QList<int> &ids : request.objects)
-        idCount += int(ids.size());
-    std::optional<RowEdits> bulk;
-    if (idCount > bulkEditThreshold)
-        bulk.emplace(this);
+    // The read state changes neither texts nor order.
+    RowEdits edits(this, false);
     for (auto type = request.objects.cbegin(); type != request.objects.cend(); ++type) {
         if (!RecordKinds::isServiceItem(type.key()))
             continue;
@@ -326,7 +318,7 @@ void FolderView::setTimeShift(int seconds)
     if (!isItemList())
         return;
     {
-        RowEdits edits(this);
+        RowEdits edits(this, true);
         for (QTreeWidgetItem *row : allRows()) {
             if (auto *record = CustomQTreeWidgetItem::record(row); record && RecordKinds::isListItem(record->type))
                 row->setText(4, dateText(*static_cast<BaseForView *>(record), m_timeShift));

@@ -12,7 +12,11 @@ SortingPause::~SortingPause()
         m_list->setSortingEnabled(true);
 }
 
-RowEdits::RowEdits(QTreeWidget *list) : m_list(list), m_sorting(list), m_silence(list->model()) {}
+RowEdits::RowEdits(QTreeWidget *list, bool orderMayChange) : m_list(list), m_silence(list->model())
+{
+    if (orderMayChange)
+        m_sorting.emplace(list);
+}
 
 RowEdits::~RowEdits()
 {

@@ -216,6 +216,17 @@ private slots:
                  (QStringList{"actionAddToContacts", "actionDelete", "actionEditContacts", "actionExport"}));
     }
 
+    void emptyingTheListDisablesTheActions()
+    {
+        auto list = outboxWithEveryKind();
+        selectRows(*list, {{1, 1}});
+        QVERIFY(menuAction(m_folderMenu.get(), "actionDelete")->isEnabled());
+        list->clearItems();
+        QCOMPARE(list->topLevelItemCount(), 0);
+        QVERIFY(!menuAction(m_folderMenu.get(), "actionDelete")->isEnabled());
+        QCOMPARE(list->findItem(1, ObjectType::FaxSent), nullptr);
+    }
+
     void hiddenRowsStayOutOfEveryRequest()
     {
         FolderView inbox(nullptr, m_folderMenu.get(), FolderView::InboxList, inboxId);
