@@ -148,8 +148,17 @@ double bestOf(const std::function<void()> &prepare, const std::function<void()> 
     return best;
 }
 
+// The tree and its lists shown as the main window shows them, the Inbox current, so that painting and
+// layout take their share while events run during a load.
 struct Views
 {
+    Views()
+    {
+        stackHost.resize(800, 600);
+        stackHost.show();
+        tree.show();
+    }
+
     QWidget stackHost;
     QStackedLayout *stack = new QStackedLayout(&stackHost);
     EntitiesView tree{nullptr, stack, nullptr, nullptr, nullptr};

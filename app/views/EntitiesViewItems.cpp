@@ -13,14 +13,16 @@
 #include "qtObjectsInfo.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QSet>
 #include <algorithm>
 #include <memory>
 
 namespace {
 
-// A load lets other events run after this many records.
-constexpr int recordsBetweenEvents = 256;
+// A load lets other events run this often: often enough for timers and painting, rarely enough that the
+// lists it fills do not lay out all their rows again and again.
+constexpr int millisecondsBetweenEvents = 100;
 
 FolderChoice choiceOf(const EntityEntry &entry)
 {
@@ -158,11 +160,14 @@ void EntitiesView::fillViews(const qtObjectsInfo &objects)
     std::vector<std::unique_ptr<SortingPause>> pauses;
     for (FolderView *target : std::as_const(targets))
         pauses.push_back(std::make_unique<SortingPause>(target));
-    int applied = 0;
-    const auto apply = [this, &applied](const BaseForView &record) {
+    QElapsedTimer sinceEvents;
+    sinceEvents.start();
+    const auto apply = [this, &sinceEvents](const BaseForView &record) {
         addOrUpdateRecord(record);
-        if (++applied % recordsBetweenEvents == 0)
+        if (sinceEvents.hasExpired(millisecondsBetweenEvents)) {
             letEventsRun();
+            sinceEvents.restart();
+        }
     };
     for (const qtFAXReceivedInfo &fax : objects.faxesreceived)
         apply(fax);
