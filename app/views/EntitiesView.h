@@ -6,6 +6,7 @@
 #include <QMap>
 #include <QStringList>
 #include <QTreeWidget>
+#include <memory>
 #include <vector>
 
 class BaseForView;
@@ -22,6 +23,7 @@ class QelFolderInfo;
 class QMenu;
 class QStackedLayout;
 class SMSSentInfoRegister;
+class SortingPause;
 class qtContactGroupInfo;
 class qtContactInfo;
 class qtObjectsInfo;
@@ -150,6 +152,8 @@ private:
     void makeInboxCurrent();
     void dropUserFolder(std::size_t index);
     void addOrUpdateRecord(const BaseForView &record);
+    // Sorting paused for the lists that the objects add rows to.
+    std::vector<std::unique_ptr<SortingPause>> pauseSortingOfTargets(const qtObjectsInfo &objects) const;
     void removeObject(int id, int type);
     void letEventsRun();
 

@@ -138,12 +138,8 @@ void EntitiesView::moveItems(const MoveToFolderRequest &request)
     refreshLabels();
 }
 
-void EntitiesView::fillViews(const qtObjectsInfo &objects)
+std::vector<std::unique_ptr<SortingPause>> EntitiesView::pauseSortingOfTargets(const qtObjectsInfo &objects) const
 {
-    setTimeShift(objects.shifttime);
-    for (const QelFolderInfo &folder : objects.folders)
-        renameFolder(folder);
-
     // Each list that gains rows sorts once at the end: a tree widget sorts all its rows again after any
     // insertion, so sorting row by row would sort the whole list many times over.
     QSet<FolderView *> targets;
@@ -160,6 +156,16 @@ void EntitiesView::fillViews(const qtObjectsInfo &objects)
     std::vector<std::unique_ptr<SortingPause>> pauses;
     for (FolderView *target : std::as_const(targets))
         pauses.push_back(std::make_unique<SortingPause>(target));
+    return pauses;
+}
+
+void EntitiesView::fillViews(const qtObjectsInfo &objects)
+{
+    setTimeShift(objects.shifttime);
+    for (const QelFolderInfo &folder : objects.folders)
+        renameFolder(folder);
+
+    std::vector<std::unique_ptr<SortingPause>> pauses = pauseSortingOfTargets(objects);
     QElapsedTimer sinceEvents;
     sinceEvents.start();
     const auto apply = [this, &sinceEvents](const BaseForView &record) {
