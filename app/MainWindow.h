@@ -1,0 +1,145 @@
+#pragma once
+
+#include "CacheDatabase.h"
+#include "ContactMenu.h"
+#include "Downloader.h"
+#include "FolderMenu.h"
+#include "QelFolderMenu.h"
+#include "TaskQueue.h"
+#include "ui_MainWindow.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QSystemTrayIcon>
+#include <QTimer>
+
+class AccountDlg;
+class ChangeList;
+class QelFolderInfo;
+class qtContactGroupInfo;
+class qtContactInfo;
+class qtObjectsInfo;
+class EntitiesView;
+class FilterBox;
+class LoginDlg;
+class QTranslator;
+class SettingsDlg;
+class TaskExecuter;
+class TrayPresence;
+
+// The program's one main window and the owner of what lives while the program runs: the cache database,
+// the task queue and its worker, the log-in, settings and account dialogs, the views and their menus, the
+// tray and the installer downloader. The class is wiring; each concern has a source file of its own.
+// GUI thread only.
+class MainWindow : public QMainWindow, private Ui_MainWindow
+{
+    Q_OBJECT
+
+public:
+    // The translator is the application's, installed by it and not owned.
+    explicit MainWindow(QTranslator *translator);
+    ~MainWindow() override;
+
+    // 0: bring up the window, or the log-in while nobody is logged in; 1: hide it and show the log-in;
+    // 2: as 0, but with an empty password field in the log-in.
+    void showMainState(int state);
+    // While set, the window cannot become visible; the window is hidden either way. Never set on a desktop
+    // without a tray, where nothing could bring the window back.
+    void setKeepHidden(bool keepHidden);
+    void showFromTray();
+    void setVisible(bool visible) override;
+
+    void setTraySendEnabled(bool enable);
+    // Received faxes and voice messages that are new and unread.
+    void notifyNewItem(int count);
+
+public slots:
+    void showSettings();
+
+signals:
+    void signalRefreshOnline(bool online);
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private slots:
+    void eventTranslate();
+    void eventSettingsClose(bool update);
+    void eventQuit();
+    void eventAccount();
+    void eventLogout();
+
+    void eventTaskExecuterStart();
+    void eventTaskExecuterEnd();
+    void eventSyncGenerate();
+    void eventLogoutClose(int customerid, bool autoconnect);
+
+    void eventUpdateToolTip();
+    void eventTray(QSystemTrayIcon::ActivationReason reason);
+    void eventRefreshOnline(bool online);
+
+    void eventViewActivated(int index = 0);
+    void eventAbout();
+    void eventSetupOutlookContacts();
+
+private:
+    void connectActions();
+    void setupTray();
+    void setupCentralWidget();
+    // Runs a modal dialog of the main window with the tray's send actions off meanwhile.
+    template <typename Run> void runModal(Run run)
+    {
+        setTraySendEnabled(false);
+        run();
+        setTraySendEnabled(true);
+    }
+    // Waits, bounded by the service's time-outs, for a task the worker is still running, and applies its
+    // result to the session still open.
+    void awaitWorker();
+
+    // Task pump and results.
+    void startPump(int intervalMs);
+    bool checkTaskResult(int result);
+    void applyTaskResult();
+    void applyObjects(const qtObjectsInfo &objects);
+    // A task the service refused waits out the rest of the sync cycle, so that it holds back nothing.
+    void parkRefusedTask(const TaskItem &task);
+    void requeueParkedTasks();
+    void finishParkedTasks();
+    void applyCreatedGroup(qtContactGroupInfo &group);
+    void applyCreatedContact(qtContactInfo &contact);
+    void applyCreatedFolder(QelFolderInfo &folder);
+    void applySendResult(int taskId, int serviceId, int status);
+    void applyChangeQuery();
+    void restartSyncTimer();
+
+    // Synchronisation cycle.
+    void processChangeList(const ChangeList &list);
+    void loadLocalObjects();
+
+    // Log-in completion.
+    bool openCustomerCache();
+    void queueStartupTasks();
+    void restoreLocalTasks();
+
+    CacheDatabase m_cache;
+    TaskQueue m_tasks;
+    QTimer m_pumpTimer;
+    QTimer m_syncTimer;
+    QTimer m_updateTimer;
+    QTranslator *m_translator;
+    LoginDlg *m_login;
+    SettingsDlg *m_settings;
+    AccountDlg *m_account;
+    TrayPresence *m_tray = nullptr;
+    FilterBox *m_filter = nullptr;
+    EntitiesView *m_entities = nullptr;
+    ContactMenu m_contactMenu;
+    FolderMenu m_folderMenu;
+    QelFolderMenu m_folderTreeMenu;
+    Downloader m_downloader;
+    QPointer<TaskExecuter> m_worker;
+    QList<TaskItem> m_parkedTasks;
+    bool m_automaticUpdate = true;
+    bool m_keepHidden = true;
+};

@@ -1,0 +1,120 @@
+// Log-in completion: the customer's cache opened, the start-up tasks queued, the persisted tasks restored.
+#include "MainWindow.h"
+
+#include "EMAILSentInfoRegister.h"
+#include "EntitiesView.h"
+#include "FAXSentInfoRegister.h"
+#include "ForwardEntry.h"
+#include "MessageBoxes.h"
+#include "MoveToFolderRequest.h"
+#include "ObjectsRequest.h"
+#include "QelFolderInfo.h"
+#include "SMSSentInfoRegister.h"
+#include "SendFaxRequest.h"
+#include "SendSmsRequest.h"
+#include "SettingsStore.h"
+#include "TaskExecuter.h"
+#include "TaskKind.h"
+#include "TaskType.h"
+#include "qtContactGroupInfo.h"
+#include "qtContactInfo.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+namespace {
+
+const int firstPumpMs = 1000;
+const int firstSyncMs = 60000;
+
+} // namespace
+
+void MainWindow::eventLogoutClose(int customerid, bool autoconnect)
+{
+    m_automaticUpdate = true;
+    SettingsStore::instance().setCustomerId(customerid);
+    if (!openCustomerCache())
+        return;
+    queueStartupTasks();
+    restoreLocalTasks();
+    setTraySendEnabled(true);
+    eventUpdateToolTip();
+    if (!autoconnect)
+        showMainState(0);
+    m_pumpTimer.setInterval(firstPumpMs);
+    m_syncTimer.setInterval(firstSyncMs);
+    m_pumpTimer.start();
+    m_syncTimer.start();
+}
+
+bool MainWindow::openCustomerCache()
+{
+    if (m_cache.open())
+        return true;
+    const QString file = QDir::toNativeSeparators(SettingsStore::instance().customerDirectory() +
+                                                  QStringLiteral("/cache.db"));
+    showError(tr("The account's local data cannot be opened: %1").arg(file), this);
+    QCoreApplication::quit();
+    return false;
+}
+
+void MainWindow::queueStartupTasks()
+{
+    TaskExecuter &worker = *m_worker;
+    worker.syncTimestamp = m_cache.timestamp();
+    worker.timeShift = m_cache.timeShift();
+    m_entities->setTimeShift(worker.timeShift);
+    m_tasks.add(TaskType::GET_SHIFT_TIME, 0);
+    if (!m_cache.loadInboxOutboxIds(worker.inboxId, worker.outboxId) || worker.inboxId == 0)
+        m_tasks.add(TaskType::GET_INBOX_OUTBOX_ID, 0);
+    else
+        m_entities->setInboxOutboxIds(worker.inboxId, worker.outboxId);
+    m_tasks.add(TaskType::REGISTER_APP, 0);
+    if (worker.syncTimestamp < 1) {
+        eventSetupOutlookContacts();
+        m_tasks.add(TaskType::REVIEW_OBJECTS, 0);
+    } else {
+        loadLocalObjects();
+    }
+}
+
+void MainWindow::restoreLocalTasks()
+{
+    QList<TaskItem> restored;
+    m_tasks.restore(restored);
+    const int outbox = m_entities->outboxFolderId();
+    for (const TaskItem &task : std::as_const(restored)) {
+        const int type = task.type;
+        const QVariant &argument = task.argument;
+        if (auto *sms = taskRecord<SendSmsRequest>(type, argument)) {
+            m_entities->addPendingSms(SMSSentInfoRegister::fromSendSmsRequest(*sms, outbox));
+        } else if (auto *fax = taskRecord<SendFaxRequest>(type, argument)) {
+            m_entities->addPendingFax(FAXSentInfoRegister::fromSendFaxRequest(*fax, outbox));
+        } else if (auto *entry = taskRecord<ForwardEntry>(type, argument)) {
+            if (entry->forward == 3)
+                m_entities->addPendingFax(FAXSentInfoRegister::fromForwardEntry(*entry, outbox));
+            else if (entry->forward == 4)
+                m_entities->addPendingSms(SMSSentInfoRegister::fromForwardEntry(*entry, outbox));
+            else if (entry->forward == 5)
+                m_entities->addPendingEmail(EMAILSentInfoRegister::fromForwardEntry(*entry, outbox));
+        } else if (auto *group = taskRecord<qtContactGroupInfo>(type, argument)) {
+            m_entities->addGroupRow(*group);
+        } else if (auto *contact = taskRecord<qtContactInfo>(type, argument)) {
+            m_entities->addContactRow(*contact);
+        } else if (auto *objects = taskRecord<ObjectsRequest>(type, argument)) {
+            if (type == TaskType::DELETE_OBJECT)
+                m_entities->removeObjects(*objects);
+            else
+                m_entities->markRows(*objects, type == TaskType::MARK_READ);
+        } else if (auto *folder = taskRecord<QelFolderInfo>(type, argument)) {
+            m_entities->renameFolder(*folder);
+        } else if (auto *move = taskRecord<MoveToFolderRequest>(type, argument)) {
+            m_entities->moveItems(*move);
+        } else {
+            releaseTaskArgument(type, argument);
+            continue;
+        }
+        // The rows are in the cache already: queued, not persisted again.
+        m_tasks.add(type, argument, true);
+    }
+}

@@ -1,0 +1,183 @@
+// What a task's success changes in the cache and the views.
+#include "MainWindow.h"
+
+#include "EntitiesView.h"
+#include "ForwardEntry.h"
+#include "MoveToFolderRequest.h"
+#include "ObjectRef.h"
+#include "ObjectsRequest.h"
+#include "QelFolderInfo.h"
+#include "SendFaxRequest.h"
+#include "SendSmsRequest.h"
+#include "SettingsStore.h"
+#include "TaskExecuter.h"
+#include "TaskKind.h"
+#include "TaskType.h"
+#include "FileHelpers.h"
+#include "qtContactGroupInfo.h"
+#include "qtContactInfo.h"
+#include "qtObjectsInfo.h"
+
+#include <memory>
+
+void MainWindow::applyTaskResult()
+{
+    TaskExecuter &worker = *m_worker;
+    const TaskItem &task = worker.currentTask;
+    switch (task.type) {
+    case TaskType::GET_SHIFT_TIME:
+        m_cache.setTimeShift(worker.timeShift);
+        m_entities->setTimeShift(worker.timeShift);
+        break;
+    case TaskType::GET_INBOX_OUTBOX_ID:
+        m_cache.setInboxOutboxIds(worker.inboxId, worker.outboxId);
+        m_entities->setInboxOutboxIds(worker.inboxId, worker.outboxId);
+        break;
+    case TaskType::REVIEW_OBJECTS:
+        m_cache.collectRemoved(worker.changes);
+        m_entities->removeChanged(worker.changes.entries);
+        processChangeList(worker.changes);
+        break;
+    case TaskType::SEND_SMS:
+        if (auto *sms = taskRecord<SendSmsRequest>(task.type, task.argument))
+            applySendResult(sms->taskid, sms->remoteid, sms->sentstatus);
+        break;
+    case TaskType::SEND_FAX:
+        if (auto *fax = taskRecord<SendFaxRequest>(task.type, task.argument))
+            applySendResult(fax->taskid, fax->remoteid, fax->sentstatus);
+        break;
+    case TaskType::SEND_FORWARD:
+        if (auto *entry = taskRecord<ForwardEntry>(task.type, task.argument))
+            applySendResult(entry->taskid, entry->remoteid, entry->sentstatus);
+        break;
+    case TaskType::CHANGE_GROUP:
+        if (auto *group = taskRecord<qtContactGroupInfo>(task.type, task.argument))
+            applyCreatedGroup(*group);
+        break;
+    case TaskType::CHANGE_CONTACT:
+        if (auto *contact = taskRecord<qtContactInfo>(task.type, task.argument))
+            applyCreatedContact(*contact);
+        break;
+    case TaskType::DELETE_OBJECT:
+        if (auto *request = taskRecord<ObjectsRequest>(task.type, task.argument)) {
+            m_cache.deleteObjects(*request);
+            m_cache.deleteTask(request->taskid);
+            eventSyncGenerate();
+        }
+        break;
+    case TaskType::MARK_READ:
+    case TaskType::MARK_UNREAD:
+        if (auto *request = taskRecord<ObjectsRequest>(task.type, task.argument)) {
+            m_cache.deleteTask(request->taskid);
+            eventSyncGenerate();
+        }
+        break;
+    case TaskType::CHANGE_FOLDER:
+        if (auto *folder = taskRecord<QelFolderInfo>(task.type, task.argument))
+            applyCreatedFolder(*folder);
+        break;
+    case TaskType::MOVE_TO_FOLDER:
+        if (auto *move = taskRecord<MoveToFolderRequest>(task.type, task.argument)) {
+            m_cache.moveObjects(*move);
+            m_cache.deleteTask(move->taskid);
+        }
+        break;
+    case TaskType::GET_OBJECTS:
+        if (worker.objects) {
+            std::unique_ptr<qtObjectsInfo> objects(worker.objects);
+            worker.objects = nullptr;
+            applyObjects(*objects);
+        }
+        break;
+    case TaskType::SET_TIMESTAMP:
+        m_cache.setTimestamp(task.argument.toInt());
+        // A full review leaves the change query's start where it was; the cycle's end moves it.
+        worker.syncTimestamp = task.argument.toInt();
+        requeueParkedTasks();
+        restartSyncTimer();
+        break;
+    case TaskType::GET_MODIFIED_OBJECTS:
+        applyChangeQuery();
+        break;
+    default:
+        break;
+    }
+}
+
+void MainWindow::applySendResult(int taskId, int serviceId, int status)
+{
+    m_entities->updatePendingSent(taskId, serviceId, status);
+    removeTaskDirectory(taskId);
+    m_cache.deleteTask(taskId);
+}
+
+// A creation the service refused answers no id: nothing is stored and no reference is rewritten.
+void MainWindow::applyCreatedGroup(qtContactGroupInfo &group)
+{
+    if (group.id <= 0)
+        return;
+    if (group.localid > 0) {
+        m_entities->replaceGroupId(-group.localid, group.id);
+        m_tasks.replaceLocalId(-group.localid, group.id);
+        group.localid = 0;
+    }
+    m_cache.storeContactGroup(&group);
+    m_cache.deleteTask(group.taskid);
+    eventSyncGenerate();
+}
+
+void MainWindow::applyCreatedContact(qtContactInfo &contact)
+{
+    if (contact.id <= 0)
+        return;
+    if (contact.localid > 0) {
+        m_entities->replaceContactId(-contact.localid, contact.id);
+        m_tasks.replaceLocalId(-contact.localid, contact.id);
+        contact.localid = 0;
+    }
+    m_cache.storeContact(&contact);
+    m_cache.deleteTask(contact.taskid);
+    eventSyncGenerate();
+}
+
+void MainWindow::applyCreatedFolder(QelFolderInfo &folder)
+{
+    if (folder.id <= 0)
+        return;
+    if (folder.localid > 0) {
+        m_entities->replaceFolderId(-folder.localid, folder.id);
+        m_tasks.replaceLocalId(-folder.localid, folder.id);
+        folder.localid = 0;
+    }
+    m_cache.storeFolder(&folder);
+    m_cache.deleteTask(folder.taskid);
+}
+
+void MainWindow::applyChangeQuery()
+{
+    TaskExecuter &worker = *m_worker;
+    if (worker.changes.entries.isEmpty()) {
+        requeueParkedTasks();
+        restartSyncTimer();
+        return;
+    }
+    worker.syncTimestamp = worker.changes.timestamp;
+    worker.changes.markUnknownAsChanged();
+    processChangeList(worker.changes);
+}
+
+void MainWindow::restartSyncTimer()
+{
+    m_syncTimer.setInterval(SettingsStore::instance().syncInterval() * 60000);
+    m_syncTimer.start();
+}
+
+void MainWindow::applyObjects(const qtObjectsInfo &objects)
+{
+    m_cache.deleteObjectList(objects.removed);
+    int fresh = 0;
+    m_cache.storeObjects(objects, fresh);
+    m_entities->fillViews(objects);
+    if (fresh != 0)
+        notifyNewItem(fresh);
+}

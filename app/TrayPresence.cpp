@@ -1,0 +1,70 @@
+#include "TrayPresence.h"
+
+#include "InfoSound.h"
+#include "MenuEntries.h"
+#include "StarBadge.h"
+#include "SystemTrayIcon.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+const int balloonMs = 10000;
+
+} // namespace
+
+TrayPresence::TrayPresence(const QList<QAction *> &menuEntries, QObject *parent)
+    : QObject(parent),
+      m_icon(TrayIconFactory::create()),
+      m_sound(NotificationSoundFactory::create()),
+      m_onlineIcon(QStringLiteral(":/images/logo-extra.png")),
+      m_offlineIcon(QStringLiteral(":/images/logo-extra-gray.png"))
+{
+    addMenuEntries(m_menu, menuEntries);
+    m_icon->setIcon(m_offlineIcon);
+    m_icon->setContextMenu(&m_menu);
+    m_icon->setVisible(true);
+    connect(m_icon.get(), &TrayIcon::activated, this, &TrayPresence::activated);
+}
+
+TrayPresence::~TrayPresence() = default;
+
+bool TrayPresence::isAvailable() const
+{
+    return m_icon->isSystemTrayAvailable();
+}
+
+void TrayPresence::setToolTip(const QString &text)
+{
+    m_icon->setToolTip(text);
+}
+
+void TrayPresence::showOnline(bool online)
+{
+    if (!online)
+        m_icon->setIcon(m_offlineIcon);
+    else if (m_newItems == 0)
+        m_icon->setIcon(m_onlineIcon);
+    else
+        showBadge();
+}
+
+void TrayPresence::announce(int newItems, bool withSound)
+{
+    if (withSound)
+        m_sound->play();
+    m_newItems += newItems;
+}
+
+void TrayPresence::showBadge()
+{
+    QPixmap badge;
+    drawStarBadge(badge, m_newItems);
+    m_icon->setIcon(QIcon(badge));
+    // The balloon's texts belong to the main window's translations.
+    const QString text = m_newItems == 1
+                             ? QCoreApplication::translate("MainWindow", "You have a new fax")
+                             : QCoreApplication::translate("MainWindow", "You have %n new faxes", nullptr, m_newItems);
+    m_icon->showMessage(QCoreApplication::translate("MainWindow", "Information"), text,
+                        QSystemTrayIcon::Information, balloonMs);
+}
