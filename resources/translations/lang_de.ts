@@ -418,6 +418,228 @@ Bitte prüfen Sie Ihre Internetverbindung.</translation>
         </message>
     </context>
     <context>
+        <name>MainWindow</name>
+        <message>
+            <source>Qelbar</source>
+            <translation>Werkzeugleiste</translation>
+        </message>
+        <message>
+            <source>&amp;File</source>
+            <translation>&amp;Datei</translation>
+        </message>
+        <message>
+            <source>&amp;Edit</source>
+            <translation>&amp;Bearbeiten</translation>
+        </message>
+        <message>
+            <source>&amp;Help</source>
+            <translation>&amp;Hilfe</translation>
+        </message>
+        <message>
+            <source>Send &amp;Fax</source>
+            <translation>&amp;Fax senden</translation>
+        </message>
+        <message>
+            <source>New Fax</source>
+            <translation>Neues Fax</translation>
+        </message>
+        <message>
+            <source>Ctrl+F</source>
+            <translation>Ctrl+F</translation>
+        </message>
+        <message>
+            <source>Send S&amp;MS</source>
+            <translation>S&amp;MS senden</translation>
+        </message>
+        <message>
+            <source>New SMS</source>
+            <translation>Neue SMS</translation>
+        </message>
+        <message>
+            <source>Ctrl+M</source>
+            <translation>Ctrl+M</translation>
+        </message>
+        <message>
+            <source>&amp;Check for updates</source>
+            <translation>Nach &amp;Aktualisierungen suchen</translation>
+        </message>
+        <message>
+            <source>Ctrl+U</source>
+            <translation>Ctrl+U</translation>
+        </message>
+        <message>
+            <source>A&amp;bout</source>
+            <translation>Ü&amp;ber</translation>
+        </message>
+        <message>
+            <source>Ctrl+B</source>
+            <translation>Ctrl+B</translation>
+        </message>
+        <message>
+            <source>P&amp;references</source>
+            <translation>&amp;Einstellungen</translation>
+        </message>
+        <message>
+            <source>Ctrl+P</source>
+            <translation>Ctrl+P</translation>
+        </message>
+        <message>
+            <source>Log out</source>
+            <translation>Abmelden</translation>
+        </message>
+        <message>
+            <source>Ctrl+L</source>
+            <translation>Ctrl+L</translation>
+        </message>
+        <message>
+            <source>Send &amp;SMS</source>
+            <translation>&amp;SMS senden</translation>
+        </message>
+        <message>
+            <source>&amp;Quit</source>
+            <translation>&amp;Beenden</translation>
+        </message>
+        <message>
+            <source>Qelvox account</source>
+            <translation>Qelvox-Konto</translation>
+        </message>
+        <message>
+            <source>Ctrl+I</source>
+            <translation>Ctrl+I</translation>
+        </message>
+        <message>
+            <source>Add contact group</source>
+            <translation>Kontaktgruppe hinzufügen</translation>
+        </message>
+        <message>
+            <source>Ctrl+G</source>
+            <translation>Ctrl+G</translation>
+        </message>
+        <message>
+            <source>Add contact</source>
+            <translation>Kontakt hinzufügen</translation>
+        </message>
+        <message>
+            <source>Ctrl+N</source>
+            <translation>Ctrl+N</translation>
+        </message>
+        <message>
+            <source>Edit</source>
+            <translation>Bearbeiten</translation>
+        </message>
+        <message>
+            <source>Delete</source>
+            <translation>Löschen</translation>
+        </message>
+        <message>
+            <source>Del</source>
+            <translation>Del</translation>
+        </message>
+        <message>
+            <source>Import</source>
+            <translation>Importieren</translation>
+        </message>
+        <message>
+            <source>Export</source>
+            <translation>Exportieren</translation>
+        </message>
+        <message>
+            <source>Ctrl+E</source>
+            <translation>Ctrl+E</translation>
+        </message>
+        <message>
+            <source>Preview</source>
+            <translation>Vorschau</translation>
+        </message>
+        <message>
+            <source>Return</source>
+            <translation>Return</translation>
+        </message>
+        <message>
+            <source>Details</source>
+            <translation>Details</translation>
+        </message>
+        <message>
+            <source>DeleteAll</source>
+            <translation>Alle löschen</translation>
+        </message>
+        <message>
+            <source>Mark as read</source>
+            <translation>Als gelesen markieren</translation>
+        </message>
+        <message>
+            <source>Space</source>
+            <translation>Space</translation>
+        </message>
+        <message>
+            <source>Mark as unread</source>
+            <translation>Als ungelesen markieren</translation>
+        </message>
+        <message>
+            <source>Mark all as read</source>
+            <translation>Alle als gelesen markieren</translation>
+        </message>
+        <message>
+            <source>Mark all as unread</source>
+            <translation>Alle als ungelesen markieren</translation>
+        </message>
+        <message>
+            <source>Outlook Contacts</source>
+            <translation>Outlook-Kontakte</translation>
+        </message>
+        <message>
+            <source>Forward</source>
+            <translation>Weiterleiten</translation>
+        </message>
+        <message>
+            <source>SelectAll</source>
+            <translation>Alles auswählen</translation>
+        </message>
+        <message>
+            <source>Ctrl+A</source>
+            <translation>Ctrl+A</translation>
+        </message>
+        <message>
+            <source>Delete folder</source>
+            <translation>Ordner löschen</translation>
+        </message>
+        <message>
+            <source>Rename folder</source>
+            <translation>Ordner umbenennen</translation>
+        </message>
+        <message>
+            <source>Create folder</source>
+            <translation>Ordner anlegen</translation>
+        </message>
+        <message>
+            <source>Move to folder</source>
+            <translation>In Ordner verschieben</translation>
+        </message>
+        <message>
+            <source>Add to contacts</source>
+            <translation>Zu Kontakten hinzufügen</translation>
+        </message>
+        <message>
+            <source>The account's local data cannot be opened: %1</source>
+            <translation>Die lokalen Daten des Kontos können nicht geöffnet werden: %1</translation>
+        </message>
+        <message>
+            <source>You have a new fax</source>
+            <translation>Sie haben ein neues Fax</translation>
+        </message>
+        <message numerus="yes">
+            <source>You have %n new faxes</source>
+            <translation>
+                <numerusform>Sie haben %n neues Fax</numerusform>
+                <numerusform>Sie haben %n neue Faxe</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Information</source>
+            <translation>Information</translation>
+        </message>
+    </context>
+    <context>
         <name>MovetoFolderDlg</name>
         <message>
             <source>Select folder</source>
@@ -445,6 +667,13 @@ Bitte prüfen Sie Ihre Internetverbindung.</translation>
         <message>
             <source>No</source>
             <translation>Nein</translation>
+        </message>
+    </context>
+    <context>
+        <name>QelApplication</name>
+        <message>
+            <source>Qelvoxdesk cannot start: %1</source>
+            <translation>Qelvoxdesk kann nicht starten: %1</translation>
         </message>
     </context>
     <context>

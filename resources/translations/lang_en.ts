@@ -418,6 +418,228 @@ Please check your internet connection.</translation>
         </message>
     </context>
     <context>
+        <name>MainWindow</name>
+        <message>
+            <source>Qelbar</source>
+            <translation>Qelbar</translation>
+        </message>
+        <message>
+            <source>&amp;File</source>
+            <translation>&amp;File</translation>
+        </message>
+        <message>
+            <source>&amp;Edit</source>
+            <translation>&amp;Edit</translation>
+        </message>
+        <message>
+            <source>&amp;Help</source>
+            <translation>&amp;Help</translation>
+        </message>
+        <message>
+            <source>Send &amp;Fax</source>
+            <translation>Send &amp;Fax</translation>
+        </message>
+        <message>
+            <source>New Fax</source>
+            <translation>New Fax</translation>
+        </message>
+        <message>
+            <source>Ctrl+F</source>
+            <translation>Ctrl+F</translation>
+        </message>
+        <message>
+            <source>Send S&amp;MS</source>
+            <translation>Send S&amp;MS</translation>
+        </message>
+        <message>
+            <source>New SMS</source>
+            <translation>New SMS</translation>
+        </message>
+        <message>
+            <source>Ctrl+M</source>
+            <translation>Ctrl+M</translation>
+        </message>
+        <message>
+            <source>&amp;Check for updates</source>
+            <translation>&amp;Check for updates</translation>
+        </message>
+        <message>
+            <source>Ctrl+U</source>
+            <translation>Ctrl+U</translation>
+        </message>
+        <message>
+            <source>A&amp;bout</source>
+            <translation>A&amp;bout</translation>
+        </message>
+        <message>
+            <source>Ctrl+B</source>
+            <translation>Ctrl+B</translation>
+        </message>
+        <message>
+            <source>P&amp;references</source>
+            <translation>P&amp;references</translation>
+        </message>
+        <message>
+            <source>Ctrl+P</source>
+            <translation>Ctrl+P</translation>
+        </message>
+        <message>
+            <source>Log out</source>
+            <translation>Log out</translation>
+        </message>
+        <message>
+            <source>Ctrl+L</source>
+            <translation>Ctrl+L</translation>
+        </message>
+        <message>
+            <source>Send &amp;SMS</source>
+            <translation>Send &amp;SMS</translation>
+        </message>
+        <message>
+            <source>&amp;Quit</source>
+            <translation>&amp;Quit</translation>
+        </message>
+        <message>
+            <source>Qelvox account</source>
+            <translation>Qelvox account</translation>
+        </message>
+        <message>
+            <source>Ctrl+I</source>
+            <translation>Ctrl+I</translation>
+        </message>
+        <message>
+            <source>Add contact group</source>
+            <translation>Add contact group</translation>
+        </message>
+        <message>
+            <source>Ctrl+G</source>
+            <translation>Ctrl+G</translation>
+        </message>
+        <message>
+            <source>Add contact</source>
+            <translation>Add contact</translation>
+        </message>
+        <message>
+            <source>Ctrl+N</source>
+            <translation>Ctrl+N</translation>
+        </message>
+        <message>
+            <source>Edit</source>
+            <translation>Edit</translation>
+        </message>
+        <message>
+            <source>Delete</source>
+            <translation>Delete</translation>
+        </message>
+        <message>
+            <source>Del</source>
+            <translation>Del</translation>
+        </message>
+        <message>
+            <source>Import</source>
+            <translation>Import</translation>
+        </message>
+        <message>
+            <source>Export</source>
+            <translation>Export</translation>
+        </message>
+        <message>
+            <source>Ctrl+E</source>
+            <translation>Ctrl+E</translation>
+        </message>
+        <message>
+            <source>Preview</source>
+            <translation>Preview</translation>
+        </message>
+        <message>
+            <source>Return</source>
+            <translation>Return</translation>
+        </message>
+        <message>
+            <source>Details</source>
+            <translation>Details</translation>
+        </message>
+        <message>
+            <source>DeleteAll</source>
+            <translation>DeleteAll</translation>
+        </message>
+        <message>
+            <source>Mark as read</source>
+            <translation>Mark as read</translation>
+        </message>
+        <message>
+            <source>Space</source>
+            <translation>Space</translation>
+        </message>
+        <message>
+            <source>Mark as unread</source>
+            <translation>Mark as unread</translation>
+        </message>
+        <message>
+            <source>Mark all as read</source>
+            <translation>Mark all as read</translation>
+        </message>
+        <message>
+            <source>Mark all as unread</source>
+            <translation>Mark all as unread</translation>
+        </message>
+        <message>
+            <source>Outlook Contacts</source>
+            <translation>Outlook Contacts</translation>
+        </message>
+        <message>
+            <source>Forward</source>
+            <translation>Forward</translation>
+        </message>
+        <message>
+            <source>SelectAll</source>
+            <translation>SelectAll</translation>
+        </message>
+        <message>
+            <source>Ctrl+A</source>
+            <translation>Ctrl+A</translation>
+        </message>
+        <message>
+            <source>Delete folder</source>
+            <translation>Delete folder</translation>
+        </message>
+        <message>
+            <source>Rename folder</source>
+            <translation>Rename folder</translation>
+        </message>
+        <message>
+            <source>Create folder</source>
+            <translation>Create folder</translation>
+        </message>
+        <message>
+            <source>Move to folder</source>
+            <translation>Move to folder</translation>
+        </message>
+        <message>
+            <source>Add to contacts</source>
+            <translation>Add to contacts</translation>
+        </message>
+        <message>
+            <source>The account's local data cannot be opened: %1</source>
+            <translation>The account's local data cannot be opened: %1</translation>
+        </message>
+        <message>
+            <source>You have a new fax</source>
+            <translation>You have a new fax</translation>
+        </message>
+        <message numerus="yes">
+            <source>You have %n new faxes</source>
+            <translation>
+                <numerusform>You have %n new fax</numerusform>
+                <numerusform>You have %n new faxes</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Information</source>
+            <translation>Information</translation>
+        </message>
+    </context>
+    <context>
         <name>MovetoFolderDlg</name>
         <message>
             <source>Select folder</source>
@@ -445,6 +667,13 @@ Please check your internet connection.</translation>
         <message>
             <source>No</source>
             <translation>No</translation>
+        </message>
+    </context>
+    <context>
+        <name>QelApplication</name>
+        <message>
+            <source>Qelvoxdesk cannot start: %1</source>
+            <translation>Qelvoxdesk cannot start: %1</translation>
         </message>
     </context>
     <context>

@@ -418,6 +418,228 @@ Compruebe su conexión a Internet.</translation>
         </message>
     </context>
     <context>
+        <name>MainWindow</name>
+        <message>
+            <source>Qelbar</source>
+            <translation>Barra de herramientas</translation>
+        </message>
+        <message>
+            <source>&amp;File</source>
+            <translation>&amp;Archivo</translation>
+        </message>
+        <message>
+            <source>&amp;Edit</source>
+            <translation>&amp;Editar</translation>
+        </message>
+        <message>
+            <source>&amp;Help</source>
+            <translation>A&amp;yuda</translation>
+        </message>
+        <message>
+            <source>Send &amp;Fax</source>
+            <translation>Enviar &amp;fax</translation>
+        </message>
+        <message>
+            <source>New Fax</source>
+            <translation>Nuevo fax</translation>
+        </message>
+        <message>
+            <source>Ctrl+F</source>
+            <translation>Ctrl+F</translation>
+        </message>
+        <message>
+            <source>Send S&amp;MS</source>
+            <translation>Enviar S&amp;MS</translation>
+        </message>
+        <message>
+            <source>New SMS</source>
+            <translation>Nuevo SMS</translation>
+        </message>
+        <message>
+            <source>Ctrl+M</source>
+            <translation>Ctrl+M</translation>
+        </message>
+        <message>
+            <source>&amp;Check for updates</source>
+            <translation>&amp;Buscar actualizaciones</translation>
+        </message>
+        <message>
+            <source>Ctrl+U</source>
+            <translation>Ctrl+U</translation>
+        </message>
+        <message>
+            <source>A&amp;bout</source>
+            <translation>A&amp;cerca de</translation>
+        </message>
+        <message>
+            <source>Ctrl+B</source>
+            <translation>Ctrl+B</translation>
+        </message>
+        <message>
+            <source>P&amp;references</source>
+            <translation>P&amp;referencias</translation>
+        </message>
+        <message>
+            <source>Ctrl+P</source>
+            <translation>Ctrl+P</translation>
+        </message>
+        <message>
+            <source>Log out</source>
+            <translation>Cerrar sesión</translation>
+        </message>
+        <message>
+            <source>Ctrl+L</source>
+            <translation>Ctrl+L</translation>
+        </message>
+        <message>
+            <source>Send &amp;SMS</source>
+            <translation>Enviar &amp;SMS</translation>
+        </message>
+        <message>
+            <source>&amp;Quit</source>
+            <translation>&amp;Salir</translation>
+        </message>
+        <message>
+            <source>Qelvox account</source>
+            <translation>Cuenta Qelvox</translation>
+        </message>
+        <message>
+            <source>Ctrl+I</source>
+            <translation>Ctrl+I</translation>
+        </message>
+        <message>
+            <source>Add contact group</source>
+            <translation>Añadir grupo de contactos</translation>
+        </message>
+        <message>
+            <source>Ctrl+G</source>
+            <translation>Ctrl+G</translation>
+        </message>
+        <message>
+            <source>Add contact</source>
+            <translation>Añadir contacto</translation>
+        </message>
+        <message>
+            <source>Ctrl+N</source>
+            <translation>Ctrl+N</translation>
+        </message>
+        <message>
+            <source>Edit</source>
+            <translation>Editar</translation>
+        </message>
+        <message>
+            <source>Delete</source>
+            <translation>Eliminar</translation>
+        </message>
+        <message>
+            <source>Del</source>
+            <translation>Del</translation>
+        </message>
+        <message>
+            <source>Import</source>
+            <translation>Importar</translation>
+        </message>
+        <message>
+            <source>Export</source>
+            <translation>Exportar</translation>
+        </message>
+        <message>
+            <source>Ctrl+E</source>
+            <translation>Ctrl+E</translation>
+        </message>
+        <message>
+            <source>Preview</source>
+            <translation>Vista previa</translation>
+        </message>
+        <message>
+            <source>Return</source>
+            <translation>Return</translation>
+        </message>
+        <message>
+            <source>Details</source>
+            <translation>Detalles</translation>
+        </message>
+        <message>
+            <source>DeleteAll</source>
+            <translation>Eliminar todo</translation>
+        </message>
+        <message>
+            <source>Mark as read</source>
+            <translation>Marcar como leído</translation>
+        </message>
+        <message>
+            <source>Space</source>
+            <translation>Space</translation>
+        </message>
+        <message>
+            <source>Mark as unread</source>
+            <translation>Marcar como no leído</translation>
+        </message>
+        <message>
+            <source>Mark all as read</source>
+            <translation>Marcar todo como leído</translation>
+        </message>
+        <message>
+            <source>Mark all as unread</source>
+            <translation>Marcar todo como no leído</translation>
+        </message>
+        <message>
+            <source>Outlook Contacts</source>
+            <translation>Contactos de Outlook</translation>
+        </message>
+        <message>
+            <source>Forward</source>
+            <translation>Reenviar</translation>
+        </message>
+        <message>
+            <source>SelectAll</source>
+            <translation>Seleccionar todo</translation>
+        </message>
+        <message>
+            <source>Ctrl+A</source>
+            <translation>Ctrl+A</translation>
+        </message>
+        <message>
+            <source>Delete folder</source>
+            <translation>Eliminar carpeta</translation>
+        </message>
+        <message>
+            <source>Rename folder</source>
+            <translation>Renombrar carpeta</translation>
+        </message>
+        <message>
+            <source>Create folder</source>
+            <translation>Crear carpeta</translation>
+        </message>
+        <message>
+            <source>Move to folder</source>
+            <translation>Mover a carpeta</translation>
+        </message>
+        <message>
+            <source>Add to contacts</source>
+            <translation>Añadir a contactos</translation>
+        </message>
+        <message>
+            <source>The account's local data cannot be opened: %1</source>
+            <translation>No se pueden abrir los datos locales de la cuenta: %1</translation>
+        </message>
+        <message>
+            <source>You have a new fax</source>
+            <translation>Tiene un fax nuevo</translation>
+        </message>
+        <message numerus="yes">
+            <source>You have %n new faxes</source>
+            <translation>
+                <numerusform>Tiene %n fax nuevo</numerusform>
+                <numerusform>Tiene %n faxes nuevos</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Information</source>
+            <translation>Información</translation>
+        </message>
+    </context>
+    <context>
         <name>MovetoFolderDlg</name>
         <message>
             <source>Select folder</source>
@@ -445,6 +667,13 @@ Compruebe su conexión a Internet.</translation>
         <message>
             <source>No</source>
             <translation>No</translation>
+        </message>
+    </context>
+    <context>
+        <name>QelApplication</name>
+        <message>
+            <source>Qelvoxdesk cannot start: %1</source>
+            <translation>Qelvoxdesk no puede iniciarse: %1</translation>
         </message>
     </context>
     <context>

@@ -418,6 +418,228 @@ Veuillez vérifier votre connexion Internet.</translation>
         </message>
     </context>
     <context>
+        <name>MainWindow</name>
+        <message>
+            <source>Qelbar</source>
+            <translation>Barre d'outils</translation>
+        </message>
+        <message>
+            <source>&amp;File</source>
+            <translation>&amp;Fichier</translation>
+        </message>
+        <message>
+            <source>&amp;Edit</source>
+            <translation>É&amp;dition</translation>
+        </message>
+        <message>
+            <source>&amp;Help</source>
+            <translation>&amp;Aide</translation>
+        </message>
+        <message>
+            <source>Send &amp;Fax</source>
+            <translation>Envoyer un &amp;fax</translation>
+        </message>
+        <message>
+            <source>New Fax</source>
+            <translation>Nouveau fax</translation>
+        </message>
+        <message>
+            <source>Ctrl+F</source>
+            <translation>Ctrl+F</translation>
+        </message>
+        <message>
+            <source>Send S&amp;MS</source>
+            <translation>Envoyer un S&amp;MS</translation>
+        </message>
+        <message>
+            <source>New SMS</source>
+            <translation>Nouveau SMS</translation>
+        </message>
+        <message>
+            <source>Ctrl+M</source>
+            <translation>Ctrl+M</translation>
+        </message>
+        <message>
+            <source>&amp;Check for updates</source>
+            <translation>&amp;Rechercher des mises à jour</translation>
+        </message>
+        <message>
+            <source>Ctrl+U</source>
+            <translation>Ctrl+U</translation>
+        </message>
+        <message>
+            <source>A&amp;bout</source>
+            <translation>À &amp;propos</translation>
+        </message>
+        <message>
+            <source>Ctrl+B</source>
+            <translation>Ctrl+B</translation>
+        </message>
+        <message>
+            <source>P&amp;references</source>
+            <translation>P&amp;références</translation>
+        </message>
+        <message>
+            <source>Ctrl+P</source>
+            <translation>Ctrl+P</translation>
+        </message>
+        <message>
+            <source>Log out</source>
+            <translation>Se déconnecter</translation>
+        </message>
+        <message>
+            <source>Ctrl+L</source>
+            <translation>Ctrl+L</translation>
+        </message>
+        <message>
+            <source>Send &amp;SMS</source>
+            <translation>Envoyer un &amp;SMS</translation>
+        </message>
+        <message>
+            <source>&amp;Quit</source>
+            <translation>&amp;Quitter</translation>
+        </message>
+        <message>
+            <source>Qelvox account</source>
+            <translation>Compte Qelvox</translation>
+        </message>
+        <message>
+            <source>Ctrl+I</source>
+            <translation>Ctrl+I</translation>
+        </message>
+        <message>
+            <source>Add contact group</source>
+            <translation>Ajouter un groupe de contacts</translation>
+        </message>
+        <message>
+            <source>Ctrl+G</source>
+            <translation>Ctrl+G</translation>
+        </message>
+        <message>
+            <source>Add contact</source>
+            <translation>Ajouter un contact</translation>
+        </message>
+        <message>
+            <source>Ctrl+N</source>
+            <translation>Ctrl+N</translation>
+        </message>
+        <message>
+            <source>Edit</source>
+            <translation>Modifier</translation>
+        </message>
+        <message>
+            <source>Delete</source>
+            <translation>Supprimer</translation>
+        </message>
+        <message>
+            <source>Del</source>
+            <translation>Del</translation>
+        </message>
+        <message>
+            <source>Import</source>
+            <translation>Importer</translation>
+        </message>
+        <message>
+            <source>Export</source>
+            <translation>Exporter</translation>
+        </message>
+        <message>
+            <source>Ctrl+E</source>
+            <translation>Ctrl+E</translation>
+        </message>
+        <message>
+            <source>Preview</source>
+            <translation>Aperçu</translation>
+        </message>
+        <message>
+            <source>Return</source>
+            <translation>Return</translation>
+        </message>
+        <message>
+            <source>Details</source>
+            <translation>Détails</translation>
+        </message>
+        <message>
+            <source>DeleteAll</source>
+            <translation>Tout supprimer</translation>
+        </message>
+        <message>
+            <source>Mark as read</source>
+            <translation>Marquer comme lu</translation>
+        </message>
+        <message>
+            <source>Space</source>
+            <translation>Space</translation>
+        </message>
+        <message>
+            <source>Mark as unread</source>
+            <translation>Marquer comme non lu</translation>
+        </message>
+        <message>
+            <source>Mark all as read</source>
+            <translation>Tout marquer comme lu</translation>
+        </message>
+        <message>
+            <source>Mark all as unread</source>
+            <translation>Tout marquer comme non lu</translation>
+        </message>
+        <message>
+            <source>Outlook Contacts</source>
+            <translation>Contacts Outlook</translation>
+        </message>
+        <message>
+            <source>Forward</source>
+            <translation>Transférer</translation>
+        </message>
+        <message>
+            <source>SelectAll</source>
+            <translation>Tout sélectionner</translation>
+        </message>
+        <message>
+            <source>Ctrl+A</source>
+            <translation>Ctrl+A</translation>
+        </message>
+        <message>
+            <source>Delete folder</source>
+            <translation>Supprimer le dossier</translation>
+        </message>
+        <message>
+            <source>Rename folder</source>
+            <translation>Renommer le dossier</translation>
+        </message>
+        <message>
+            <source>Create folder</source>
+            <translation>Créer un dossier</translation>
+        </message>
+        <message>
+            <source>Move to folder</source>
+            <translation>Déplacer vers un dossier</translation>
+        </message>
+        <message>
+            <source>Add to contacts</source>
+            <translation>Ajouter aux contacts</translation>
+        </message>
+        <message>
+            <source>The account's local data cannot be opened: %1</source>
+            <translation>Impossible d'ouvrir les données locales du compte : %1</translation>
+        </message>
+        <message>
+            <source>You have a new fax</source>
+            <translation>Vous avez un nouveau fax</translation>
+        </message>
+        <message numerus="yes">
+            <source>You have %n new faxes</source>
+            <translation>
+                <numerusform>Vous avez %n nouveau fax</numerusform>
+                <numerusform>Vous avez %n nouveaux fax</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Information</source>
+            <translation>Information</translation>
+        </message>
+    </context>
+    <context>
         <name>MovetoFolderDlg</name>
         <message>
             <source>Select folder</source>
@@ -445,6 +667,13 @@ Veuillez vérifier votre connexion Internet.</translation>
         <message>
             <source>No</source>
             <translation>Non</translation>
+        </message>
+    </context>
+    <context>
+        <name>QelApplication</name>
+        <message>
+            <source>Qelvoxdesk cannot start: %1</source>
+            <translation>Qelvoxdesk ne peut pas démarrer : %1</translation>
         </message>
     </context>
     <context>

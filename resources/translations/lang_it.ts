@@ -418,6 +418,228 @@ Controllare la connessione a Internet.</translation>
         </message>
     </context>
     <context>
+        <name>MainWindow</name>
+        <message>
+            <source>Qelbar</source>
+            <translation>Barra degli strumenti</translation>
+        </message>
+        <message>
+            <source>&amp;File</source>
+            <translation>&amp;File</translation>
+        </message>
+        <message>
+            <source>&amp;Edit</source>
+            <translation>&amp;Modifica</translation>
+        </message>
+        <message>
+            <source>&amp;Help</source>
+            <translation>&amp;Aiuto</translation>
+        </message>
+        <message>
+            <source>Send &amp;Fax</source>
+            <translation>Invia &amp;fax</translation>
+        </message>
+        <message>
+            <source>New Fax</source>
+            <translation>Nuovo fax</translation>
+        </message>
+        <message>
+            <source>Ctrl+F</source>
+            <translation>Ctrl+F</translation>
+        </message>
+        <message>
+            <source>Send S&amp;MS</source>
+            <translation>Invia S&amp;MS</translation>
+        </message>
+        <message>
+            <source>New SMS</source>
+            <translation>Nuovo SMS</translation>
+        </message>
+        <message>
+            <source>Ctrl+M</source>
+            <translation>Ctrl+M</translation>
+        </message>
+        <message>
+            <source>&amp;Check for updates</source>
+            <translation>&amp;Verifica aggiornamenti</translation>
+        </message>
+        <message>
+            <source>Ctrl+U</source>
+            <translation>Ctrl+U</translation>
+        </message>
+        <message>
+            <source>A&amp;bout</source>
+            <translation>&amp;Informazioni</translation>
+        </message>
+        <message>
+            <source>Ctrl+B</source>
+            <translation>Ctrl+B</translation>
+        </message>
+        <message>
+            <source>P&amp;references</source>
+            <translation>P&amp;referenze</translation>
+        </message>
+        <message>
+            <source>Ctrl+P</source>
+            <translation>Ctrl+P</translation>
+        </message>
+        <message>
+            <source>Log out</source>
+            <translation>Disconnetti</translation>
+        </message>
+        <message>
+            <source>Ctrl+L</source>
+            <translation>Ctrl+L</translation>
+        </message>
+        <message>
+            <source>Send &amp;SMS</source>
+            <translation>Invia &amp;SMS</translation>
+        </message>
+        <message>
+            <source>&amp;Quit</source>
+            <translation>&amp;Esci</translation>
+        </message>
+        <message>
+            <source>Qelvox account</source>
+            <translation>Account Qelvox</translation>
+        </message>
+        <message>
+            <source>Ctrl+I</source>
+            <translation>Ctrl+I</translation>
+        </message>
+        <message>
+            <source>Add contact group</source>
+            <translation>Aggiungi gruppo di contatti</translation>
+        </message>
+        <message>
+            <source>Ctrl+G</source>
+            <translation>Ctrl+G</translation>
+        </message>
+        <message>
+            <source>Add contact</source>
+            <translation>Aggiungi contatto</translation>
+        </message>
+        <message>
+            <source>Ctrl+N</source>
+            <translation>Ctrl+N</translation>
+        </message>
+        <message>
+            <source>Edit</source>
+            <translation>Modifica</translation>
+        </message>
+        <message>
+            <source>Delete</source>
+            <translation>Elimina</translation>
+        </message>
+        <message>
+            <source>Del</source>
+            <translation>Del</translation>
+        </message>
+        <message>
+            <source>Import</source>
+            <translation>Importa</translation>
+        </message>
+        <message>
+            <source>Export</source>
+            <translation>Esporta</translation>
+        </message>
+        <message>
+            <source>Ctrl+E</source>
+            <translation>Ctrl+E</translation>
+        </message>
+        <message>
+            <source>Preview</source>
+            <translation>Anteprima</translation>
+        </message>
+        <message>
+            <source>Return</source>
+            <translation>Return</translation>
+        </message>
+        <message>
+            <source>Details</source>
+            <translation>Dettagli</translation>
+        </message>
+        <message>
+            <source>DeleteAll</source>
+            <translation>Elimina tutto</translation>
+        </message>
+        <message>
+            <source>Mark as read</source>
+            <translation>Segna come letto</translation>
+        </message>
+        <message>
+            <source>Space</source>
+            <translation>Space</translation>
+        </message>
+        <message>
+            <source>Mark as unread</source>
+            <translation>Segna come non letto</translation>
+        </message>
+        <message>
+            <source>Mark all as read</source>
+            <translation>Segna tutto come letto</translation>
+        </message>
+        <message>
+            <source>Mark all as unread</source>
+            <translation>Segna tutto come non letto</translation>
+        </message>
+        <message>
+            <source>Outlook Contacts</source>
+            <translation>Contatti Outlook</translation>
+        </message>
+        <message>
+            <source>Forward</source>
+            <translation>Inoltra</translation>
+        </message>
+        <message>
+            <source>SelectAll</source>
+            <translation>Seleziona tutto</translation>
+        </message>
+        <message>
+            <source>Ctrl+A</source>
+            <translation>Ctrl+A</translation>
+        </message>
+        <message>
+            <source>Delete folder</source>
+            <translation>Elimina cartella</translation>
+        </message>
+        <message>
+            <source>Rename folder</source>
+            <translation>Rinomina cartella</translation>
+        </message>
+        <message>
+            <source>Create folder</source>
+            <translation>Crea cartella</translation>
+        </message>
+        <message>
+            <source>Move to folder</source>
+            <translation>Sposta nella cartella</translation>
+        </message>
+        <message>
+            <source>Add to contacts</source>
+            <translation>Aggiungi ai contatti</translation>
+        </message>
+        <message>
+            <source>The account's local data cannot be opened: %1</source>
+            <translation>Impossibile aprire i dati locali dell'account: %1</translation>
+        </message>
+        <message>
+            <source>You have a new fax</source>
+            <translation>Hai un nuovo fax</translation>
+        </message>
+        <message numerus="yes">
+            <source>You have %n new faxes</source>
+            <translation>
+                <numerusform>Hai %n nuovo fax</numerusform>
+                <numerusform>Hai %n nuovi fax</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Information</source>
+            <translation>Informazione</translation>
+        </message>
+    </context>
+    <context>
         <name>MovetoFolderDlg</name>
         <message>
             <source>Select folder</source>
@@ -445,6 +667,13 @@ Controllare la connessione a Internet.</translation>
         <message>
             <source>No</source>
             <translation>No</translation>
+        </message>
+    </context>
+    <context>
+        <name>QelApplication</name>
+        <message>
+            <source>Qelvoxdesk cannot start: %1</source>
+            <translation>Qelvoxdesk non può avviarsi: %1</translation>
         </message>
     </context>
     <context>

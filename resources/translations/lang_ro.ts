@@ -418,6 +418,229 @@ Verificați conexiunea la Internet.</translation>
         </message>
     </context>
     <context>
+        <name>MainWindow</name>
+        <message>
+            <source>Qelbar</source>
+            <translation>Bară de instrumente</translation>
+        </message>
+        <message>
+            <source>&amp;File</source>
+            <translation>&amp;Fișier</translation>
+        </message>
+        <message>
+            <source>&amp;Edit</source>
+            <translation>&amp;Editare</translation>
+        </message>
+        <message>
+            <source>&amp;Help</source>
+            <translation>A&amp;jutor</translation>
+        </message>
+        <message>
+            <source>Send &amp;Fax</source>
+            <translation>Trimite &amp;fax</translation>
+        </message>
+        <message>
+            <source>New Fax</source>
+            <translation>Fax nou</translation>
+        </message>
+        <message>
+            <source>Ctrl+F</source>
+            <translation>Ctrl+F</translation>
+        </message>
+        <message>
+            <source>Send S&amp;MS</source>
+            <translation>Trimite S&amp;MS</translation>
+        </message>
+        <message>
+            <source>New SMS</source>
+            <translation>SMS nou</translation>
+        </message>
+        <message>
+            <source>Ctrl+M</source>
+            <translation>Ctrl+M</translation>
+        </message>
+        <message>
+            <source>&amp;Check for updates</source>
+            <translation>&amp;Caută actualizări</translation>
+        </message>
+        <message>
+            <source>Ctrl+U</source>
+            <translation>Ctrl+U</translation>
+        </message>
+        <message>
+            <source>A&amp;bout</source>
+            <translation>&amp;Despre</translation>
+        </message>
+        <message>
+            <source>Ctrl+B</source>
+            <translation>Ctrl+B</translation>
+        </message>
+        <message>
+            <source>P&amp;references</source>
+            <translation>P&amp;referințe</translation>
+        </message>
+        <message>
+            <source>Ctrl+P</source>
+            <translation>Ctrl+P</translation>
+        </message>
+        <message>
+            <source>Log out</source>
+            <translation>Deconectare</translation>
+        </message>
+        <message>
+            <source>Ctrl+L</source>
+            <translation>Ctrl+L</translation>
+        </message>
+        <message>
+            <source>Send &amp;SMS</source>
+            <translation>Trimite &amp;SMS</translation>
+        </message>
+        <message>
+            <source>&amp;Quit</source>
+            <translation>I&amp;eșire</translation>
+        </message>
+        <message>
+            <source>Qelvox account</source>
+            <translation>Cont Qelvox</translation>
+        </message>
+        <message>
+            <source>Ctrl+I</source>
+            <translation>Ctrl+I</translation>
+        </message>
+        <message>
+            <source>Add contact group</source>
+            <translation>Adaugă grup de contacte</translation>
+        </message>
+        <message>
+            <source>Ctrl+G</source>
+            <translation>Ctrl+G</translation>
+        </message>
+        <message>
+            <source>Add contact</source>
+            <translation>Adaugă contact</translation>
+        </message>
+        <message>
+            <source>Ctrl+N</source>
+            <translation>Ctrl+N</translation>
+        </message>
+        <message>
+            <source>Edit</source>
+            <translation>Editează</translation>
+        </message>
+        <message>
+            <source>Delete</source>
+            <translation>Șterge</translation>
+        </message>
+        <message>
+            <source>Del</source>
+            <translation>Del</translation>
+        </message>
+        <message>
+            <source>Import</source>
+            <translation>Importă</translation>
+        </message>
+        <message>
+            <source>Export</source>
+            <translation>Exportă</translation>
+        </message>
+        <message>
+            <source>Ctrl+E</source>
+            <translation>Ctrl+E</translation>
+        </message>
+        <message>
+            <source>Preview</source>
+            <translation>Previzualizare</translation>
+        </message>
+        <message>
+            <source>Return</source>
+            <translation>Return</translation>
+        </message>
+        <message>
+            <source>Details</source>
+            <translation>Detalii</translation>
+        </message>
+        <message>
+            <source>DeleteAll</source>
+            <translation>Șterge tot</translation>
+        </message>
+        <message>
+            <source>Mark as read</source>
+            <translation>Marchează ca citit</translation>
+        </message>
+        <message>
+            <source>Space</source>
+            <translation>Space</translation>
+        </message>
+        <message>
+            <source>Mark as unread</source>
+            <translation>Marchează ca necitit</translation>
+        </message>
+        <message>
+            <source>Mark all as read</source>
+            <translation>Marchează tot ca citit</translation>
+        </message>
+        <message>
+            <source>Mark all as unread</source>
+            <translation>Marchează tot ca necitit</translation>
+        </message>
+        <message>
+            <source>Outlook Contacts</source>
+            <translation>Contacte Outlook</translation>
+        </message>
+        <message>
+            <source>Forward</source>
+            <translation>Redirecționează</translation>
+        </message>
+        <message>
+            <source>SelectAll</source>
+            <translation>Selectează tot</translation>
+        </message>
+        <message>
+            <source>Ctrl+A</source>
+            <translation>Ctrl+A</translation>
+        </message>
+        <message>
+            <source>Delete folder</source>
+            <translation>Șterge dosarul</translation>
+        </message>
+        <message>
+            <source>Rename folder</source>
+            <translation>Redenumește dosarul</translation>
+        </message>
+        <message>
+            <source>Create folder</source>
+            <translation>Creează dosar</translation>
+        </message>
+        <message>
+            <source>Move to folder</source>
+            <translation>Mută în dosar</translation>
+        </message>
+        <message>
+            <source>Add to contacts</source>
+            <translation>Adaugă la contacte</translation>
+        </message>
+        <message>
+            <source>The account's local data cannot be opened: %1</source>
+            <translation>Datele locale ale contului nu pot fi deschise: %1</translation>
+        </message>
+        <message>
+            <source>You have a new fax</source>
+            <translation>Aveți un fax nou</translation>
+        </message>
+        <message numerus="yes">
+            <source>You have %n new faxes</source>
+            <translation>
+                <numerusform>Aveți %n fax nou</numerusform>
+                <numerusform>Aveți %n faxuri noi</numerusform>
+                <numerusform>Aveți %n de faxuri noi</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Information</source>
+            <translation>Informație</translation>
+        </message>
+    </context>
+    <context>
         <name>MovetoFolderDlg</name>
         <message>
             <source>Select folder</source>
@@ -445,6 +668,13 @@ Verificați conexiunea la Internet.</translation>
         <message>
             <source>No</source>
             <translation>Nu</translation>
+        </message>
+    </context>
+    <context>
+        <name>QelApplication</name>
+        <message>
+            <source>Qelvoxdesk cannot start: %1</source>
+            <translation>Qelvoxdesk nu poate porni: %1</translation>
         </message>
     </context>
     <context>

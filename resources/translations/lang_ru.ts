@@ -418,6 +418,229 @@ Please check your internet connection.</source>
         </message>
     </context>
     <context>
+        <name>MainWindow</name>
+        <message>
+            <source>Qelbar</source>
+            <translation>Панель инструментов</translation>
+        </message>
+        <message>
+            <source>&amp;File</source>
+            <translation>&amp;Файл</translation>
+        </message>
+        <message>
+            <source>&amp;Edit</source>
+            <translation>&amp;Правка</translation>
+        </message>
+        <message>
+            <source>&amp;Help</source>
+            <translation>&amp;Справка</translation>
+        </message>
+        <message>
+            <source>Send &amp;Fax</source>
+            <translation>Отправить &amp;факс</translation>
+        </message>
+        <message>
+            <source>New Fax</source>
+            <translation>Новый факс</translation>
+        </message>
+        <message>
+            <source>Ctrl+F</source>
+            <translation>Ctrl+F</translation>
+        </message>
+        <message>
+            <source>Send S&amp;MS</source>
+            <translation>Отправить S&amp;MS</translation>
+        </message>
+        <message>
+            <source>New SMS</source>
+            <translation>Новое SMS</translation>
+        </message>
+        <message>
+            <source>Ctrl+M</source>
+            <translation>Ctrl+M</translation>
+        </message>
+        <message>
+            <source>&amp;Check for updates</source>
+            <translation>&amp;Проверить обновления</translation>
+        </message>
+        <message>
+            <source>Ctrl+U</source>
+            <translation>Ctrl+U</translation>
+        </message>
+        <message>
+            <source>A&amp;bout</source>
+            <translation>&amp;О программе</translation>
+        </message>
+        <message>
+            <source>Ctrl+B</source>
+            <translation>Ctrl+B</translation>
+        </message>
+        <message>
+            <source>P&amp;references</source>
+            <translation>&amp;Настройки</translation>
+        </message>
+        <message>
+            <source>Ctrl+P</source>
+            <translation>Ctrl+P</translation>
+        </message>
+        <message>
+            <source>Log out</source>
+            <translation>Выйти</translation>
+        </message>
+        <message>
+            <source>Ctrl+L</source>
+            <translation>Ctrl+L</translation>
+        </message>
+        <message>
+            <source>Send &amp;SMS</source>
+            <translation>Отправить &amp;SMS</translation>
+        </message>
+        <message>
+            <source>&amp;Quit</source>
+            <translation>&amp;Выход</translation>
+        </message>
+        <message>
+            <source>Qelvox account</source>
+            <translation>Учётная запись Qelvox</translation>
+        </message>
+        <message>
+            <source>Ctrl+I</source>
+            <translation>Ctrl+I</translation>
+        </message>
+        <message>
+            <source>Add contact group</source>
+            <translation>Добавить группу контактов</translation>
+        </message>
+        <message>
+            <source>Ctrl+G</source>
+            <translation>Ctrl+G</translation>
+        </message>
+        <message>
+            <source>Add contact</source>
+            <translation>Добавить контакт</translation>
+        </message>
+        <message>
+            <source>Ctrl+N</source>
+            <translation>Ctrl+N</translation>
+        </message>
+        <message>
+            <source>Edit</source>
+            <translation>Изменить</translation>
+        </message>
+        <message>
+            <source>Delete</source>
+            <translation>Удалить</translation>
+        </message>
+        <message>
+            <source>Del</source>
+            <translation>Del</translation>
+        </message>
+        <message>
+            <source>Import</source>
+            <translation>Импорт</translation>
+        </message>
+        <message>
+            <source>Export</source>
+            <translation>Экспорт</translation>
+        </message>
+        <message>
+            <source>Ctrl+E</source>
+            <translation>Ctrl+E</translation>
+        </message>
+        <message>
+            <source>Preview</source>
+            <translation>Просмотр</translation>
+        </message>
+        <message>
+            <source>Return</source>
+            <translation>Return</translation>
+        </message>
+        <message>
+            <source>Details</source>
+            <translation>Подробности</translation>
+        </message>
+        <message>
+            <source>DeleteAll</source>
+            <translation>Удалить все</translation>
+        </message>
+        <message>
+            <source>Mark as read</source>
+            <translation>Отметить как прочитанное</translation>
+        </message>
+        <message>
+            <source>Space</source>
+            <translation>Space</translation>
+        </message>
+        <message>
+            <source>Mark as unread</source>
+            <translation>Отметить как непрочитанное</translation>
+        </message>
+        <message>
+            <source>Mark all as read</source>
+            <translation>Отметить все как прочитанные</translation>
+        </message>
+        <message>
+            <source>Mark all as unread</source>
+            <translation>Отметить все как непрочитанные</translation>
+        </message>
+        <message>
+            <source>Outlook Contacts</source>
+            <translation>Контакты Outlook</translation>
+        </message>
+        <message>
+            <source>Forward</source>
+            <translation>Переслать</translation>
+        </message>
+        <message>
+            <source>SelectAll</source>
+            <translation>Выделить все</translation>
+        </message>
+        <message>
+            <source>Ctrl+A</source>
+            <translation>Ctrl+A</translation>
+        </message>
+        <message>
+            <source>Delete folder</source>
+            <translation>Удалить папку</translation>
+        </message>
+        <message>
+            <source>Rename folder</source>
+            <translation>Переименовать папку</translation>
+        </message>
+        <message>
+            <source>Create folder</source>
+            <translation>Создать папку</translation>
+        </message>
+        <message>
+            <source>Move to folder</source>
+            <translation>Переместить в папку</translation>
+        </message>
+        <message>
+            <source>Add to contacts</source>
+            <translation>Добавить в контакты</translation>
+        </message>
+        <message>
+            <source>The account's local data cannot be opened: %1</source>
+            <translation>Не удаётся открыть локальные данные учётной записи: %1</translation>
+        </message>
+        <message>
+            <source>You have a new fax</source>
+            <translation>У вас новый факс</translation>
+        </message>
+        <message numerus="yes">
+            <source>You have %n new faxes</source>
+            <translation>
+                <numerusform>У вас %n новый факс</numerusform>
+                <numerusform>У вас %n новых факса</numerusform>
+                <numerusform>У вас %n новых факсов</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Information</source>
+            <translation>Информация</translation>
+        </message>
+    </context>
+    <context>
         <name>MovetoFolderDlg</name>
         <message>
             <source>Select folder</source>
@@ -445,6 +668,13 @@ Please check your internet connection.</source>
         <message>
             <source>No</source>
             <translation>Нет</translation>
+        </message>
+    </context>
+    <context>
+        <name>QelApplication</name>
+        <message>
+            <source>Qelvoxdesk cannot start: %1</source>
+            <translation>Qelvoxdesk не может запуститься: %1</translation>
         </message>
     </context>
     <context>
