@@ -7,10 +7,6 @@ function(qelvox_add_gui_library name)
   file(GLOB sources CONFIGURE_DEPENDS *.cpp *.h *.ui)
   # An executable's entry point stays out of the library that tests link.
   list(FILTER sources EXCLUDE REGEX "/main\\.cpp$")
-  # TODO(build): drop once every GUI folder has its first class.
-  if(NOT sources)
-    return()
-  endif()
   add_library(${name} STATIC ${sources})
   set_target_properties(${name} PROPERTIES AUTOUIC ON)
   target_include_directories(${name} PUBLIC
