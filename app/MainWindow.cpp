@@ -72,6 +72,8 @@ void MainWindow::connectActions()
     connect(m_entities, &EntitiesView::signalViewActivated, this, &MainWindow::eventViewActivated);
     connect(m_account, &AccountDlg::signalEmailChanged, this, &MainWindow::eventUpdateToolTip);
     connect(actionAbout, &QAction::triggered, this, &MainWindow::eventAbout);
+    connectItemActions();
+    connectDocumentActions();
 }
 
 void MainWindow::setVisible(bool visible)

@@ -14,6 +14,8 @@
 #include <QTimer>
 
 class AccountDlg;
+class BaseObject;
+class BaseRecipients;
 class ChangeList;
 class QelFolderInfo;
 class qtContactGroupInfo;
@@ -23,6 +25,7 @@ class EntitiesView;
 class FilterBox;
 class LoginDlg;
 class QTranslator;
+class RecipientStatus;
 class SettingsDlg;
 class TaskExecuter;
 class TrayPresence;
@@ -74,6 +77,22 @@ private slots:
     void eventSyncGenerate();
     void eventLogoutClose(int customerid, bool autoconnect);
 
+    // Item actions.
+    void eventSendFax();
+    void eventSendSms();
+    void eventForward();
+    void eventDelete();
+    void eventMovetoFolder();
+    void eventItemMarkAsRead();
+    void eventItemMarkAsUnread();
+    void eventItemDetails();
+    void eventSelectAll();
+    void eventFilter(const QString &text);
+    void eventInboxAction();
+
+    // Documents.
+    void eventItemPreview();
+
     void eventUpdateToolTip();
     void eventTray(QSystemTrayIcon::ActivationReason reason);
     void eventRefreshOnline(bool online);
@@ -96,6 +115,27 @@ private:
     // Waits, bounded by the service's time-outs, for a task the worker is still running, and applies its
     // result to the session still open.
     void awaitWorker();
+
+    // Item actions.
+    void connectItemActions();
+    // A task id for a send or forward and its pending row.
+    int newSendTaskId();
+    // The send dialog in fax or SMS mode, and the pending row and task of what it sends.
+    void sendMessage(bool fax);
+    void markSelection(bool read);
+    // Shows the row of one sent or received item as read and queues the mark.
+    void markItemRead(const BaseObject &item);
+    // The details dialog of a sent or pending item; may fetch the recipients, blocking, from the service.
+    void showDetails(const BaseRecipients &item);
+    // False, after an error box, when the recipients could not be fetched.
+    bool collectRecipients(const BaseRecipients &item, QList<RecipientStatus> &recipients);
+
+    // Documents.
+    void connectDocumentActions();
+    // Empty for items without a document.
+    QString attachmentExtension(const BaseObject &record) const;
+    // Downloads the document when it is not on disk yet (blocking, under the busy cursor), then opens it.
+    void openAttachment(const BaseObject &record);
 
     // Task pump and results.
     void startPump(int intervalMs);
@@ -122,6 +162,8 @@ private:
     void queueStartupTasks();
     void restoreLocalTasks();
 
+    // Item actions.
+    int m_lastSendTaskId = 0;
     CacheDatabase m_cache;
     TaskQueue m_tasks;
     QTimer m_pumpTimer;

@@ -254,6 +254,37 @@
         </message>
     </context>
     <context>
+        <name>DetailDlg</name>
+        <message>
+            <source>Details</source>
+            <translation>Details</translation>
+        </message>
+        <message>
+            <source>SMS:</source>
+            <translation>SMS:</translation>
+        </message>
+        <message>
+            <source>Recipients:</source>
+            <translation>Empfänger:</translation>
+        </message>
+        <message>
+            <source>To</source>
+            <translation>An</translation>
+        </message>
+        <message>
+            <source>Status</source>
+            <translation>Status</translation>
+        </message>
+        <message>
+            <source>Export</source>
+            <translation>Exportieren</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Schließen</translation>
+        </message>
+    </context>
+    <context>
         <name>EntitiesView</name>
         <message>
             <source>Folders</source>
@@ -351,6 +382,33 @@
         <message>
             <source>CSV files (*.csv)</source>
             <translation>CSV-Dateien (*.csv)</translation>
+        </message>
+    </context>
+    <context>
+        <name>ForwardDlg</name>
+        <message>
+            <source>Forward</source>
+            <translation>Weiterleiten</translation>
+        </message>
+        <message>
+            <source>FAX</source>
+            <translation>FAX</translation>
+        </message>
+        <message>
+            <source>SMS</source>
+            <translation>SMS</translation>
+        </message>
+        <message>
+            <source>e-mail</source>
+            <translation>E-Mail</translation>
+        </message>
+        <message>
+            <source>Send</source>
+            <translation>Senden</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Schließen</translation>
         </message>
     </context>
     <context>
@@ -637,6 +695,10 @@ Bitte prüfen Sie Ihre Internetverbindung.</translation>
         <message>
             <source>Information</source>
             <translation>Information</translation>
+        </message>
+        <message>
+            <source>No internet connection.</source>
+            <translation>Zurzeit ist keine Verbindung zum Internet verfügbar. Bitte prüfen Sie Ihre Netzwerkeinstellungen.</translation>
         </message>
     </context>
     <context>

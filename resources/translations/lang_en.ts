@@ -254,6 +254,37 @@
         </message>
     </context>
     <context>
+        <name>DetailDlg</name>
+        <message>
+            <source>Details</source>
+            <translation>Details</translation>
+        </message>
+        <message>
+            <source>SMS:</source>
+            <translation>SMS:</translation>
+        </message>
+        <message>
+            <source>Recipients:</source>
+            <translation>Recipients:</translation>
+        </message>
+        <message>
+            <source>To</source>
+            <translation>To</translation>
+        </message>
+        <message>
+            <source>Status</source>
+            <translation>Status</translation>
+        </message>
+        <message>
+            <source>Export</source>
+            <translation>Export</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Close</translation>
+        </message>
+    </context>
+    <context>
         <name>EntitiesView</name>
         <message>
             <source>Folders</source>
@@ -351,6 +382,33 @@
         <message>
             <source>CSV files (*.csv)</source>
             <translation>CSV files (*.csv)</translation>
+        </message>
+    </context>
+    <context>
+        <name>ForwardDlg</name>
+        <message>
+            <source>Forward</source>
+            <translation>Forward</translation>
+        </message>
+        <message>
+            <source>FAX</source>
+            <translation>FAX</translation>
+        </message>
+        <message>
+            <source>SMS</source>
+            <translation>SMS</translation>
+        </message>
+        <message>
+            <source>e-mail</source>
+            <translation>e-mail</translation>
+        </message>
+        <message>
+            <source>Send</source>
+            <translation>Send</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Close</translation>
         </message>
     </context>
     <context>
@@ -637,6 +695,10 @@ Please check your internet connection.</translation>
         <message>
             <source>Information</source>
             <translation>Information</translation>
+        </message>
+        <message>
+            <source>No internet connection.</source>
+            <translation>No connection to the Internet is currently available. Please check your network settings.</translation>
         </message>
     </context>
     <context>

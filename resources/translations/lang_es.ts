@@ -254,6 +254,37 @@
         </message>
     </context>
     <context>
+        <name>DetailDlg</name>
+        <message>
+            <source>Details</source>
+            <translation>Detalles</translation>
+        </message>
+        <message>
+            <source>SMS:</source>
+            <translation>SMS:</translation>
+        </message>
+        <message>
+            <source>Recipients:</source>
+            <translation>Destinatarios:</translation>
+        </message>
+        <message>
+            <source>To</source>
+            <translation>Para</translation>
+        </message>
+        <message>
+            <source>Status</source>
+            <translation>Estado</translation>
+        </message>
+        <message>
+            <source>Export</source>
+            <translation>Exportar</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Cerrar</translation>
+        </message>
+    </context>
+    <context>
         <name>EntitiesView</name>
         <message>
             <source>Folders</source>
@@ -351,6 +382,33 @@
         <message>
             <source>CSV files (*.csv)</source>
             <translation>Archivos CSV (*.csv)</translation>
+        </message>
+    </context>
+    <context>
+        <name>ForwardDlg</name>
+        <message>
+            <source>Forward</source>
+            <translation>Reenviar</translation>
+        </message>
+        <message>
+            <source>FAX</source>
+            <translation>FAX</translation>
+        </message>
+        <message>
+            <source>SMS</source>
+            <translation>SMS</translation>
+        </message>
+        <message>
+            <source>e-mail</source>
+            <translation>correo electrónico</translation>
+        </message>
+        <message>
+            <source>Send</source>
+            <translation>Enviar</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Cerrar</translation>
         </message>
     </context>
     <context>
@@ -637,6 +695,10 @@ Compruebe su conexión a Internet.</translation>
         <message>
             <source>Information</source>
             <translation>Información</translation>
+        </message>
+        <message>
+            <source>No internet connection.</source>
+            <translation>En este momento no hay conexión a Internet. Compruebe la configuración de red.</translation>
         </message>
     </context>
     <context>

@@ -254,6 +254,37 @@
         </message>
     </context>
     <context>
+        <name>DetailDlg</name>
+        <message>
+            <source>Details</source>
+            <translation>Détails</translation>
+        </message>
+        <message>
+            <source>SMS:</source>
+            <translation>SMS :</translation>
+        </message>
+        <message>
+            <source>Recipients:</source>
+            <translation>Destinataires :</translation>
+        </message>
+        <message>
+            <source>To</source>
+            <translation>À</translation>
+        </message>
+        <message>
+            <source>Status</source>
+            <translation>Statut</translation>
+        </message>
+        <message>
+            <source>Export</source>
+            <translation>Exporter</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Fermer</translation>
+        </message>
+    </context>
+    <context>
         <name>EntitiesView</name>
         <message>
             <source>Folders</source>
@@ -351,6 +382,33 @@
         <message>
             <source>CSV files (*.csv)</source>
             <translation>Fichiers CSV (*.csv)</translation>
+        </message>
+    </context>
+    <context>
+        <name>ForwardDlg</name>
+        <message>
+            <source>Forward</source>
+            <translation>Transférer</translation>
+        </message>
+        <message>
+            <source>FAX</source>
+            <translation>FAX</translation>
+        </message>
+        <message>
+            <source>SMS</source>
+            <translation>SMS</translation>
+        </message>
+        <message>
+            <source>e-mail</source>
+            <translation>e-mail</translation>
+        </message>
+        <message>
+            <source>Send</source>
+            <translation>Envoyer</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Fermer</translation>
         </message>
     </context>
     <context>
@@ -637,6 +695,10 @@ Veuillez vérifier votre connexion Internet.</translation>
         <message>
             <source>Information</source>
             <translation>Information</translation>
+        </message>
+        <message>
+            <source>No internet connection.</source>
+            <translation>Aucune connexion à Internet n'est disponible pour le moment. Veuillez vérifier vos paramètres réseau.</translation>
         </message>
     </context>
     <context>

@@ -254,6 +254,37 @@
         </message>
     </context>
     <context>
+        <name>DetailDlg</name>
+        <message>
+            <source>Details</source>
+            <translation>Dettagli</translation>
+        </message>
+        <message>
+            <source>SMS:</source>
+            <translation>SMS:</translation>
+        </message>
+        <message>
+            <source>Recipients:</source>
+            <translation>Destinatari:</translation>
+        </message>
+        <message>
+            <source>To</source>
+            <translation>A</translation>
+        </message>
+        <message>
+            <source>Status</source>
+            <translation>Stato</translation>
+        </message>
+        <message>
+            <source>Export</source>
+            <translation>Esporta</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Chiudi</translation>
+        </message>
+    </context>
+    <context>
         <name>EntitiesView</name>
         <message>
             <source>Folders</source>
@@ -351,6 +382,33 @@
         <message>
             <source>CSV files (*.csv)</source>
             <translation>File CSV (*.csv)</translation>
+        </message>
+    </context>
+    <context>
+        <name>ForwardDlg</name>
+        <message>
+            <source>Forward</source>
+            <translation>Inoltra</translation>
+        </message>
+        <message>
+            <source>FAX</source>
+            <translation>FAX</translation>
+        </message>
+        <message>
+            <source>SMS</source>
+            <translation>SMS</translation>
+        </message>
+        <message>
+            <source>e-mail</source>
+            <translation>e-mail</translation>
+        </message>
+        <message>
+            <source>Send</source>
+            <translation>Invia</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Chiudi</translation>
         </message>
     </context>
     <context>
@@ -637,6 +695,10 @@ Controllare la connessione a Internet.</translation>
         <message>
             <source>Information</source>
             <translation>Informazione</translation>
+        </message>
+        <message>
+            <source>No internet connection.</source>
+            <translation>Al momento non è disponibile alcuna connessione a Internet. Controllare le impostazioni di rete.</translation>
         </message>
     </context>
     <context>

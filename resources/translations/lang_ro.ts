@@ -254,6 +254,37 @@
         </message>
     </context>
     <context>
+        <name>DetailDlg</name>
+        <message>
+            <source>Details</source>
+            <translation>Detalii</translation>
+        </message>
+        <message>
+            <source>SMS:</source>
+            <translation>SMS:</translation>
+        </message>
+        <message>
+            <source>Recipients:</source>
+            <translation>Destinatari:</translation>
+        </message>
+        <message>
+            <source>To</source>
+            <translation>Către</translation>
+        </message>
+        <message>
+            <source>Status</source>
+            <translation>Stare</translation>
+        </message>
+        <message>
+            <source>Export</source>
+            <translation>Exportă</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Închide</translation>
+        </message>
+    </context>
+    <context>
         <name>EntitiesView</name>
         <message>
             <source>Folders</source>
@@ -351,6 +382,33 @@
         <message>
             <source>CSV files (*.csv)</source>
             <translation>Fișiere CSV (*.csv)</translation>
+        </message>
+    </context>
+    <context>
+        <name>ForwardDlg</name>
+        <message>
+            <source>Forward</source>
+            <translation>Redirecționează</translation>
+        </message>
+        <message>
+            <source>FAX</source>
+            <translation>FAX</translation>
+        </message>
+        <message>
+            <source>SMS</source>
+            <translation>SMS</translation>
+        </message>
+        <message>
+            <source>e-mail</source>
+            <translation>e-mail</translation>
+        </message>
+        <message>
+            <source>Send</source>
+            <translation>Trimite</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Închide</translation>
         </message>
     </context>
     <context>
@@ -638,6 +696,10 @@ Verificați conexiunea la Internet.</translation>
         <message>
             <source>Information</source>
             <translation>Informație</translation>
+        </message>
+        <message>
+            <source>No internet connection.</source>
+            <translation>Momentan nu există nicio conexiune la Internet. Verificați setările de rețea.</translation>
         </message>
     </context>
     <context>

@@ -8,7 +8,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QStringEncoder>
 #include <QTreeWidget>
 
 QString askCsvFileName()
@@ -37,8 +36,9 @@ bool exportRecipientsCsv(const QList<RecipientStatus> &deliveryList)
     QSaveFile file(name);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    QStringEncoder toLocal(QStringConverter::System);
-    file.write(toLocal(text));
+    // UTF-8 like every other text file of the program: a local 8-bit encoding would lose names and
+    // statuses in scripts it cannot encode.
+    file.write(text.toUtf8());
     return file.commit();
 }
 

@@ -11,8 +11,8 @@ class QTreeWidget;
 // when the dialog was cancelled or the chosen directory does not exist.
 QString askCsvFileName();
 
-// Asks for a file and writes one "recipient;status text" line per entry, CR LF terminated, in the system's
-// local 8-bit encoding. False when no file was chosen or it could not be written.
+// Asks for a file and writes one "recipient;status text" line per entry, CR LF terminated, in UTF-8.
+// False when no file was chosen or it could not be written.
 bool exportRecipientsCsv(const QList<RecipientStatus> &deliveryList);
 
 // Appends one row per entry: the recipient, then its status text.

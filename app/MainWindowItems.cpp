@@ -1,0 +1,241 @@
+// Item actions: sends, forwards, deletions, moves, read marks, details, selection and the search filter.
+#include "MainWindow.h"
+
+#include "BusyCursor.h"
+#include "DetailDlg.h"
+#include "EMAILSentInfoRegister.h"
+#include "EntitiesView.h"
+#include "FAXSentInfoRegister.h"
+#include "FilterBox.h"
+#include "FolderView.h"
+#include "ForwardDlg.h"
+#include "MessageBoxes.h"
+#include "MoveToFolderRequest.h"
+#include "ObjectsRequest.h"
+#include "QelvoxAPI.h"
+#include "RecordKinds.h"
+#include "RecordVariant.h"
+#include "SMSSentInfoRegister.h"
+#include "SendDlg.h"
+#include "TaskType.h"
+#include "TrayPresence.h"
+
+#include <memory>
+
+namespace {
+
+// Sent faxes and SMS whose recipients the service is still working through.
+const int sentStatusInService = 2;
+
+void appendPendingRecipients(const QStringList &numbers, int sentStatus, QList<RecipientStatus> &list)
+{
+    for (const QString &number : numbers)
+        list.append(RecipientStatus(number, sentStatus));
+}
+
+} // namespace
+
+void MainWindow::connectItemActions()
+{
+    const auto connectAction = [this](QAction *action, void (MainWindow::*slot)()) {
+        connect(action, &QAction::triggered, this, slot);
+    };
+    connectAction(actionFax, &MainWindow::eventSendFax);
+    connectAction(actionTrayFax, &MainWindow::eventSendFax);
+    connectAction(actionSMS, &MainWindow::eventSendSms);
+    connectAction(actionTraySMS, &MainWindow::eventSendSms);
+    connectAction(actionForward, &MainWindow::eventForward);
+    connectAction(actionDelete, &MainWindow::eventDelete);
+    connectAction(actionMovetoFolder, &MainWindow::eventMovetoFolder);
+    connectAction(actionItemMarkAsRead, &MainWindow::eventItemMarkAsRead);
+    connectAction(actionItemMarkAsUnread, &MainWindow::eventItemMarkAsUnread);
+    connectAction(actionItemDetails, &MainWindow::eventItemDetails);
+    connectAction(actionSelectAll, &MainWindow::eventSelectAll);
+    connect(m_filter, &FilterBox::filterChanged, this, &MainWindow::eventFilter);
+    connect(m_entities, &EntitiesView::signalInboxAction, this, &MainWindow::eventInboxAction);
+}
+
+int MainWindow::newSendTaskId()
+{
+    // The store's next id is taken again by a task that could not be persisted; two pending rows must never
+    // share an id, or one's result would land on the other.
+    m_lastSendTaskId = qMax(m_cache.nextTaskId(), m_lastSendTaskId + 1);
+    return m_lastSendTaskId;
+}
+
+void MainWindow::eventSendFax()
+{
+    sendMessage(true);
+}
+
+void MainWindow::eventSendSms()
+{
+    sendMessage(false);
+}
+
+void MainWindow::sendMessage(bool fax)
+{
+    std::unique_ptr<SendFaxRequest> faxRequest;
+    std::unique_ptr<SendSmsRequest> smsRequest;
+    runModal([&] {
+        SendDlg dialog(this, m_entities->contactsView(), m_entities->isContactsCurrent(), fax);
+        dialog.exec();
+        faxRequest = dialog.faxRequest();
+        smsRequest = dialog.smsRequest();
+    });
+    const int outbox = m_entities->outboxFolderId();
+    if (faxRequest) {
+        faxRequest->taskid = newSendTaskId();
+        m_entities->addPendingFax(FAXSentInfoRegister::fromSendFaxRequest(*faxRequest, outbox));
+        m_tasks.add(TaskType::SEND_FAX, recordToVariant(faxRequest.release()));
+    } else if (smsRequest) {
+        smsRequest->taskid = newSendTaskId();
+        m_entities->addPendingSms(SMSSentInfoRegister::fromSendSmsRequest(*smsRequest, outbox));
+        m_tasks.add(TaskType::SEND_SMS, recordToVariant(smsRequest.release()));
+    }
+}
+
+void MainWindow::eventForward()
+{
+    auto collected = std::make_unique<ForwardRequest>();
+    m_entities->collectForward(collected.get());
+    if (collected->isEmpty())
+        return;
+    std::unique_ptr<ForwardRequest> request;
+    runModal([&] {
+        ForwardDlg dialog(this, std::move(collected));
+        dialog.exec();
+        request = dialog.forwardRequest();
+    });
+    if (!request)
+        return;
+    const int outbox = m_entities->outboxFolderId();
+    for (ForwardEntry *entry : request->takeEntries()) {
+        entry->taskid = newSendTaskId();
+        if (entry->forward == 4)
+            m_entities->addPendingSms(SMSSentInfoRegister::fromForwardEntry(*entry, outbox));
+        else if (entry->forward == 5)
+            m_entities->addPendingEmail(EMAILSentInfoRegister::fromForwardEntry(*entry, outbox));
+        else
+            m_entities->addPendingFax(FAXSentInfoRegister::fromForwardEntry(*entry, outbox));
+        m_tasks.add(TaskType::SEND_FORWARD, recordToVariant(entry));
+    }
+}
+
+void MainWindow::eventDelete()
+{
+    // The list refuses items that may not go (with its restriction box), asks for confirmation and keeps
+    // Outlook contacts to itself, so the request names only objects the service knows.
+    std::unique_ptr<ObjectsRequest> request(m_entities->currentSelection(false, true));
+    if (!request)
+        return;
+    m_entities->removeObjects(*request);
+    m_tasks.add(TaskType::DELETE_OBJECT, recordToVariant(request.release()));
+}
+
+void MainWindow::markSelection(bool read)
+{
+    // Only sent and received items (types 1 to 4) come back: pending rows have nothing to mark yet.
+    std::unique_ptr<ObjectsRequest> request(m_entities->currentSelection(false, false));
+    if (!request)
+        return;
+    m_entities->markRows(*request, read);
+    m_tasks.add(read ? TaskType::MARK_READ : TaskType::MARK_UNREAD, recordToVariant(request.release()));
+}
+
+void MainWindow::eventItemMarkAsRead()
+{
+    markSelection(true);
+}
+
+void MainWindow::eventItemMarkAsUnread()
+{
+    markSelection(false);
+}
+
+void MainWindow::markItemRead(const BaseObject &item)
+{
+    auto request = std::make_unique<ObjectsRequest>();
+    request->objects[item.type].append(item.id);
+    m_entities->markRows(*request, true);
+    m_tasks.add(TaskType::MARK_READ, recordToVariant(request.release()));
+}
+
+void MainWindow::eventMovetoFolder()
+{
+    std::unique_ptr<MoveToFolderRequest> request;
+    runModal([&] { request.reset(m_entities->moveSelectionToFolder()); });
+    if (!request)
+        return;
+    m_entities->moveItems(*request);
+    m_tasks.add(TaskType::MOVE_TO_FOLDER, recordToVariant(request.release()));
+}
+
+void MainWindow::eventItemDetails()
+{
+    const std::unique_ptr<BaseObject> record(m_entities->currentRecord());
+    if (record && RecordKinds::hasRecipients(record->type))
+        showDetails(static_cast<const BaseRecipients &>(*record));
+}
+
+void MainWindow::showDetails(const BaseRecipients &item)
+{
+    QList<RecipientStatus> recipients;
+    if (item.recipients < 2)
+        item.appendOwnRecipient(recipients);
+    else if (!collectRecipients(item, recipients))
+        return;
+    runModal([&] {
+        DetailDlg dialog(this, &recipients, &item);
+        dialog.exec();
+    });
+}
+
+bool MainWindow::collectRecipients(const BaseRecipients &item, QList<RecipientStatus> &recipients)
+{
+    switch (item.type) {
+    case ObjectType::PendingFax:
+        appendPendingRecipients(static_cast<const FAXSentInfoRegister &>(item).recipientlist, item.sentstatus,
+                                recipients);
+        return true;
+    case ObjectType::PendingSms:
+        appendPendingRecipients(static_cast<const SMSSentInfoRegister &>(item).recipientlist, item.sentstatus,
+                                recipients);
+        return true;
+    case ObjectType::PendingEmail:
+        item.appendOwnRecipient(recipients);
+        return true;
+    default:
+        break;
+    }
+    if (item.sentstatus == sentStatusInService || m_cache.loadRecipients(item, recipients))
+        return true;
+    int status = 0;
+    {
+        BusyCursor busy(this);
+        status = QelvoxAPI::getRecipients(&item, &recipients);
+    }
+    if (status != 0) {
+        showError(tr("No internet connection."), this);
+        return false;
+    }
+    m_cache.storeRecipients(item, recipients);
+    if (item.status == 0)
+        markItemRead(item);
+    return true;
+}
+
+void MainWindow::eventSelectAll()
+{
+    m_entities->selectAll();
+}
+
+void MainWindow::eventFilter(const QString &text)
+{
+    m_entities->applyFilter(text);
+}
+
+void MainWindow::eventInboxAction()
+{
+    m_tray->clearNewItems();
+}
