@@ -446,7 +446,7 @@
         </message>
         <message>
             <source>Launch with Windows</source>
-            <translation>Mit Windows starten</translation>
+            <translation>Beim Anmelden starten</translation>
         </message>
         <message>
             <source>Don't have an account ?</source>
@@ -1021,7 +1021,7 @@ Bitte besuchen Sie unsere Website und wenden Sie sich an den Support.</translati
         </message>
         <message>
             <source>Launch with Windows</source>
-            <translation>Mit Windows starten</translation>
+            <translation>Beim Anmelden starten</translation>
         </message>
         <message>
             <source>Network Settings</source>

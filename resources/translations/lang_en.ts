@@ -446,7 +446,7 @@
         </message>
         <message>
             <source>Launch with Windows</source>
-            <translation>Launch with Windows</translation>
+            <translation>Start when I log in</translation>
         </message>
         <message>
             <source>Don't have an account ?</source>
@@ -1021,7 +1021,7 @@ Please visit our site and contact the support team.</translation>
         </message>
         <message>
             <source>Launch with Windows</source>
-            <translation>Launch with Windows</translation>
+            <translation>Start when I log in</translation>
         </message>
         <message>
             <source>Network Settings</source>

@@ -446,7 +446,7 @@
         </message>
         <message>
             <source>Launch with Windows</source>
-            <translation>Iniciar con Windows</translation>
+            <translation>Iniciar al iniciar sesión</translation>
         </message>
         <message>
             <source>Don't have an account ?</source>
@@ -1021,7 +1021,7 @@ Visite nuestro sitio y póngase en contacto con el equipo de soporte.</translati
         </message>
         <message>
             <source>Launch with Windows</source>
-            <translation>Iniciar con Windows</translation>
+            <translation>Iniciar al iniciar sesión</translation>
         </message>
         <message>
             <source>Network Settings</source>

@@ -446,7 +446,7 @@
         </message>
         <message>
             <source>Launch with Windows</source>
-            <translation>Lancer avec Windows</translation>
+            <translation>Démarrer à l'ouverture de session</translation>
         </message>
         <message>
             <source>Don't have an account ?</source>
@@ -1021,7 +1021,7 @@ Veuillez vous rendre sur notre site et contacter l'assistance.</translation>
         </message>
         <message>
             <source>Launch with Windows</source>
-            <translation>Lancer avec Windows</translation>
+            <translation>Démarrer à l'ouverture de session</translation>
         </message>
         <message>
             <source>Network Settings</source>

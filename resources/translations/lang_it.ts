@@ -446,7 +446,7 @@
         </message>
         <message>
             <source>Launch with Windows</source>
-            <translation>Avvia con Windows</translation>
+            <translation>Avvia all'accesso</translation>
         </message>
         <message>
             <source>Don't have an account ?</source>
@@ -1021,7 +1021,7 @@ Visitare il nostro sito e contattare l'assistenza.</translation>
         </message>
         <message>
             <source>Launch with Windows</source>
-            <translation>Avvia con Windows</translation>
+            <translation>Avvia all'accesso</translation>
         </message>
         <message>
             <source>Network Settings</source>

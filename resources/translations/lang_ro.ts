@@ -446,7 +446,7 @@
         </message>
         <message>
             <source>Launch with Windows</source>
-            <translation>Pornește odată cu Windows</translation>
+            <translation>Pornește la autentificare</translation>
         </message>
         <message>
             <source>Don't have an account ?</source>
@@ -1022,7 +1022,7 @@ Vizitați site-ul nostru și contactați echipa de asistență.</translation>
         </message>
         <message>
             <source>Launch with Windows</source>
-            <translation>Pornește odată cu Windows</translation>
+            <translation>Pornește la autentificare</translation>
         </message>
         <message>
             <source>Network Settings</source>

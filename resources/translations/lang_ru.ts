@@ -446,7 +446,7 @@
         </message>
         <message>
             <source>Launch with Windows</source>
-            <translation>Запускать вместе с Windows</translation>
+            <translation>Запускать при входе в систему</translation>
         </message>
         <message>
             <source>Don't have an account ?</source>
@@ -1022,7 +1022,7 @@ Please visit our site and contact the support team.</source>
         </message>
         <message>
             <source>Launch with Windows</source>
-            <translation>Запускать вместе с Windows</translation>
+            <translation>Запускать при входе в систему</translation>
         </message>
         <message>
             <source>Network Settings</source>
