@@ -74,6 +74,7 @@ void MainWindow::connectActions()
     connect(actionAbout, &QAction::triggered, this, &MainWindow::eventAbout);
     connectItemActions();
     connectDocumentActions();
+    connectUpdateActions();
 }
 
 void MainWindow::setVisible(bool visible)

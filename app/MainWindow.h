@@ -25,6 +25,7 @@ class EntitiesView;
 class FilterBox;
 class LoginDlg;
 class QTranslator;
+class QUrl;
 class RecipientStatus;
 class SettingsDlg;
 class TaskExecuter;
@@ -93,6 +94,11 @@ private slots:
     // Documents.
     void eventItemPreview();
 
+    // Update check.
+    void eventUpdate();
+    void eventUpdateManual();
+    void eventDownloadDone(const QString &filename, bool error);
+
     void eventUpdateToolTip();
     void eventTray(QSystemTrayIcon::ActivationReason reason);
     void eventRefreshOnline(bool online);
@@ -136,6 +142,16 @@ private:
     QString attachmentExtension(const BaseObject &record) const;
     // Downloads the document when it is not on disk yet (blocking, under the busy cursor), then opens it.
     void openAttachment(const BaseObject &record);
+
+    // Update check.
+    void connectUpdateActions();
+    // The update check's answer, applied by the pump; the user sees it once the event loop runs again.
+    void handleUpdateCheck();
+    // The question or the up-to-date message, the download, and the next check.
+    void answerUpdateCheck(const QByteArray &latest, const QString &address);
+    void offerDownload(const QUrl &address);
+    // Only while somebody is logged in.
+    void restartUpdateTimer(int intervalMs);
 
     // Task pump and results.
     void startPump(int intervalMs);

@@ -44,6 +44,7 @@ void MainWindow::eventLogoutClose(int customerid, bool autoconnect)
     m_pumpTimer.setInterval(firstPumpMs);
     m_syncTimer.setInterval(firstSyncMs);
     m_pumpTimer.start();
+    eventUpdate();
     m_syncTimer.start();
 }
 

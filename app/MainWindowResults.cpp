@@ -50,6 +50,9 @@ void MainWindow::applyTaskResult()
         if (auto *entry = taskRecord<ForwardEntry>(task.type, task.argument))
             applySendResult(entry->taskid, entry->remoteid, entry->sentstatus);
         break;
+    case TaskType::CHECK_APP_VERSION:
+        handleUpdateCheck();
+        break;
     case TaskType::CHANGE_GROUP:
         if (auto *group = taskRecord<qtContactGroupInfo>(task.type, task.argument))
             applyCreatedGroup(*group);

@@ -184,6 +184,88 @@
         </message>
     </context>
     <context>
+        <name>AddContactDlg</name>
+        <message>
+            <source>New contact</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Name:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Fax Number</source>
+            <translation type="unfinished">Faxnummer</translation>
+        </message>
+        <message>
+            <source>SMS Number</source>
+            <translation type="unfinished">SMS-Nummer</translation>
+        </message>
+        <message>
+            <source>Group:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation type="unfinished">OK</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation type="unfinished">Abbrechen</translation>
+        </message>
+        <message>
+            <source>Edit contact</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>AddContactGroupDlg</name>
+        <message>
+            <source>Add new contact group</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Group name:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Name</source>
+            <translation type="unfinished">Name</translation>
+        </message>
+        <message>
+            <source>Fax Number</source>
+            <translation type="unfinished">Faxnummer</translation>
+        </message>
+        <message>
+            <source>SMS Number</source>
+            <translation type="unfinished">SMS-Nummer</translation>
+        </message>
+        <message>
+            <source>Add</source>
+            <translation type="unfinished">Hinzufügen</translation>
+        </message>
+        <message>
+            <source>Remove</source>
+            <translation type="unfinished">Entfernen</translation>
+        </message>
+        <message>
+            <source>Add new contact:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation type="unfinished">OK</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation type="unfinished">Abbrechen</translation>
+        </message>
+        <message>
+            <source>Edit contact group</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
         <name>AttachmentWidget</name>
         <message>
             <source>Form</source>
@@ -699,6 +781,38 @@ Bitte prüfen Sie Ihre Internetverbindung.</translation>
         <message>
             <source>No internet connection.</source>
             <translation>Zurzeit ist keine Verbindung zum Internet verfügbar. Bitte prüfen Sie Ihre Netzwerkeinstellungen.</translation>
+        </message>
+        <message>
+            <source>Select a file ...</source>
+            <translation type="unfinished">Datei auswählen ...</translation>
+        </message>
+        <message>
+            <source>CSV files (*.csv)</source>
+            <translation type="unfinished">CSV-Dateien (*.csv)</translation>
+        </message>
+        <message>
+            <source>Qelvoxdesk is up to date</source>
+            <translation>Qelvoxdesk ist auf dem neuesten Stand</translation>
+        </message>
+        <message>
+            <source>A newer version is available</source>
+            <translation>Eine neuere Version ist verfügbar</translation>
+        </message>
+        <message>
+            <source>Download</source>
+            <translation>Herunterladen</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Abbrechen</translation>
+        </message>
+        <message>
+            <source>The installer of the new version was saved as:
+%1
+It could not be started from here; run it yourself to install the new version.</source>
+            <translation>Das Installationsprogramm der neuen Version wurde gespeichert unter:
+%1
+Es konnte von hier aus nicht gestartet werden; starten Sie es selbst, um die neue Version zu installieren.</translation>
         </message>
     </context>
     <context>

@@ -184,6 +184,88 @@
         </message>
     </context>
     <context>
+        <name>AddContactDlg</name>
+        <message>
+            <source>New contact</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Name:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Fax Number</source>
+            <translation type="unfinished">Fax Number</translation>
+        </message>
+        <message>
+            <source>SMS Number</source>
+            <translation type="unfinished">SMS Number</translation>
+        </message>
+        <message>
+            <source>Group:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation type="unfinished">Ok</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation type="unfinished">Cancel</translation>
+        </message>
+        <message>
+            <source>Edit contact</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>AddContactGroupDlg</name>
+        <message>
+            <source>Add new contact group</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Group name:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Name</source>
+            <translation type="unfinished">Name</translation>
+        </message>
+        <message>
+            <source>Fax Number</source>
+            <translation type="unfinished">Fax Number</translation>
+        </message>
+        <message>
+            <source>SMS Number</source>
+            <translation type="unfinished">SMS Number</translation>
+        </message>
+        <message>
+            <source>Add</source>
+            <translation type="unfinished">Add</translation>
+        </message>
+        <message>
+            <source>Remove</source>
+            <translation type="unfinished">Remove</translation>
+        </message>
+        <message>
+            <source>Add new contact:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation type="unfinished">Ok</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation type="unfinished">Cancel</translation>
+        </message>
+        <message>
+            <source>Edit contact group</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
         <name>AttachmentWidget</name>
         <message>
             <source>Form</source>
@@ -699,6 +781,38 @@ Please check your internet connection.</translation>
         <message>
             <source>No internet connection.</source>
             <translation>No connection to the Internet is currently available. Please check your network settings.</translation>
+        </message>
+        <message>
+            <source>Select a file ...</source>
+            <translation type="unfinished">Select a file ...</translation>
+        </message>
+        <message>
+            <source>CSV files (*.csv)</source>
+            <translation type="unfinished">CSV files (*.csv)</translation>
+        </message>
+        <message>
+            <source>Qelvoxdesk is up to date</source>
+            <translation>Qelvoxdesk is up to date</translation>
+        </message>
+        <message>
+            <source>A newer version is available</source>
+            <translation>A newer version is available</translation>
+        </message>
+        <message>
+            <source>Download</source>
+            <translation>Download</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Cancel</translation>
+        </message>
+        <message>
+            <source>The installer of the new version was saved as:
+%1
+It could not be started from here; run it yourself to install the new version.</source>
+            <translation>The installer of the new version was saved as:
+%1
+It could not be started from here; run it yourself to install the new version.</translation>
         </message>
     </context>
     <context>

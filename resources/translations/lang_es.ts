@@ -184,6 +184,88 @@
         </message>
     </context>
     <context>
+        <name>AddContactDlg</name>
+        <message>
+            <source>New contact</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Name:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Fax Number</source>
+            <translation type="unfinished">Número de fax</translation>
+        </message>
+        <message>
+            <source>SMS Number</source>
+            <translation type="unfinished">Número SMS</translation>
+        </message>
+        <message>
+            <source>Group:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation type="unfinished">Aceptar</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation type="unfinished">Cancelar</translation>
+        </message>
+        <message>
+            <source>Edit contact</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>AddContactGroupDlg</name>
+        <message>
+            <source>Add new contact group</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Group name:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Name</source>
+            <translation type="unfinished">Nombre</translation>
+        </message>
+        <message>
+            <source>Fax Number</source>
+            <translation type="unfinished">Número de fax</translation>
+        </message>
+        <message>
+            <source>SMS Number</source>
+            <translation type="unfinished">Número SMS</translation>
+        </message>
+        <message>
+            <source>Add</source>
+            <translation type="unfinished">Añadir</translation>
+        </message>
+        <message>
+            <source>Remove</source>
+            <translation type="unfinished">Quitar</translation>
+        </message>
+        <message>
+            <source>Add new contact:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation type="unfinished">Aceptar</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation type="unfinished">Cancelar</translation>
+        </message>
+        <message>
+            <source>Edit contact group</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
         <name>AttachmentWidget</name>
         <message>
             <source>Form</source>
@@ -699,6 +781,38 @@ Compruebe su conexión a Internet.</translation>
         <message>
             <source>No internet connection.</source>
             <translation>En este momento no hay conexión a Internet. Compruebe la configuración de red.</translation>
+        </message>
+        <message>
+            <source>Select a file ...</source>
+            <translation type="unfinished">Seleccione un archivo ...</translation>
+        </message>
+        <message>
+            <source>CSV files (*.csv)</source>
+            <translation type="unfinished">Archivos CSV (*.csv)</translation>
+        </message>
+        <message>
+            <source>Qelvoxdesk is up to date</source>
+            <translation>Qelvoxdesk está actualizado</translation>
+        </message>
+        <message>
+            <source>A newer version is available</source>
+            <translation>Hay una versión más reciente disponible</translation>
+        </message>
+        <message>
+            <source>Download</source>
+            <translation>Descargar</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Cancelar</translation>
+        </message>
+        <message>
+            <source>The installer of the new version was saved as:
+%1
+It could not be started from here; run it yourself to install the new version.</source>
+            <translation>El instalador de la nueva versión se ha guardado como:
+%1
+No se ha podido iniciar desde aquí; ejecútelo usted mismo para instalar la nueva versión.</translation>
         </message>
     </context>
     <context>

@@ -184,6 +184,88 @@
         </message>
     </context>
     <context>
+        <name>AddContactDlg</name>
+        <message>
+            <source>New contact</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Name:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Fax Number</source>
+            <translation type="unfinished">Numéro de fax</translation>
+        </message>
+        <message>
+            <source>SMS Number</source>
+            <translation type="unfinished">Numéro SMS</translation>
+        </message>
+        <message>
+            <source>Group:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation type="unfinished">OK</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation type="unfinished">Annuler</translation>
+        </message>
+        <message>
+            <source>Edit contact</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>AddContactGroupDlg</name>
+        <message>
+            <source>Add new contact group</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Group name:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Name</source>
+            <translation type="unfinished">Nom</translation>
+        </message>
+        <message>
+            <source>Fax Number</source>
+            <translation type="unfinished">Numéro de fax</translation>
+        </message>
+        <message>
+            <source>SMS Number</source>
+            <translation type="unfinished">Numéro SMS</translation>
+        </message>
+        <message>
+            <source>Add</source>
+            <translation type="unfinished">Ajouter</translation>
+        </message>
+        <message>
+            <source>Remove</source>
+            <translation type="unfinished">Supprimer</translation>
+        </message>
+        <message>
+            <source>Add new contact:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation type="unfinished">OK</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation type="unfinished">Annuler</translation>
+        </message>
+        <message>
+            <source>Edit contact group</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
         <name>AttachmentWidget</name>
         <message>
             <source>Form</source>
@@ -699,6 +781,38 @@ Veuillez vérifier votre connexion Internet.</translation>
         <message>
             <source>No internet connection.</source>
             <translation>Aucune connexion à Internet n'est disponible pour le moment. Veuillez vérifier vos paramètres réseau.</translation>
+        </message>
+        <message>
+            <source>Select a file ...</source>
+            <translation type="unfinished">Sélectionner un fichier ...</translation>
+        </message>
+        <message>
+            <source>CSV files (*.csv)</source>
+            <translation type="unfinished">Fichiers CSV (*.csv)</translation>
+        </message>
+        <message>
+            <source>Qelvoxdesk is up to date</source>
+            <translation>Qelvoxdesk est à jour</translation>
+        </message>
+        <message>
+            <source>A newer version is available</source>
+            <translation>Une nouvelle version est disponible</translation>
+        </message>
+        <message>
+            <source>Download</source>
+            <translation>Télécharger</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Annuler</translation>
+        </message>
+        <message>
+            <source>The installer of the new version was saved as:
+%1
+It could not be started from here; run it yourself to install the new version.</source>
+            <translation>Le programme d'installation de la nouvelle version a été enregistré sous :
+%1
+Il n'a pas pu être lancé d'ici ; lancez-le vous-même pour installer la nouvelle version.</translation>
         </message>
     </context>
     <context>

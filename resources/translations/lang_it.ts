@@ -184,6 +184,88 @@
         </message>
     </context>
     <context>
+        <name>AddContactDlg</name>
+        <message>
+            <source>New contact</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Name:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Fax Number</source>
+            <translation type="unfinished">Numero di fax</translation>
+        </message>
+        <message>
+            <source>SMS Number</source>
+            <translation type="unfinished">Numero SMS</translation>
+        </message>
+        <message>
+            <source>Group:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation type="unfinished">OK</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation type="unfinished">Annulla</translation>
+        </message>
+        <message>
+            <source>Edit contact</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>AddContactGroupDlg</name>
+        <message>
+            <source>Add new contact group</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Group name:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Name</source>
+            <translation type="unfinished">Nome</translation>
+        </message>
+        <message>
+            <source>Fax Number</source>
+            <translation type="unfinished">Numero di fax</translation>
+        </message>
+        <message>
+            <source>SMS Number</source>
+            <translation type="unfinished">Numero SMS</translation>
+        </message>
+        <message>
+            <source>Add</source>
+            <translation type="unfinished">Aggiungi</translation>
+        </message>
+        <message>
+            <source>Remove</source>
+            <translation type="unfinished">Rimuovi</translation>
+        </message>
+        <message>
+            <source>Add new contact:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation type="unfinished">OK</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation type="unfinished">Annulla</translation>
+        </message>
+        <message>
+            <source>Edit contact group</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
         <name>AttachmentWidget</name>
         <message>
             <source>Form</source>
@@ -699,6 +781,38 @@ Controllare la connessione a Internet.</translation>
         <message>
             <source>No internet connection.</source>
             <translation>Al momento non è disponibile alcuna connessione a Internet. Controllare le impostazioni di rete.</translation>
+        </message>
+        <message>
+            <source>Select a file ...</source>
+            <translation type="unfinished">Seleziona un file ...</translation>
+        </message>
+        <message>
+            <source>CSV files (*.csv)</source>
+            <translation type="unfinished">File CSV (*.csv)</translation>
+        </message>
+        <message>
+            <source>Qelvoxdesk is up to date</source>
+            <translation>Qelvoxdesk è aggiornato</translation>
+        </message>
+        <message>
+            <source>A newer version is available</source>
+            <translation>È disponibile una versione più recente</translation>
+        </message>
+        <message>
+            <source>Download</source>
+            <translation>Scarica</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Annulla</translation>
+        </message>
+        <message>
+            <source>The installer of the new version was saved as:
+%1
+It could not be started from here; run it yourself to install the new version.</source>
+            <translation>Il programma di installazione della nuova versione è stato salvato come:
+%1
+Non è stato possibile avviarlo da qui; eseguirlo manualmente per installare la nuova versione.</translation>
         </message>
     </context>
     <context>

@@ -184,6 +184,88 @@
         </message>
     </context>
     <context>
+        <name>AddContactDlg</name>
+        <message>
+            <source>New contact</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Name:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Fax Number</source>
+            <translation type="unfinished">Număr de fax</translation>
+        </message>
+        <message>
+            <source>SMS Number</source>
+            <translation type="unfinished">Număr SMS</translation>
+        </message>
+        <message>
+            <source>Group:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation type="unfinished">OK</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation type="unfinished">Anulare</translation>
+        </message>
+        <message>
+            <source>Edit contact</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>AddContactGroupDlg</name>
+        <message>
+            <source>Add new contact group</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Group name:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Name</source>
+            <translation type="unfinished">Nume</translation>
+        </message>
+        <message>
+            <source>Fax Number</source>
+            <translation type="unfinished">Număr de fax</translation>
+        </message>
+        <message>
+            <source>SMS Number</source>
+            <translation type="unfinished">Număr SMS</translation>
+        </message>
+        <message>
+            <source>Add</source>
+            <translation type="unfinished">Adaugă</translation>
+        </message>
+        <message>
+            <source>Remove</source>
+            <translation type="unfinished">Elimină</translation>
+        </message>
+        <message>
+            <source>Add new contact:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation type="unfinished">OK</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation type="unfinished">Anulare</translation>
+        </message>
+        <message>
+            <source>Edit contact group</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
         <name>AttachmentWidget</name>
         <message>
             <source>Form</source>
@@ -700,6 +782,38 @@ Verificați conexiunea la Internet.</translation>
         <message>
             <source>No internet connection.</source>
             <translation>Momentan nu există nicio conexiune la Internet. Verificați setările de rețea.</translation>
+        </message>
+        <message>
+            <source>Select a file ...</source>
+            <translation type="unfinished">Selectați un fișier ...</translation>
+        </message>
+        <message>
+            <source>CSV files (*.csv)</source>
+            <translation type="unfinished">Fișiere CSV (*.csv)</translation>
+        </message>
+        <message>
+            <source>Qelvoxdesk is up to date</source>
+            <translation>Qelvoxdesk este actualizat</translation>
+        </message>
+        <message>
+            <source>A newer version is available</source>
+            <translation>Este disponibilă o versiune mai nouă</translation>
+        </message>
+        <message>
+            <source>Download</source>
+            <translation>Descărcare</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Anulare</translation>
+        </message>
+        <message>
+            <source>The installer of the new version was saved as:
+%1
+It could not be started from here; run it yourself to install the new version.</source>
+            <translation>Programul de instalare al noii versiuni a fost salvat ca:
+%1
+Nu a putut fi pornit de aici; rulați-l dumneavoastră pentru a instala noua versiune.</translation>
         </message>
     </context>
     <context>

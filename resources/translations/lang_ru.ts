@@ -184,6 +184,88 @@
         </message>
     </context>
     <context>
+        <name>AddContactDlg</name>
+        <message>
+            <source>New contact</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Name:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Fax Number</source>
+            <translation type="unfinished">Номер факса</translation>
+        </message>
+        <message>
+            <source>SMS Number</source>
+            <translation type="unfinished">Номер SMS</translation>
+        </message>
+        <message>
+            <source>Group:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation type="unfinished">ОК</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation type="unfinished">Отмена</translation>
+        </message>
+        <message>
+            <source>Edit contact</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>AddContactGroupDlg</name>
+        <message>
+            <source>Add new contact group</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Group name:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Name</source>
+            <translation type="unfinished">Имя</translation>
+        </message>
+        <message>
+            <source>Fax Number</source>
+            <translation type="unfinished">Номер факса</translation>
+        </message>
+        <message>
+            <source>SMS Number</source>
+            <translation type="unfinished">Номер SMS</translation>
+        </message>
+        <message>
+            <source>Add</source>
+            <translation type="unfinished">Добавить</translation>
+        </message>
+        <message>
+            <source>Remove</source>
+            <translation type="unfinished">Удалить</translation>
+        </message>
+        <message>
+            <source>Add new contact:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation type="unfinished">ОК</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation type="unfinished">Отмена</translation>
+        </message>
+        <message>
+            <source>Edit contact group</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
         <name>AttachmentWidget</name>
         <message>
             <source>Form</source>
@@ -700,6 +782,38 @@ Please check your internet connection.</source>
         <message>
             <source>No internet connection.</source>
             <translation>Подключение к Интернету сейчас недоступно. Проверьте сетевые настройки.</translation>
+        </message>
+        <message>
+            <source>Select a file ...</source>
+            <translation type="unfinished">Выберите файл ...</translation>
+        </message>
+        <message>
+            <source>CSV files (*.csv)</source>
+            <translation type="unfinished">Файлы CSV (*.csv)</translation>
+        </message>
+        <message>
+            <source>Qelvoxdesk is up to date</source>
+            <translation>У вас последняя версия Qelvoxdesk</translation>
+        </message>
+        <message>
+            <source>A newer version is available</source>
+            <translation>Доступна новая версия</translation>
+        </message>
+        <message>
+            <source>Download</source>
+            <translation>Скачать</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Отмена</translation>
+        </message>
+        <message>
+            <source>The installer of the new version was saved as:
+%1
+It could not be started from here; run it yourself to install the new version.</source>
+            <translation>Установщик новой версии сохранён как:
+%1
+Его не удалось запустить отсюда; запустите его сами, чтобы установить новую версию.</translation>
         </message>
     </context>
     <context>

@@ -1,0 +1,114 @@
+// The update check: asked at log-in, daily while up to date, hourly while unanswered or declined, and on
+// demand; a newer version's installer is downloaded and handed to the desktop's launcher.
+#include "MainWindow.h"
+
+#include "FolderInstallerLauncher.h"
+#include "InstallerFile.h"
+#include "MessageBoxes.h"
+#include "Prompts.h"
+#include "SettingsStore.h"
+#include "TaskExecuter.h"
+#include "TaskType.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QUrl>
+
+namespace {
+
+const int retryMs = 3600000;
+const int upToDateMs = 86400000;
+
+} // namespace
+
+void MainWindow::connectUpdateActions()
+{
+    connect(actionUpdate, &QAction::triggered, this, &MainWindow::eventUpdateManual);
+    connect(&m_updateTimer, &QTimer::timeout, this, &MainWindow::eventUpdate);
+    connect(&m_downloader, &Downloader::signalDone, this, &MainWindow::eventDownloadDone);
+}
+
+void MainWindow::eventUpdate()
+{
+    m_updateTimer.stop();
+    m_tasks.add(TaskType::CHECK_APP_VERSION, 0);
+}
+
+void MainWindow::eventUpdateManual()
+{
+    m_automaticUpdate = false;
+    eventUpdate();
+}
+
+void MainWindow::handleUpdateCheck()
+{
+    const QByteArray latest = QByteArray::fromStdString(m_worker->latestVersion);
+    const QString address = m_worker->updateUrl;
+    // Log-out and exit apply a result that is still on its way; a question or message then would come up
+    // in the middle of closing the session. The boxes wait for the event loop, where a closed session
+    // drops them: the next log-in asks again.
+    QMetaObject::invokeMethod(
+        this,
+        [this, latest, address] {
+            if (SettingsStore::instance().isLoggedIn())
+                answerUpdateCheck(latest, address);
+        },
+        Qt::QueuedConnection);
+}
+
+void MainWindow::answerUpdateCheck(const QByteArray &latest, const QString &address)
+{
+    int nextCheckMs = retryMs;
+    if (!latest.isEmpty() && !address.isEmpty()) {
+        if (isNewerVersion(latest)) {
+            offerDownload(QUrl(address));
+            return;
+        }
+        if (!m_automaticUpdate)
+            showInformation(tr("Qelvoxdesk is up to date"), this);
+        m_automaticUpdate = true;
+        nextCheckMs = upToDateMs;
+    }
+    restartUpdateTimer(nextCheckMs);
+}
+
+void MainWindow::offerDownload(const QUrl &address)
+{
+    MessageBoxRequest question;
+    question.parent = this;
+    question.icon = QMessageBox::Information;
+    question.title = tr("Information");
+    question.text = tr("A newer version is available");
+    question.buttons = {{tr("Download"), QMessageBox::AcceptRole}, {tr("Cancel"), QMessageBox::RejectRole}};
+    int answer = -1;
+    runModal([&] { answer = Prompts::ask(question); });
+    // The update timer stays stopped while the download runs; its end decides.
+    if (answer != 0 || !m_downloader.download(installerDownloadPath(address), address))
+        restartUpdateTimer(retryMs);
+}
+
+void MainWindow::eventDownloadDone(const QString &filename, bool error)
+{
+    if (!error) {
+        // Quitting is only for an installer that is about to replace the program: otherwise the user
+        // would be left with neither the program nor the new version.
+        if (InstallerLauncherFactory::create()->launch(filename)) {
+            QCoreApplication::quit();
+            return;
+        }
+        showInformation(tr("The installer of the new version was saved as:\n%1\nIt could not be started from "
+                           "here; run it yourself to install the new version.")
+                            .arg(QDir::toNativeSeparators(filename)),
+                        this);
+    }
+    restartUpdateTimer(retryMs);
+}
+
+void MainWindow::restartUpdateTimer(int intervalMs)
+{
+    // A download may end after the log-out, which stopped the checks until the next log-in.
+    if (!SettingsStore::instance().isLoggedIn())
+        return;
+    m_updateTimer.setInterval(intervalMs);
+    m_updateTimer.start();
+}
