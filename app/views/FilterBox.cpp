@@ -69,6 +69,13 @@ FilterBox::FilterBox(QWidget *parent, bool leadingSpacer, int maximumWidth)
     connect(qApp, &QApplication::focusChanged, this, &FilterBox::focusChanged);
 }
 
+FilterBox::~FilterBox()
+{
+    // The line edit reports losing the focus while the base class destroys it, when this part of the box is
+    // gone already.
+    disconnect(qApp, &QApplication::focusChanged, this, &FilterBox::focusChanged);
+}
+
 void FilterBox::setLook(const QFont &font, const QPalette &palette)
 {
     m_lineEdit->setFont(font);

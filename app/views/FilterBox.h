@@ -19,6 +19,7 @@ class FilterBox : public QWidget
 public:
     // leadingSpacer keeps the box at the right end of its place; maximumWidth above 0 limits the frame.
     FilterBox(QWidget *parent, bool leadingSpacer, int maximumWidth);
+    ~FilterBox() override;
 
     // The placeholder look; emits nothing itself.
     void showPlaceholder();

@@ -94,6 +94,13 @@ RecipientsWidget::RecipientsWidget(QWidget *parent, QTreeWidget *contactsTree, b
     connect(qApp, &QApplication::focusChanged, this, &RecipientsWidget::focusChanged);
 }
 
+RecipientsWidget::~RecipientsWidget()
+{
+    // A child that holds the focus reports losing it while the base class destroys it, when this part of the
+    // widget is gone already.
+    disconnect(qApp, &QApplication::focusChanged, this, &RecipientsWidget::focusChanged);
+}
+
 bool RecipientsWidget::hasRecipients() const
 {
     return recipientCount() > 0;

@@ -26,6 +26,7 @@ public:
     // become selected there) start the recipient list. faxNumbers picks fax numbers, else SMS numbers.
     RecipientsWidget(QWidget *parent, QTreeWidget *contactsTree, bool preselect, bool faxNumbers,
                      ContactSink contactSink = {});
+    ~RecipientsWidget() override;
 
     bool hasRecipients() const;
     // The numbers in the list's display order.

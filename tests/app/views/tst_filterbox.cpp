@@ -128,6 +128,16 @@ private slots:
         QVERIFY(sent().isEmpty());
     }
 
+    void destroyedWhileTyping()
+    {
+        focus(m_edit);
+        m_sent.reset();
+        delete m_box;
+        m_box = nullptr;
+        focus(m_elsewhere);
+        QCOMPARE(m_elsewhere->text(), QString());
+    }
+
     void placeholderTypedByHandCountsAsEmpty()
     {
         focus(m_edit);
