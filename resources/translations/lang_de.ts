@@ -187,82 +187,82 @@
         <name>AddContactDlg</name>
         <message>
             <source>New contact</source>
-            <translation type="unfinished" />
+            <translation>Neuer Kontakt</translation>
         </message>
         <message>
             <source>Name:</source>
-            <translation type="unfinished" />
+            <translation>Name:</translation>
         </message>
         <message>
             <source>Fax Number</source>
-            <translation type="unfinished">Faxnummer</translation>
+            <translation>Faxnummer</translation>
         </message>
         <message>
             <source>SMS Number</source>
-            <translation type="unfinished">SMS-Nummer</translation>
+            <translation>SMS-Nummer</translation>
         </message>
         <message>
             <source>Group:</source>
-            <translation type="unfinished" />
+            <translation>Gruppe:</translation>
         </message>
         <message>
             <source>Ok</source>
-            <translation type="unfinished">OK</translation>
+            <translation>OK</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished">Abbrechen</translation>
+            <translation>Abbrechen</translation>
         </message>
         <message>
             <source>Edit contact</source>
-            <translation type="unfinished" />
+            <translation>Kontakt bearbeiten</translation>
         </message>
     </context>
     <context>
         <name>AddContactGroupDlg</name>
         <message>
             <source>Add new contact group</source>
-            <translation type="unfinished" />
+            <translation>Neue Kontaktgruppe hinzufügen</translation>
         </message>
         <message>
             <source>Group name:</source>
-            <translation type="unfinished" />
+            <translation>Gruppenname:</translation>
         </message>
         <message>
             <source>Name</source>
-            <translation type="unfinished">Name</translation>
+            <translation>Name</translation>
         </message>
         <message>
             <source>Fax Number</source>
-            <translation type="unfinished">Faxnummer</translation>
+            <translation>Faxnummer</translation>
         </message>
         <message>
             <source>SMS Number</source>
-            <translation type="unfinished">SMS-Nummer</translation>
+            <translation>SMS-Nummer</translation>
         </message>
         <message>
             <source>Add</source>
-            <translation type="unfinished">Hinzufügen</translation>
+            <translation>Hinzufügen</translation>
         </message>
         <message>
             <source>Remove</source>
-            <translation type="unfinished">Entfernen</translation>
+            <translation>Entfernen</translation>
         </message>
         <message>
             <source>Add new contact:</source>
-            <translation type="unfinished" />
+            <translation>Neuen Kontakt hinzufügen:</translation>
         </message>
         <message>
             <source>Ok</source>
-            <translation type="unfinished">OK</translation>
+            <translation>OK</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished">Abbrechen</translation>
+            <translation>Abbrechen</translation>
         </message>
         <message>
             <source>Edit contact group</source>
-            <translation type="unfinished" />
+            <translation>Kontaktgruppe bearbeiten</translation>
         </message>
     </context>
     <context>
@@ -784,11 +784,11 @@ Bitte prüfen Sie Ihre Internetverbindung.</translation>
         </message>
         <message>
             <source>Select a file ...</source>
-            <translation type="unfinished">Datei auswählen ...</translation>
+            <translation>Datei auswählen ...</translation>
         </message>
         <message>
             <source>CSV files (*.csv)</source>
-            <translation type="unfinished">CSV-Dateien (*.csv)</translation>
+            <translation>CSV-Dateien (*.csv)</translation>
         </message>
         <message>
             <source>Qelvoxdesk is up to date</source>

@@ -187,82 +187,82 @@
         <name>AddContactDlg</name>
         <message>
             <source>New contact</source>
-            <translation type="unfinished" />
+            <translation>New contact</translation>
         </message>
         <message>
             <source>Name:</source>
-            <translation type="unfinished" />
+            <translation>Name:</translation>
         </message>
         <message>
             <source>Fax Number</source>
-            <translation type="unfinished">Fax Number</translation>
+            <translation>Fax Number</translation>
         </message>
         <message>
             <source>SMS Number</source>
-            <translation type="unfinished">SMS Number</translation>
+            <translation>SMS Number</translation>
         </message>
         <message>
             <source>Group:</source>
-            <translation type="unfinished" />
+            <translation>Group:</translation>
         </message>
         <message>
             <source>Ok</source>
-            <translation type="unfinished">Ok</translation>
+            <translation>Ok</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished">Cancel</translation>
+            <translation>Cancel</translation>
         </message>
         <message>
             <source>Edit contact</source>
-            <translation type="unfinished" />
+            <translation>Edit contact</translation>
         </message>
     </context>
     <context>
         <name>AddContactGroupDlg</name>
         <message>
             <source>Add new contact group</source>
-            <translation type="unfinished" />
+            <translation>Add new contact group</translation>
         </message>
         <message>
             <source>Group name:</source>
-            <translation type="unfinished" />
+            <translation>Group name:</translation>
         </message>
         <message>
             <source>Name</source>
-            <translation type="unfinished">Name</translation>
+            <translation>Name</translation>
         </message>
         <message>
             <source>Fax Number</source>
-            <translation type="unfinished">Fax Number</translation>
+            <translation>Fax Number</translation>
         </message>
         <message>
             <source>SMS Number</source>
-            <translation type="unfinished">SMS Number</translation>
+            <translation>SMS Number</translation>
         </message>
         <message>
             <source>Add</source>
-            <translation type="unfinished">Add</translation>
+            <translation>Add</translation>
         </message>
         <message>
             <source>Remove</source>
-            <translation type="unfinished">Remove</translation>
+            <translation>Remove</translation>
         </message>
         <message>
             <source>Add new contact:</source>
-            <translation type="unfinished" />
+            <translation>Add new contact:</translation>
         </message>
         <message>
             <source>Ok</source>
-            <translation type="unfinished">Ok</translation>
+            <translation>Ok</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished">Cancel</translation>
+            <translation>Cancel</translation>
         </message>
         <message>
             <source>Edit contact group</source>
-            <translation type="unfinished" />
+            <translation>Edit contact group</translation>
         </message>
     </context>
     <context>
@@ -784,11 +784,11 @@ Please check your internet connection.</translation>
         </message>
         <message>
             <source>Select a file ...</source>
-            <translation type="unfinished">Select a file ...</translation>
+            <translation>Select a file ...</translation>
         </message>
         <message>
             <source>CSV files (*.csv)</source>
-            <translation type="unfinished">CSV files (*.csv)</translation>
+            <translation>CSV files (*.csv)</translation>
         </message>
         <message>
             <source>Qelvoxdesk is up to date</source>

@@ -187,82 +187,82 @@
         <name>AddContactDlg</name>
         <message>
             <source>New contact</source>
-            <translation type="unfinished" />
+            <translation>Nuevo contacto</translation>
         </message>
         <message>
             <source>Name:</source>
-            <translation type="unfinished" />
+            <translation>Nombre:</translation>
         </message>
         <message>
             <source>Fax Number</source>
-            <translation type="unfinished">Número de fax</translation>
+            <translation>Número de fax</translation>
         </message>
         <message>
             <source>SMS Number</source>
-            <translation type="unfinished">Número SMS</translation>
+            <translation>Número SMS</translation>
         </message>
         <message>
             <source>Group:</source>
-            <translation type="unfinished" />
+            <translation>Grupo:</translation>
         </message>
         <message>
             <source>Ok</source>
-            <translation type="unfinished">Aceptar</translation>
+            <translation>Aceptar</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished">Cancelar</translation>
+            <translation>Cancelar</translation>
         </message>
         <message>
             <source>Edit contact</source>
-            <translation type="unfinished" />
+            <translation>Editar contacto</translation>
         </message>
     </context>
     <context>
         <name>AddContactGroupDlg</name>
         <message>
             <source>Add new contact group</source>
-            <translation type="unfinished" />
+            <translation>Añadir un grupo de contactos</translation>
         </message>
         <message>
             <source>Group name:</source>
-            <translation type="unfinished" />
+            <translation>Nombre del grupo:</translation>
         </message>
         <message>
             <source>Name</source>
-            <translation type="unfinished">Nombre</translation>
+            <translation>Nombre</translation>
         </message>
         <message>
             <source>Fax Number</source>
-            <translation type="unfinished">Número de fax</translation>
+            <translation>Número de fax</translation>
         </message>
         <message>
             <source>SMS Number</source>
-            <translation type="unfinished">Número SMS</translation>
+            <translation>Número SMS</translation>
         </message>
         <message>
             <source>Add</source>
-            <translation type="unfinished">Añadir</translation>
+            <translation>Añadir</translation>
         </message>
         <message>
             <source>Remove</source>
-            <translation type="unfinished">Quitar</translation>
+            <translation>Quitar</translation>
         </message>
         <message>
             <source>Add new contact:</source>
-            <translation type="unfinished" />
+            <translation>Añadir un contacto nuevo:</translation>
         </message>
         <message>
             <source>Ok</source>
-            <translation type="unfinished">Aceptar</translation>
+            <translation>Aceptar</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished">Cancelar</translation>
+            <translation>Cancelar</translation>
         </message>
         <message>
             <source>Edit contact group</source>
-            <translation type="unfinished" />
+            <translation>Editar grupo de contactos</translation>
         </message>
     </context>
     <context>
@@ -784,11 +784,11 @@ Compruebe su conexión a Internet.</translation>
         </message>
         <message>
             <source>Select a file ...</source>
-            <translation type="unfinished">Seleccione un archivo ...</translation>
+            <translation>Seleccione un archivo ...</translation>
         </message>
         <message>
             <source>CSV files (*.csv)</source>
-            <translation type="unfinished">Archivos CSV (*.csv)</translation>
+            <translation>Archivos CSV (*.csv)</translation>
         </message>
         <message>
             <source>Qelvoxdesk is up to date</source>

@@ -187,82 +187,82 @@
         <name>AddContactDlg</name>
         <message>
             <source>New contact</source>
-            <translation type="unfinished" />
+            <translation>Nouveau contact</translation>
         </message>
         <message>
             <source>Name:</source>
-            <translation type="unfinished" />
+            <translation>Nom :</translation>
         </message>
         <message>
             <source>Fax Number</source>
-            <translation type="unfinished">Numéro de fax</translation>
+            <translation>Numéro de fax</translation>
         </message>
         <message>
             <source>SMS Number</source>
-            <translation type="unfinished">Numéro SMS</translation>
+            <translation>Numéro SMS</translation>
         </message>
         <message>
             <source>Group:</source>
-            <translation type="unfinished" />
+            <translation>Groupe :</translation>
         </message>
         <message>
             <source>Ok</source>
-            <translation type="unfinished">OK</translation>
+            <translation>OK</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished">Annuler</translation>
+            <translation>Annuler</translation>
         </message>
         <message>
             <source>Edit contact</source>
-            <translation type="unfinished" />
+            <translation>Modifier le contact</translation>
         </message>
     </context>
     <context>
         <name>AddContactGroupDlg</name>
         <message>
             <source>Add new contact group</source>
-            <translation type="unfinished" />
+            <translation>Ajouter un groupe de contacts</translation>
         </message>
         <message>
             <source>Group name:</source>
-            <translation type="unfinished" />
+            <translation>Nom du groupe :</translation>
         </message>
         <message>
             <source>Name</source>
-            <translation type="unfinished">Nom</translation>
+            <translation>Nom</translation>
         </message>
         <message>
             <source>Fax Number</source>
-            <translation type="unfinished">Numéro de fax</translation>
+            <translation>Numéro de fax</translation>
         </message>
         <message>
             <source>SMS Number</source>
-            <translation type="unfinished">Numéro SMS</translation>
+            <translation>Numéro SMS</translation>
         </message>
         <message>
             <source>Add</source>
-            <translation type="unfinished">Ajouter</translation>
+            <translation>Ajouter</translation>
         </message>
         <message>
             <source>Remove</source>
-            <translation type="unfinished">Supprimer</translation>
+            <translation>Retirer</translation>
         </message>
         <message>
             <source>Add new contact:</source>
-            <translation type="unfinished" />
+            <translation>Ajouter un nouveau contact :</translation>
         </message>
         <message>
             <source>Ok</source>
-            <translation type="unfinished">OK</translation>
+            <translation>OK</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished">Annuler</translation>
+            <translation>Annuler</translation>
         </message>
         <message>
             <source>Edit contact group</source>
-            <translation type="unfinished" />
+            <translation>Modifier le groupe de contacts</translation>
         </message>
     </context>
     <context>
@@ -784,11 +784,11 @@ Veuillez vérifier votre connexion Internet.</translation>
         </message>
         <message>
             <source>Select a file ...</source>
-            <translation type="unfinished">Sélectionner un fichier ...</translation>
+            <translation>Sélectionner un fichier ...</translation>
         </message>
         <message>
             <source>CSV files (*.csv)</source>
-            <translation type="unfinished">Fichiers CSV (*.csv)</translation>
+            <translation>Fichiers CSV (*.csv)</translation>
         </message>
         <message>
             <source>Qelvoxdesk is up to date</source>

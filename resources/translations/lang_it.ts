@@ -187,82 +187,82 @@
         <name>AddContactDlg</name>
         <message>
             <source>New contact</source>
-            <translation type="unfinished" />
+            <translation>Nuovo contatto</translation>
         </message>
         <message>
             <source>Name:</source>
-            <translation type="unfinished" />
+            <translation>Nome:</translation>
         </message>
         <message>
             <source>Fax Number</source>
-            <translation type="unfinished">Numero di fax</translation>
+            <translation>Numero di fax</translation>
         </message>
         <message>
             <source>SMS Number</source>
-            <translation type="unfinished">Numero SMS</translation>
+            <translation>Numero SMS</translation>
         </message>
         <message>
             <source>Group:</source>
-            <translation type="unfinished" />
+            <translation>Gruppo:</translation>
         </message>
         <message>
             <source>Ok</source>
-            <translation type="unfinished">OK</translation>
+            <translation>OK</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished">Annulla</translation>
+            <translation>Annulla</translation>
         </message>
         <message>
             <source>Edit contact</source>
-            <translation type="unfinished" />
+            <translation>Modifica contatto</translation>
         </message>
     </context>
     <context>
         <name>AddContactGroupDlg</name>
         <message>
             <source>Add new contact group</source>
-            <translation type="unfinished" />
+            <translation>Aggiungi un gruppo di contatti</translation>
         </message>
         <message>
             <source>Group name:</source>
-            <translation type="unfinished" />
+            <translation>Nome del gruppo:</translation>
         </message>
         <message>
             <source>Name</source>
-            <translation type="unfinished">Nome</translation>
+            <translation>Nome</translation>
         </message>
         <message>
             <source>Fax Number</source>
-            <translation type="unfinished">Numero di fax</translation>
+            <translation>Numero di fax</translation>
         </message>
         <message>
             <source>SMS Number</source>
-            <translation type="unfinished">Numero SMS</translation>
+            <translation>Numero SMS</translation>
         </message>
         <message>
             <source>Add</source>
-            <translation type="unfinished">Aggiungi</translation>
+            <translation>Aggiungi</translation>
         </message>
         <message>
             <source>Remove</source>
-            <translation type="unfinished">Rimuovi</translation>
+            <translation>Rimuovi</translation>
         </message>
         <message>
             <source>Add new contact:</source>
-            <translation type="unfinished" />
+            <translation>Aggiungi un nuovo contatto:</translation>
         </message>
         <message>
             <source>Ok</source>
-            <translation type="unfinished">OK</translation>
+            <translation>OK</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished">Annulla</translation>
+            <translation>Annulla</translation>
         </message>
         <message>
             <source>Edit contact group</source>
-            <translation type="unfinished" />
+            <translation>Modifica gruppo di contatti</translation>
         </message>
     </context>
     <context>
@@ -784,11 +784,11 @@ Controllare la connessione a Internet.</translation>
         </message>
         <message>
             <source>Select a file ...</source>
-            <translation type="unfinished">Seleziona un file ...</translation>
+            <translation>Seleziona un file ...</translation>
         </message>
         <message>
             <source>CSV files (*.csv)</source>
-            <translation type="unfinished">File CSV (*.csv)</translation>
+            <translation>File CSV (*.csv)</translation>
         </message>
         <message>
             <source>Qelvoxdesk is up to date</source>

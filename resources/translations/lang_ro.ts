@@ -187,82 +187,82 @@
         <name>AddContactDlg</name>
         <message>
             <source>New contact</source>
-            <translation type="unfinished" />
+            <translation>Contact nou</translation>
         </message>
         <message>
             <source>Name:</source>
-            <translation type="unfinished" />
+            <translation>Nume:</translation>
         </message>
         <message>
             <source>Fax Number</source>
-            <translation type="unfinished">Număr de fax</translation>
+            <translation>Număr de fax</translation>
         </message>
         <message>
             <source>SMS Number</source>
-            <translation type="unfinished">Număr SMS</translation>
+            <translation>Număr SMS</translation>
         </message>
         <message>
             <source>Group:</source>
-            <translation type="unfinished" />
+            <translation>Grup:</translation>
         </message>
         <message>
             <source>Ok</source>
-            <translation type="unfinished">OK</translation>
+            <translation>OK</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished">Anulare</translation>
+            <translation>Anulare</translation>
         </message>
         <message>
             <source>Edit contact</source>
-            <translation type="unfinished" />
+            <translation>Editare contact</translation>
         </message>
     </context>
     <context>
         <name>AddContactGroupDlg</name>
         <message>
             <source>Add new contact group</source>
-            <translation type="unfinished" />
+            <translation>Adăugare grup de contacte</translation>
         </message>
         <message>
             <source>Group name:</source>
-            <translation type="unfinished" />
+            <translation>Numele grupului:</translation>
         </message>
         <message>
             <source>Name</source>
-            <translation type="unfinished">Nume</translation>
+            <translation>Nume</translation>
         </message>
         <message>
             <source>Fax Number</source>
-            <translation type="unfinished">Număr de fax</translation>
+            <translation>Număr de fax</translation>
         </message>
         <message>
             <source>SMS Number</source>
-            <translation type="unfinished">Număr SMS</translation>
+            <translation>Număr SMS</translation>
         </message>
         <message>
             <source>Add</source>
-            <translation type="unfinished">Adaugă</translation>
+            <translation>Adaugă</translation>
         </message>
         <message>
             <source>Remove</source>
-            <translation type="unfinished">Elimină</translation>
+            <translation>Elimină</translation>
         </message>
         <message>
             <source>Add new contact:</source>
-            <translation type="unfinished" />
+            <translation>Adăugare contact nou:</translation>
         </message>
         <message>
             <source>Ok</source>
-            <translation type="unfinished">OK</translation>
+            <translation>OK</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished">Anulare</translation>
+            <translation>Anulare</translation>
         </message>
         <message>
             <source>Edit contact group</source>
-            <translation type="unfinished" />
+            <translation>Editare grup de contacte</translation>
         </message>
     </context>
     <context>
@@ -785,11 +785,11 @@ Verificați conexiunea la Internet.</translation>
         </message>
         <message>
             <source>Select a file ...</source>
-            <translation type="unfinished">Selectați un fișier ...</translation>
+            <translation>Selectați un fișier ...</translation>
         </message>
         <message>
             <source>CSV files (*.csv)</source>
-            <translation type="unfinished">Fișiere CSV (*.csv)</translation>
+            <translation>Fișiere CSV (*.csv)</translation>
         </message>
         <message>
             <source>Qelvoxdesk is up to date</source>

@@ -187,82 +187,82 @@
         <name>AddContactDlg</name>
         <message>
             <source>New contact</source>
-            <translation type="unfinished" />
+            <translation>Новый контакт</translation>
         </message>
         <message>
             <source>Name:</source>
-            <translation type="unfinished" />
+            <translation>Имя:</translation>
         </message>
         <message>
             <source>Fax Number</source>
-            <translation type="unfinished">Номер факса</translation>
+            <translation>Номер факса</translation>
         </message>
         <message>
             <source>SMS Number</source>
-            <translation type="unfinished">Номер SMS</translation>
+            <translation>Номер SMS</translation>
         </message>
         <message>
             <source>Group:</source>
-            <translation type="unfinished" />
+            <translation>Группа:</translation>
         </message>
         <message>
             <source>Ok</source>
-            <translation type="unfinished">ОК</translation>
+            <translation>ОК</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished">Отмена</translation>
+            <translation>Отмена</translation>
         </message>
         <message>
             <source>Edit contact</source>
-            <translation type="unfinished" />
+            <translation>Изменить контакт</translation>
         </message>
     </context>
     <context>
         <name>AddContactGroupDlg</name>
         <message>
             <source>Add new contact group</source>
-            <translation type="unfinished" />
+            <translation>Добавить группу контактов</translation>
         </message>
         <message>
             <source>Group name:</source>
-            <translation type="unfinished" />
+            <translation>Имя группы:</translation>
         </message>
         <message>
             <source>Name</source>
-            <translation type="unfinished">Имя</translation>
+            <translation>Имя</translation>
         </message>
         <message>
             <source>Fax Number</source>
-            <translation type="unfinished">Номер факса</translation>
+            <translation>Номер факса</translation>
         </message>
         <message>
             <source>SMS Number</source>
-            <translation type="unfinished">Номер SMS</translation>
+            <translation>Номер SMS</translation>
         </message>
         <message>
             <source>Add</source>
-            <translation type="unfinished">Добавить</translation>
+            <translation>Добавить</translation>
         </message>
         <message>
             <source>Remove</source>
-            <translation type="unfinished">Удалить</translation>
+            <translation>Убрать</translation>
         </message>
         <message>
             <source>Add new contact:</source>
-            <translation type="unfinished" />
+            <translation>Добавить новый контакт:</translation>
         </message>
         <message>
             <source>Ok</source>
-            <translation type="unfinished">ОК</translation>
+            <translation>ОК</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished">Отмена</translation>
+            <translation>Отмена</translation>
         </message>
         <message>
             <source>Edit contact group</source>
-            <translation type="unfinished" />
+            <translation>Изменить группу контактов</translation>
         </message>
     </context>
     <context>
@@ -785,11 +785,11 @@ Please check your internet connection.</source>
         </message>
         <message>
             <source>Select a file ...</source>
-            <translation type="unfinished">Выберите файл ...</translation>
+            <translation>Выберите файл ...</translation>
         </message>
         <message>
             <source>CSV files (*.csv)</source>
-            <translation type="unfinished">Файлы CSV (*.csv)</translation>
+            <translation>Файлы CSV (*.csv)</translation>
         </message>
         <message>
             <source>Qelvoxdesk is up to date</source>
