@@ -22,6 +22,9 @@ const int filterBoxMaxWidth = 150;
 
 MainWindow::MainWindow(QTranslator *translator)
     : m_tasks(&m_cache),
+      m_pumpTimer(this),
+      m_syncTimer(this),
+      m_updateTimer(this),
       m_translator(translator),
       m_login(new LoginDlg(this)),
       m_settings(new SettingsDlg(this)),
@@ -33,6 +36,9 @@ MainWindow::MainWindow(QTranslator *translator)
       m_worker(new TaskExecuter(this))
 {
     setupUi(this);
+    m_pumpTimer.setObjectName(QStringLiteral("pumpTimer"));
+    m_syncTimer.setObjectName(QStringLiteral("syncTimer"));
+    m_updateTimer.setObjectName(QStringLiteral("updateTimer"));
     eventTranslate();
 
     m_filter = new FilterBox(toolBar, true, filterBoxMaxWidth);

@@ -119,7 +119,7 @@ private:
         setTraySendEnabled(true);
     }
     // Waits, bounded by the service's time-outs, for a task the worker is still running, and applies its
-    // result to the session still open.
+    // result to the session still open; the pump and the sync timer are stopped afterwards.
     void awaitWorker();
 
     // Item actions.
@@ -156,6 +156,8 @@ private:
     // Task pump and results.
     void startPump(int intervalMs);
     bool checkTaskResult(int result);
+    // A connection failure comes back after the back-off; a refusal is parked.
+    void retryFailedTask(const TaskItem &task, int result);
     void applyTaskResult();
     void applyObjects(const qtObjectsInfo &objects);
     // A task the service refused waits out the rest of the sync cycle, so that it holds back nothing.
@@ -198,6 +200,8 @@ private:
     Downloader m_downloader;
     QPointer<TaskExecuter> m_worker;
     QList<TaskItem> m_parkedTasks;
+    // From the worker's start until its end has been handled.
+    bool m_taskRunning = false;
     bool m_automaticUpdate = true;
     bool m_keepHidden = true;
 };

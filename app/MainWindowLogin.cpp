@@ -55,7 +55,8 @@ bool MainWindow::openCustomerCache()
     const QString file = QDir::toNativeSeparators(SettingsStore::instance().customerDirectory() +
                                                   QStringLiteral("/cache.db"));
     showError(tr("The account's local data cannot be opened: %1").arg(file), this);
-    QCoreApplication::quit();
+    // Queued: an automatic log-in completes before the event loop runs, and a quit before it is lost.
+    QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection);
     return false;
 }
 

@@ -114,45 +114,50 @@ void MainWindow::applySendResult(int taskId, int serviceId, int status)
     m_cache.deleteTask(taskId);
 }
 
-// A creation the service refused answers no id: nothing is stored and no reference is rewritten.
+namespace {
+
+// A record created offline takes the service's id in the views and in every queued task that refers to it.
+template <typename Record>
+void adoptServiceId(Record &record, EntitiesView &views, void (EntitiesView::*replaceInViews)(int, int),
+                    TaskQueue &tasks)
+{
+    if (record.localid <= 0)
+        return;
+    (views.*replaceInViews)(-record.localid, record.id);
+    tasks.replaceLocalId(-record.localid, record.id);
+    record.localid = 0;
+}
+
+} // namespace
+
+// A creation the service refused answers no id: nothing is stored and no reference is rewritten. The
+// refusal is the task's outcome all the same, so its persisted rows go.
 void MainWindow::applyCreatedGroup(qtContactGroupInfo &group)
 {
-    if (group.id <= 0)
-        return;
-    if (group.localid > 0) {
-        m_entities->replaceGroupId(-group.localid, group.id);
-        m_tasks.replaceLocalId(-group.localid, group.id);
-        group.localid = 0;
+    if (group.id > 0) {
+        adoptServiceId(group, *m_entities, &EntitiesView::replaceGroupId, m_tasks);
+        m_cache.storeContactGroup(&group);
     }
-    m_cache.storeContactGroup(&group);
     m_cache.deleteTask(group.taskid);
     eventSyncGenerate();
 }
 
 void MainWindow::applyCreatedContact(qtContactInfo &contact)
 {
-    if (contact.id <= 0)
-        return;
-    if (contact.localid > 0) {
-        m_entities->replaceContactId(-contact.localid, contact.id);
-        m_tasks.replaceLocalId(-contact.localid, contact.id);
-        contact.localid = 0;
+    if (contact.id > 0) {
+        adoptServiceId(contact, *m_entities, &EntitiesView::replaceContactId, m_tasks);
+        m_cache.storeContact(&contact);
     }
-    m_cache.storeContact(&contact);
     m_cache.deleteTask(contact.taskid);
     eventSyncGenerate();
 }
 
 void MainWindow::applyCreatedFolder(QelFolderInfo &folder)
 {
-    if (folder.id <= 0)
-        return;
-    if (folder.localid > 0) {
-        m_entities->replaceFolderId(-folder.localid, folder.id);
-        m_tasks.replaceLocalId(-folder.localid, folder.id);
-        folder.localid = 0;
+    if (folder.id > 0) {
+        adoptServiceId(folder, *m_entities, &EntitiesView::replaceFolderId, m_tasks);
+        m_cache.storeFolder(&folder);
     }
-    m_cache.storeFolder(&folder);
     m_cache.deleteTask(folder.taskid);
 }
 

@@ -19,6 +19,12 @@ const int idlePollMs = 1000;
 const int nextTaskMs = 5;
 const int backOffMs = 60000;
 
+// The queries that drive a synchronisation cycle, whose end brings the parked tasks back.
+bool isCycleQuery(int type)
+{
+    return type == TaskType::GET_MODIFIED_OBJECTS || type == TaskType::REVIEW_OBJECTS;
+}
+
 bool isPendingSend(int type)
 {
     return type == TaskType::SEND_SMS || type == TaskType::SEND_FAX || type == TaskType::SEND_FORWARD;
@@ -51,7 +57,8 @@ void MainWindow::eventTaskExecuterStart()
         return;
     }
     m_worker->currentTask = m_tasks.takeNext();
-    if (!m_worker->start(m_worker->currentTask.type)) {
+    m_taskRunning = m_worker->start(m_worker->currentTask.type);
+    if (!m_taskRunning) {
         // A task without the record its type needs can never run: drop it, keep the pump going.
         m_tasks.finish(m_worker->currentTask);
         startPump(nextTaskMs);
@@ -60,6 +67,7 @@ void MainWindow::eventTaskExecuterStart()
 
 void MainWindow::eventTaskExecuterEnd()
 {
+    m_taskRunning = false;
     const TaskItem task = m_worker->currentTask;
     // A result arriving after the session ended belongs to nobody: the queue has let go of the task.
     if (!SettingsStore::instance().isLoggedIn()) {
@@ -68,19 +76,27 @@ void MainWindow::eventTaskExecuterEnd()
     }
     const int result = m_worker->resultCode;
     if (!checkTaskResult(result)) {
-        if (isConnectionError(result)) {
-            m_tasks.requeue(task);
-            startPump(backOffMs);
-        } else {
-            parkRefusedTask(task);
-            startPump(nextTaskMs);
-        }
+        retryFailedTask(task, result);
         return;
     }
     applyTaskResult();
     m_tasks.finish(task);
     if (SettingsStore::instance().isLoggedIn())
         startPump(nextTaskMs);
+}
+
+void MainWindow::retryFailedTask(const TaskItem &task, int result)
+{
+    if (!isConnectionError(result) && !isCycleQuery(task.type)) {
+        parkRefusedTask(task);
+        startPump(nextTaskMs);
+        return;
+    }
+    m_tasks.requeue(task);
+    // A refused query of the cycle itself ends the cycle: no later end would bring the parked tasks back.
+    if (!isConnectionError(result))
+        requeueParkedTasks();
+    startPump(backOffMs);
 }
 
 bool MainWindow::checkTaskResult(int result)
@@ -114,10 +130,14 @@ void MainWindow::finishParkedTasks()
 
 void MainWindow::awaitWorker()
 {
-    if (!m_worker || !m_worker->isRunning())
-        return;
-    m_worker->wait();
-    // Delivers the end of the run now, so that its result applies to the session that is still open.
-    QCoreApplication::sendPostedEvents(m_worker, QEvent::MetaCall);
+    // The run may have ended with its end not delivered yet: the flag, not the thread, tells.
+    if (m_taskRunning) {
+        m_worker->wait();
+        // The end of the run is posted to this thread; delivered now, its result applies to the session
+        // that is still open.
+        QCoreApplication::sendPostedEvents(m_worker, QEvent::MetaCall);
+    }
+    // Whatever that result started, nothing runs after the session.
+    m_pumpTimer.stop();
+    m_syncTimer.stop();
 }
-

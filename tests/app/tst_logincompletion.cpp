@@ -1,0 +1,511 @@
+#include "AttachmentInfo.h"
+#include "BaseForView.h"
+#include "CacheDatabase.h"
+#include "CustomQTreeWidgetItem.h"
+#include "EntitiesView.h"
+#include "FolderView.h"
+#include "ForwardEntry.h"
+#include "MainWindow.h"
+#include "MainWindowSession.h"
+#include "MoveToFolderRequest.h"
+#include "ObjectType.h"
+#include "ObjectsRequest.h"
+#include "QelFolderInfo.h"
+#include "QelvoxTestCase.h"
+#include "RecordVariant.h"
+#include "SendFaxRequest.h"
+#include "SendSmsRequest.h"
+#include "SettingsStore.h"
+#include "TaskExecuter.h"
+#include "TaskType.h"
+#include "qtObjectsInfo.h"
+
+#include <QDir>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <thread>
+
+namespace {
+
+const int cycleTimeoutMs = 20000;
+
+// An account with a user folder, a group with a member, and received and sent items: in the Inbox an
+// unread and a read fax and a voice message, in the folder a read fax.
+QJsonObject richAccount()
+{
+    return QJsonDocument::fromJson(R"({
+      "timeShift": 3600,
+      "folders": [{"name": "Invoices"}],
+      "groups": [{"name": "Suppliers", "contacts": [{"name": "Ink", "number": "+3314", "gsmnumber": ""}]}],
+      "receivedFaxes": [{"sender": "+3314", "pages": 1, "read": false},
+                        {"sender": "+3316", "pages": 1, "read": true},
+                        {"sender": "+3315", "pages": 2, "read": true, "folder": "Invoices"}],
+      "voiceMessages": [{"sender": "+3366", "duration": 42}],
+      "sentFaxes": [{"recipients": ["+3311"], "status": 1, "pages": 1}],
+      "sentSms": [{"recipients": ["+3366"], "status": 1, "content": "Hi"}]
+    })").object();
+}
+
+// What the first session cached, by the roles the tests give the objects.
+struct Cached
+{
+    int unreadFax = 0;
+    int readFax = 0;
+    int sms = 0;
+    int contact = 0;
+    int group = 0;
+    int folder = 0;
+    int inbox = 0;
+};
+
+Cached cachedIds(CacheDatabase &cache)
+{
+    qtObjectsInfo objects;
+    cache.loadAll(objects);
+    Cached ids;
+    for (const qtFAXReceivedInfo &fax : objects.faxesreceived) {
+        if (fax.status == 0)
+            ids.unreadFax = fax.id;
+        else if (fax.folderid == SettingsStore::instance().inboxId())
+            ids.readFax = fax.id;
+    }
+    for (const QelFolderInfo &folder : objects.folders) {
+        if (folder.name == QLatin1String("Invoices"))
+            ids.folder = folder.id;
+    }
+    ids.sms = objects.smsessent.value(0, qtSMSSentInfo(0, 0)).id;
+    ids.contact = objects.contacts.value(0, qtContactInfo(0, 0)).id;
+    ids.group = objects.contactgroups.value(0, qtContactGroupInfo(0, 0)).id;
+    ids.inbox = SettingsStore::instance().inboxId();
+    return ids;
+}
+
+ObjectsRequest *objectsRequest(int type, int id)
+{
+    auto *request = new ObjectsRequest;
+    request->objects[type] = {id};
+    return request;
+}
+
+ForwardEntry *forwardEntry(int taskId, int objectType, int objectId, int destination, const QString &to)
+{
+    auto *entry = new ForwardEntry(objectType, objectId, QStringLiteral("forwarded"));
+    entry->taskid = taskId;
+    entry->forward = destination;
+    entry->to = to;
+    return entry;
+}
+
+} // namespace
+
+// Log-in completion: the customer's cache opened, the start-up tasks queued, the cache or a full review
+// shown, and the tasks that an earlier run left restored.
+class LoginCompletionTest : public QelvoxTestCase
+{
+    Q_OBJECT
+
+private:
+    MainWindowSession m_session;
+
+    // A first session that fills the cache, ended by a log-out; the log is cleared afterwards.
+    Cached firstSession(const MainWindowSession::Account &account)
+    {
+        m_session.logIn(account);
+        [&] { QTRY_VERIFY_WITH_TIMEOUT(m_session.isSettled(), cycleTimeoutMs); }();
+        m_session.logOut();
+        m_session.service().reset();
+        return cachedIds(*m_session.openCache());
+    }
+
+    BaseForView *inboxRecord(int id, int type)
+    {
+        QTreeWidgetItem *row = m_session.inbox()->findItem(id, type);
+        return row ? static_cast<BaseForView *>(CustomQTreeWidgetItem::record(row)) : nullptr;
+    }
+
+protected:
+    void setUp() override { m_session.setUp(); }
+    void tearDown() override { m_session.tearDown(); }
+
+private slots:
+    void initTestCase() { QVERIFY(m_session.start()); }
+
+    void firstLogInRunsAFullReview()
+    {
+        const MainWindowSession::Account account = m_session.addAccount(richAccount());
+        m_session.logIn(account);
+        QVERIFY(m_session.pumpTimer()->isActive());
+        QCOMPARE(m_session.pumpTimer()->interval(), 1000);
+        QCOMPARE(m_session.syncTimer()->interval(), 60000);
+        QTRY_VERIFY_WITH_TIMEOUT(m_session.isSettled(), cycleTimeoutMs);
+
+        QCOMPARE(m_session.operations(), (QStringList{"getShiftTime", "getInboxOutboxID", "registerApp",
+                                                      "reviewObjects", "getObjects"}));
+        QCOMPARE(m_session.label("Inbox"), QStringLiteral("Inbox(3)"));
+        QCOMPARE(m_session.label("Outbox"), QStringLiteral("Outbox(2)"));
+        QCOMPARE(m_session.label("Invoices"), QStringLiteral("Invoices(1)"));
+        QCOMPARE(m_session.contacts()->rowCountText(), QStringLiteral("2"));
+        QVERIFY(m_session.showsOnline());
+
+        std::unique_ptr<CacheDatabase> cache = m_session.openCache();
+        qtObjectsInfo cached;
+        cache->loadAll(cached);
+        QCOMPARE(cached.faxesreceived.size(), 3);
+        QCOMPARE(cached.voicesreceived.size(), 1);
+        QCOMPARE(cached.faxessent.size(), 1);
+        QCOMPARE(cached.smsessent.size(), 1);
+        QCOMPARE(cached.contactgroups.size(), 1);
+        QCOMPARE(cached.contacts.size(), 1);
+        QCOMPARE(cache->timeShift(), 3600);
+        const int stored = cache->timestamp();
+        QVERIFY(stored > 0);
+        // The change query after the review asks from the stored timestamp.
+        m_session.service().reset();
+        m_session.syncNow();
+        QTRY_VERIFY_WITH_TIMEOUT(m_session.isSettled(), cycleTimeoutMs);
+        QCOMPARE(m_session.requests("getModifiedObjects").first()["params"]["timestamp"].toInt(), stored);
+    }
+
+    void returningLogInShowsTheCacheFirst()
+    {
+        const MainWindowSession::Account account = m_session.addAccount(richAccount());
+        firstSession(account);
+        const int stored = m_session.openCache()->timestamp();
+        m_session.standin().control("received-fax", {{"email", account.email}, {"sender", "+3317"}});
+
+        m_session.logIn(account);
+        QCOMPARE(m_session.label("Inbox"), QStringLiteral("Inbox(3)"));
+        QCOMPARE(m_session.label("Invoices"), QStringLiteral("Invoices(1)"));
+        QVERIFY(m_session.operations().isEmpty());
+        QTRY_VERIFY_WITH_TIMEOUT(m_session.isSettled(), cycleTimeoutMs);
+
+        // No Inbox and Outbox query: the cache holds them. The second change query is the one requested.
+        QCOMPARE(m_session.operations(), (QStringList{"getShiftTime", "registerApp", "getModifiedObjects",
+                                                      "getObjects", "getModifiedObjects"}));
+        QCOMPARE(m_session.requests("getModifiedObjects").first()["params"]["timestamp"].toInt(), stored);
+        QCOMPARE(m_session.label("Inbox"), QStringLiteral("Inbox(4)"));
+        QVERIFY(m_session.openCache()->timestamp() > stored);
+    }
+
+    void automaticStartUsesTheStoredAccount()
+    {
+        const MainWindowSession::Account account = m_session.addAccount(richAccount());
+        firstSession(account);
+        m_session.closeWindow();
+        SettingsStore::instance().setAutoConnect(true);
+        SettingsStore::instance().load();
+
+        // As at start-up: the window asks for a log-in, which the stored account and cache answer.
+        m_session.window()->showMainState(0);
+        QVERIFY(SettingsStore::instance().isLoggedIn());
+        QCOMPARE(m_session.label("Inbox"), QStringLiteral("Inbox(3)"));
+        QTRY_VERIFY_WITH_TIMEOUT(m_session.isSettled(), cycleTimeoutMs);
+        QVERIFY(!m_session.operations().contains("authenticate"));
+        QCOMPARE(m_session.operations().first(), QStringLiteral("getShiftTime"));
+        QCOMPARE(m_session.standin().lastRequest("getShiftTime")["email"].toString(), account.email);
+    }
+
+    void restoredTaskIsShownAndRunOnce_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<int>("variant");
+        QTest::addColumn<QString>("operation");
+        QTest::newRow("send SMS") << int(TaskType::SEND_SMS) << 0 << "sendSmsAsynchronous";
+        QTest::newRow("send fax") << int(TaskType::SEND_FAX) << 0 << "sendFaxRegister";
+        QTest::newRow("forward to fax") << int(TaskType::SEND_FORWARD) << 3 << "forwardAsynchronous";
+        QTest::newRow("forward to SMS") << int(TaskType::SEND_FORWARD) << 4 << "forwardAsynchronous";
+        QTest::newRow("forward to e-mail") << int(TaskType::SEND_FORWARD) << 5 << "forwardAsynchronous";
+        QTest::newRow("new group") << int(TaskType::CHANGE_GROUP) << 0 << "updateContactGroupInfo";
+        QTest::newRow("edited contact") << int(TaskType::CHANGE_CONTACT) << 0 << "updateContactInfo";
+        QTest::newRow("deletion") << int(TaskType::DELETE_OBJECT) << 0 << "deleteObjects";
+        QTest::newRow("marked read") << int(TaskType::MARK_READ) << 0 << "changeStatus";
+        QTest::newRow("marked unread") << int(TaskType::MARK_UNREAD) << 0 << "changeStatus";
+        QTest::newRow("renamed folder") << int(TaskType::CHANGE_FOLDER) << 0 << "renameFolder";
+        QTest::newRow("move") << int(TaskType::MOVE_TO_FOLDER) << 0 << "moveToFolder";
+    }
+
+    void restoredTaskIsShownAndRunOnce()
+    {
+        QFETCH(int, type);
+        QFETCH(int, variant);
+        QFETCH(QString, operation);
+        const MainWindowSession::Account account = m_session.addAccount(richAccount());
+        const Cached ids = firstSession(account);
+        const int localId = m_session.nextTaskId();
+        const int taskId = m_session.persistTask(type, makeTask(type, variant, ids, localId));
+        QVERIFY(taskId >= 1000);
+
+        m_session.logIn(account);
+        verifyShown(type, variant, ids, taskId, localId);
+        QCOMPARE(m_session.persistedTasks(), QList<int>{taskId});
+        QTRY_VERIFY_WITH_TIMEOUT(m_session.isSettled(), cycleTimeoutMs);
+        QCOMPARE(m_session.count(operation), 1);
+        QVERIFY(m_session.persistedTasks().isEmpty());
+        QVERIFY(!QDir(SettingsStore::instance().customerDirectory() + "/" + QString::number(taskId)).exists());
+    }
+
+    void otherCustomerGetsTheirOwnCache()
+    {
+        const MainWindowSession::Account ann = m_session.addAccount(richAccount());
+        const MainWindowSession::Account bob = m_session.addAccount(
+            QJsonDocument::fromJson(R"({"timeShift": 7200, "sentFaxes": [{"recipients": ["+4901"], "pages": 1}]})")
+                .object());
+        firstSession(ann);
+        const int annInbox = SettingsStore::instance().inboxId();
+        const QString annCache = SettingsStore::instance().cacheDatabasePath();
+
+        m_session.logIn(bob);
+        QCOMPARE(m_session.label("Outbox"), QStringLiteral("Outbox(0)"));
+        QTRY_VERIFY_WITH_TIMEOUT(m_session.isSettled(), cycleTimeoutMs);
+        QVERIFY(m_session.operations().contains("reviewObjects"));
+        QCOMPARE(m_session.label("Outbox"), QStringLiteral("Outbox(1)"));
+        QCOMPARE(m_session.label("Inbox"), QStringLiteral("Inbox(0)"));
+        QVERIFY(m_session.label("Invoices").isEmpty());
+        QVERIFY(SettingsStore::instance().cacheDatabasePath() != annCache);
+        QVERIFY(SettingsStore::instance().inboxId() != annInbox);
+        QCOMPARE(m_session.openCache()->timeShift(), 7200);
+
+        m_session.logOut();
+        m_session.service().reset();
+        m_session.logIn(ann);
+        QCOMPARE(SettingsStore::instance().inboxId(), annInbox);
+        QCOMPARE(m_session.label("Invoices"), QStringLiteral("Invoices(1)"));
+        QTRY_VERIFY_WITH_TIMEOUT(m_session.isSettled(), cycleTimeoutMs);
+        QVERIFY(!m_session.operations().contains("reviewObjects"));
+        QCOMPARE(m_session.openCache()->timeShift(), 3600);
+    }
+
+    void offlineLogInCatchesUpOnceOnline()
+    {
+        const MainWindowSession::Account account = m_session.addAccount(richAccount());
+        const int taskId = m_session.persistSms("Written offline");
+        m_session.setReachable(false);
+        QSignalSpy online(m_session.window(), &MainWindow::signalRefreshOnline);
+
+        m_session.logIn(account);
+        QVERIFY(m_session.outbox()->findPendingItem(taskId));
+        QTRY_VERIFY_WITH_TIMEOUT(m_session.pumpTimer()->interval() == 60000, cycleTimeoutMs);
+        QVERIFY(m_session.pumpTimer()->isActive());
+        QVERIFY(!m_session.showsOnline());
+        QCOMPARE(online.count(), 1);
+        QCOMPARE(online.first().first().toBool(), false);
+        QVERIFY(m_session.operations().isEmpty());
+
+        // The minute is up: the failed query went back by its type, ahead of the review and the send.
+        m_session.setReachable(true);
+        m_session.runPump();
+        QTRY_VERIFY_WITH_TIMEOUT(m_session.isSettled(), cycleTimeoutMs);
+        QCOMPARE(m_session.operations(), (QStringList{"registerApp", "getShiftTime", "getInboxOutboxID",
+                                                      "reviewObjects", "sendSmsAsynchronous", "getObjects"}));
+        QVERIFY(m_session.showsOnline());
+        QVERIFY(m_session.persistedTasks().isEmpty());
+        QCOMPARE(m_session.label("Inbox"), QStringLiteral("Inbox(3)"));
+        QVERIFY(m_session.openCache()->timestamp() > 0);
+    }
+
+    void refusedSendHoldsBackNothing()
+    {
+        const MainWindowSession::Account account = m_session.addAccount(richAccount());
+        firstSession(account);
+        const int taskId = m_session.persistSms("Refused");
+        QVERIFY(m_session.standin()
+                    .inject("sendSmsAsynchronous", {{"kind", "soap11-fault"}, {"code", "SOAP-ENV:Client"}})
+                    .value("ok")
+                    .toBool());
+        m_session.standin().control("received-fax", {{"email", account.email}, {"sender", "+3317"}});
+        const int stored = m_session.openCache()->timestamp();
+
+        m_session.logIn(account);
+        QTRY_VERIFY_WITH_TIMEOUT(m_session.isSettled(), cycleTimeoutMs);
+        // The send was tried, refused, and tried again once the cycle had ended; the cycle went on.
+        const QStringList operations = m_session.operations();
+        QVERIFY2(operations.indexOf("sendSmsAsynchronous") < operations.indexOf("getObjects"),
+                 qPrintable(operations.join(' ')));
+        const int tries = m_session.count("sendSmsAsynchronous");
+        QVERIFY(tries >= 2);
+        QVERIFY(m_session.openCache()->timestamp() > stored);
+        QCOMPARE(m_session.label("Inbox"), QStringLiteral("Inbox(4)"));
+        QTreeWidgetItem *pending = m_session.outbox()->findPendingItem(taskId);
+        QVERIFY(pending);
+        QCOMPARE(static_cast<BaseForView *>(CustomQTreeWidgetItem::record(pending))->date, QStringLiteral("FA"));
+        QCOMPARE(m_session.persistedTasks(), QList<int>{taskId});
+
+        // Accepted at last: after the next cycle the pending row is the service's.
+        m_session.standin().control("clear-injections");
+        m_session.syncNow();
+        QTRY_VERIFY_WITH_TIMEOUT(m_session.persistedTasks().isEmpty(), cycleTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(m_session.isSettled(), cycleTimeoutMs);
+        QCOMPARE(m_session.count("sendSmsAsynchronous"), tries + 1);
+    }
+
+    void logOutDuringASendSendsItOnce_data()
+    {
+        QTest::addColumn<bool>("replyFirst");
+        QTest::newRow("reply while the log-out waits") << false;
+        QTest::newRow("reply in, its end not yet handled") << true;
+    }
+
+    void logOutDuringASendSendsItOnce()
+    {
+        QFETCH(bool, replyFirst);
+        const MainWindowSession::Account account = m_session.addAccount(richAccount());
+        firstSession(account);
+        m_session.persistSms("Held");
+        m_session.service().injectOnce("sendSmsAsynchronous", {{"kind", "hold"}});
+
+        m_session.logIn(account);
+        QTRY_COMPARE_WITH_TIMEOUT(m_session.count("sendSmsAsynchronous"), 1, cycleTimeoutMs);
+        QVERIFY(m_session.worker()->isRunning());
+        if (replyFirst) {
+            // No event runs between the end of the thread and the log-out.
+            m_session.standin().control("release");
+            QVERIFY(m_session.worker()->wait(cycleTimeoutMs));
+            m_session.logOut();
+        } else {
+            std::thread release([this] { m_session.standin().control("release"); });
+            m_session.logOut();
+            release.join();
+        }
+        QVERIFY(m_session.persistedTasks().isEmpty());
+        QVERIFY(!m_session.pumpTimer()->isActive());
+        QVERIFY(!m_session.syncTimer()->isActive());
+
+        m_session.logIn(account);
+        QTRY_VERIFY_WITH_TIMEOUT(m_session.isSettled(), cycleTimeoutMs);
+        QCOMPARE(m_session.count("sendSmsAsynchronous"), 1);
+    }
+
+    void cacheThatCannotBeOpenedEndsTheProgram()
+    {
+        const MainWindowSession::Account account = m_session.addAccount();
+        // A folder where the file should be.
+        QVERIFY(QDir().mkpath(SettingsStore::instance().cacheDatabasePath()));
+
+        m_session.logIn(account);
+        QCOMPARE(m_session.prompts().boxes.size(), 1);
+        QVERIFY2(m_session.prompts().boxes.first().text.contains(
+                     QDir::toNativeSeparators(SettingsStore::instance().cacheDatabasePath())),
+                 qPrintable(m_session.prompts().boxes.first().text));
+        m_session.prompts().boxes.clear();
+        QVERIFY(!m_session.pumpTimer()->isActive());
+
+        // The quit waits for the event loop, which a log-in at start-up completes before.
+        QTimer::singleShot(5000, [] { QCoreApplication::exit(99); });
+        QCOMPARE(QCoreApplication::exec(), 0);
+        QVERIFY(m_session.operations().isEmpty());
+    }
+
+private:
+    QVariant makeTask(int type, int variant, const Cached &ids, int localId);
+    void verifyShown(int type, int variant, const Cached &ids, int taskId, int localId);
+};
+
+QVariant LoginCompletionTest::makeTask(int type, int variant, const Cached &ids, int localId)
+{
+    switch (type) {
+    case TaskType::SEND_SMS: {
+        auto *sms = new SendSmsRequest;
+        sms->taskid = localId;
+        sms->numbers = {"+3366"};
+        sms->content = "Restored";
+        return recordToVariant(sms);
+    }
+    case TaskType::SEND_FAX: {
+        auto *fax = new SendFaxRequest;
+        fax->taskid = localId;
+        fax->numbers = {"+3311"};
+        auto *document = new AttachmentInfo;
+        document->filename = "page.pdf";
+        document->data = QByteArray("%PDF-1.4\n%%EOF\n").toBase64();
+        fax->attachments = {document};
+        return recordToVariant(fax);
+    }
+    case TaskType::SEND_FORWARD:
+        if (variant == 4)
+            return recordToVariant(forwardEntry(localId, 4, ids.sms, 4, "+3377"));
+        return recordToVariant(
+            forwardEntry(localId, 2, ids.unreadFax, variant, variant == 3 ? "+3399" : "x@example.test"));
+    case TaskType::CHANGE_GROUP: {
+        auto *group = new qtContactGroupInfo(-localId, 0);
+        group->localid = localId;
+        group->name = "Made offline";
+        return recordToVariant(group);
+    }
+    case TaskType::CHANGE_CONTACT: {
+        auto *contact = new qtContactInfo(ids.contact, 0);
+        contact->groupid = ids.group;
+        contact->name = "Ink renamed";
+        contact->number = "+3314";
+        return recordToVariant(contact);
+    }
+    case TaskType::DELETE_OBJECT:
+        return recordToVariant(objectsRequest(2, ids.unreadFax));
+    case TaskType::MARK_READ:
+        return recordToVariant(objectsRequest(2, ids.unreadFax));
+    case TaskType::MARK_UNREAD:
+        return recordToVariant(objectsRequest(2, ids.readFax));
+    case TaskType::CHANGE_FOLDER: {
+        auto *folder = new QelFolderInfo(ids.folder, 0);
+        folder->name = "Bills";
+        return recordToVariant(folder);
+    }
+    case TaskType::MOVE_TO_FOLDER: {
+        auto *move = new MoveToFolderRequest;
+        move->from_folderid = ids.inbox;
+        move->to_folderid = ids.folder;
+        move->objects = objectsRequest(2, ids.unreadFax);
+        return recordToVariant(move);
+    }
+    default:
+        return {};
+    }
+}
+
+void LoginCompletionTest::verifyShown(int type, int variant, const Cached &ids, int taskId, int localId)
+{
+    FolderView *contacts = m_session.contacts();
+    switch (type) {
+    case TaskType::SEND_SMS:
+    case TaskType::SEND_FAX:
+    case TaskType::SEND_FORWARD: {
+        QTreeWidgetItem *pending = m_session.outbox()->findPendingItem(taskId);
+        QVERIFY(pending);
+        const int shownAs = type == TaskType::SEND_SMS || variant == 4 ? int(ObjectType::PendingSms)
+                            : variant == 5                             ? int(ObjectType::PendingEmail)
+                                                                       : int(ObjectType::PendingFax);
+        QCOMPARE(CustomQTreeWidgetItem::record(pending)->type, shownAs);
+        break;
+    }
+    case TaskType::CHANGE_GROUP:
+        QVERIFY(contacts->findGroupItem(-localId));
+        break;
+    case TaskType::CHANGE_CONTACT: {
+        QTreeWidgetItem *row = contacts->findItem(ids.contact, ObjectType::Contact);
+        QVERIFY(row);
+        QCOMPARE(static_cast<qtContactInfo *>(CustomQTreeWidgetItem::record(row))->name, QStringLiteral("Ink renamed"));
+        break;
+    }
+    case TaskType::DELETE_OBJECT:
+        QVERIFY(!m_session.entities()->hasItem(ObjectType::FaxReceived, ids.unreadFax));
+        break;
+    case TaskType::MARK_READ:
+        QCOMPARE(inboxRecord(ids.unreadFax, ObjectType::FaxReceived)->status, 1);
+        break;
+    case TaskType::MARK_UNREAD:
+        QCOMPARE(inboxRecord(ids.readFax, ObjectType::FaxReceived)->status, 0);
+        break;
+    case TaskType::CHANGE_FOLDER:
+        QCOMPARE(m_session.label("Bills"), QStringLiteral("Bills(1)"));
+        break;
+    case TaskType::MOVE_TO_FOLDER:
+        QVERIFY(!inboxRecord(ids.unreadFax, ObjectType::FaxReceived));
+        QCOMPARE(m_session.label("Invoices"), QStringLiteral("Invoices(2)"));
+        break;
+    default:
+        QFAIL("no check for this type");
+    }
+}
+
+QTEST_MAIN(LoginCompletionTest)
+#include "tst_logincompletion.moc"
