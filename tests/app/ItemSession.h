@@ -7,11 +7,18 @@
 #include "CacheDatabase.h"
 #include "CustomQTreeWidgetItem.h"
 #include "DesktopFixture.h"
+#include "EMAILSentInfoRegister.h"
 #include "EntitiesView.h"
+#include "FAXSentInfoRegister.h"
 #include "FolderView.h"
+#include "ForwardEntry.h"
 #include "MainWindow.h"
 #include "ObjectType.h"
+#include "OutlookContactInfo.h"
 #include "QelvoxAPI.h"
+#include "SMSSentInfoRegister.h"
+#include "SendFaxRequest.h"
+#include "SendSmsRequest.h"
 #include "SettingsStore.h"
 #include "TestHome.h"
 #include "qtObjectsInfo.h"
@@ -94,6 +101,78 @@ public:
         for (QTreeWidgetItem *row : rows)
             row->setSelected(true);
     }
+    // Makes the entity current and selects exactly the rows of these objects (see object()); false when one
+    // has no row.
+    bool select(int entity, const QStringList &keys)
+    {
+        show(entity);
+        QList<QTreeWidgetItem *> rows;
+        for (const QString &key : keys)
+            rows += row(key);
+        select(rows);
+        return !rows.contains(nullptr);
+    }
+
+    // Rows that exist only here: a pending fax to two numbers, a pending SMS and a pending e-mail forward in
+    // the Outbox, and an Outlook contact; their keys are "pendingFax", "pendingSms", "pendingEmail" and
+    // "outlook".
+    void addLocalRows()
+    {
+        EntitiesView &tree = entities();
+        const int outbox = tree.outboxFolderId();
+        SendFaxRequest fax;
+        fax.taskid = pendingTaskId;
+        fax.numbers = QStringList{"+3311", "+3312"};
+        tree.addPendingFax(FAXSentInfoRegister::fromSendFaxRequest(fax, outbox));
+        SendSmsRequest sms;
+        sms.taskid = pendingTaskId + 1;
+        sms.numbers = QStringList{"+3366"};
+        tree.addPendingSms(SMSSentInfoRegister::fromSendSmsRequest(sms, outbox));
+        ForwardEntry entry(ObjectType::FaxReceived, 1, QString());
+        entry.taskid = pendingTaskId + 2;
+        entry.forward = 5;
+        entry.to = QStringLiteral("ann@example.test");
+        tree.addPendingEmail(EMAILSentInfoRegister::fromForwardEntry(entry, outbox));
+        auto *outlook = new OutlookContactInfo;
+        outlook->name = QStringLiteral("Eve");
+        outlook->number = QStringLiteral("+3390");
+        tree.addOutlookContactRow(outlook);
+    }
+
+    // {type, id} of an object by its key: a seeded one as its kind and index ("receivedFax0", "sentFax1",
+    // "sms0", "voice0", "contact0") or one of the local rows.
+    QPair<int, int> object(const QString &key) const
+    {
+        static const QList<std::tuple<QString, const char *, int>> kinds = {
+            {"receivedFax", "receivedFaxes", ObjectType::FaxReceived},
+            {"sentFax", "sentFaxes", ObjectType::FaxSent},
+            {"sms", "sentSms", ObjectType::SmsSent},
+            {"voice", "voiceMessages", ObjectType::VoiceReceived},
+            {"contact", "contacts", ObjectType::Contact}};
+        static const QMap<QString, QPair<int, int>> local = {
+            {"pendingFax", {ObjectType::PendingFax, pendingTaskId}},
+            {"pendingSms", {ObjectType::PendingSms, pendingTaskId + 1}},
+            {"pendingEmail", {ObjectType::PendingEmail, pendingTaskId + 2}},
+            {"outlook", {ObjectType::OutlookContact, 0}}};
+        if (local.contains(key))
+            return local.value(key);
+        for (const auto &[prefix, kind, type] : kinds) {
+            if (key.startsWith(prefix))
+                return {type, seededId(kind, key.mid(prefix.size()).toInt())};
+        }
+        qFatal("unknown object key %s", qPrintable(key));
+    }
+
+    // The object's row in whichever list holds it; null when none does.
+    QTreeWidgetItem *row(const QString &key)
+    {
+        const auto [type, id] = object(key);
+        for (FolderView *list : m_window->findChildren<FolderView *>()) {
+            if (QTreeWidgetItem *found = list->findItem(id, type))
+                return found;
+        }
+        return nullptr;
+    }
 
     template <typename... Args> void invoke(const char *slot, Args... args)
     {
@@ -118,6 +197,32 @@ public:
         return objects;
     }
 
+    // map[task id] = kind, as persisted in the window's cache.
+    QMap<int, QString> persistedTasks()
+    {
+        QMap<int, QString> tasks;
+        cache().loadTaskTypes(tasks);
+        return tasks;
+    }
+
+    // Queues a change query; true once it has reached the service, and with it whatever was queued before.
+    bool syncNow()
+    {
+        const int queries = int(operations().count("getModifiedObjects"));
+        invoke("eventSyncGenerate");
+        return QTest::qWaitFor([&] { return operations().count("getModifiedObjects") > queries; }, 15000);
+    }
+
+    // The texts of the message boxes shown since the last call.
+    QStringList takeBoxTexts()
+    {
+        QStringList texts;
+        for (const MessageBoxRequest &box : std::as_const(m_desktop.prompts.boxes))
+            texts += box.text;
+        m_desktop.prompts.boxes.clear();
+        return texts;
+    }
+
     // The operations the stand-in received from this account since the log-in, in order.
     QStringList operations()
     {
@@ -132,6 +237,8 @@ public:
     {
         return m_desktop.standin().lastRequest(operation).value("params").toObject();
     }
+
+    static constexpr int pendingTaskId = 4000;
 
     QString email;
     int customerId = 0;
@@ -166,3 +273,41 @@ inline bool isBold(const QTreeWidgetItem *row)
 {
     return row->font(1).bold();
 }
+
+// The stand-in of one test executable and the session of the test that runs.
+class ItemSessions
+{
+public:
+    // From initTestCase.
+    bool start()
+    {
+        m_desktop = std::make_unique<DesktopFixture>();
+        return m_desktop->startService();
+    }
+    void stop() { m_desktop.reset(); }
+
+    // From setUp: a new account with the seed's objects, logged in.
+    bool begin(const QJsonObject &seed)
+    {
+        m_desktop->service().reset();
+        m_desktop->urls.opened.clear();
+        m_desktop->prompts.boxAnswers.clear();
+        m_desktop->prompts.boxes.clear();
+        m_session = std::make_unique<ItemSession>(*m_desktop, seed);
+        return m_session->logIn();
+    }
+    // From tearDown: the texts of the message boxes that the test did not take.
+    QStringList end()
+    {
+        const QStringList boxes = m_session ? m_session->takeBoxTexts() : QStringList();
+        m_session.reset();
+        return boxes;
+    }
+
+    ItemSession &session() { return *m_session; }
+    DesktopFixture &desktop() { return *m_desktop; }
+
+private:
+    std::unique_ptr<DesktopFixture> m_desktop;
+    std::unique_ptr<ItemSession> m_session;
+};

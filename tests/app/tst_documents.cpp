@@ -52,25 +52,16 @@ class DocumentsTest : public QelvoxTestCase
     Q_OBJECT
 
 private:
-    std::unique_ptr<DesktopFixture> m_desktop;
-    std::unique_ptr<ItemSession> m_session;
+    ItemSessions m_sessions;
 
-    ItemSession &session() { return *m_session; }
+    ItemSession &session() { return m_sessions.session(); }
+    DesktopFixture &desktop() { return m_sessions.desktop(); }
 
-    // The row of a seeded object ("receivedFaxes", "voiceMessages", "sentFaxes", "sentSms"), made the only
-    // selected row of its list, which becomes the current one.
-    QTreeWidgetItem *selectSeeded(const char *kind, int index)
+    // The object's row (see ItemSession::object), made the only selected row of its list, the current one.
+    QTreeWidgetItem *selectOnly(const QString &key)
     {
-        static const QMap<QString, QPair<int, int>> places = {
-            {"receivedFaxes", {ItemSession::Inbox, ObjectType::FaxReceived}},
-            {"voiceMessages", {ItemSession::Inbox, ObjectType::VoiceReceived}},
-            {"sentFaxes", {ItemSession::Outbox, ObjectType::FaxSent}},
-            {"sentSms", {ItemSession::Outbox, ObjectType::SmsSent}}};
-        const auto [entity, type] = places.value(QLatin1String(kind));
-        QTreeWidgetItem *row = session().show(entity).findItem(session().seededId(kind, index), type);
-        if (row)
-            session().select({row});
-        return row;
+        const bool sent = key.startsWith("sentFax") || key.startsWith("sms");
+        return session().select(sent ? ItemSession::Outbox : ItemSession::Inbox, {key}) ? session().row(key) : nullptr;
     }
 
     QString documentPath(const QString &name) const
@@ -78,72 +69,38 @@ private:
         return SettingsStore::instance().customerDirectory() + u'/' + name;
     }
 
-    QStringList persistedTasks()
-    {
-        QMap<int, QString> tasks;
-        session().cache().loadTaskTypes(tasks);
-        return tasks.values();
-    }
-
-    QStringList takeBoxTexts()
-    {
-        QStringList texts;
-        for (const MessageBoxRequest &box : std::as_const(m_desktop->prompts.boxes))
-            texts += box.text;
-        m_desktop->prompts.boxes.clear();
-        return texts;
-    }
-
 protected:
-    void setUp() override
-    {
-        m_desktop->service().reset();
-        m_desktop->urls.opened.clear();
-        m_desktop->prompts.boxes.clear();
-        m_session = std::make_unique<ItemSession>(*m_desktop, accountSeed());
-        QVERIFY(m_session->logIn());
-    }
-
-    void tearDown() override
-    {
-        m_session.reset();
-        QCOMPARE(takeBoxTexts(), QStringList());
-    }
+    void setUp() override { QVERIFY(m_sessions.begin(accountSeed())); }
+    void tearDown() override { QCOMPARE(m_sessions.end(), QStringList()); }
 
 private slots:
-    void initTestCase()
-    {
-        m_desktop = std::make_unique<DesktopFixture>();
-        QVERIFY(m_desktop->startService());
-    }
-    void cleanupTestCase() { m_desktop.reset(); }
+    void initTestCase() { QVERIFY(m_sessions.start()); }
+    void cleanupTestCase() { m_sessions.stop(); }
 
     void previewDownloadsOnceThenOpensTheFile_data()
     {
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("item");
         QTest::addColumn<int>("faxFormat");
         QTest::addColumn<int>("faxType"); // of a sent fax
         QTest::addColumn<QString>("fileName"); // %1: the service id
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<bool>("unread");
-        QTest::newRow("received fax as PDF") << "receivedFaxes" << 0 << 0 << 0 << "Fax_rx_%1.pdf" << pdfBytes << true;
-        QTest::newRow("received fax as TIFF") << "receivedFaxes" << 1 << 1 << 0 << "Fax_rx_%1.tiff" << tiffBytes
+        QTest::newRow("received fax as PDF") << "receivedFax0" << 0 << 0 << "Fax_rx_%1.pdf" << pdfBytes << true;
+        QTest::newRow("received fax as TIFF") << "receivedFax1" << 1 << 0 << "Fax_rx_%1.tiff" << tiffBytes
                                               << true;
-        QTest::newRow("merged sent fax as an archive") << "sentFaxes" << 0 << 1 << 13 << "Fax_tx_%1.zip" << zipBytes
+        QTest::newRow("merged sent fax as an archive") << "sentFax0" << 1 << 13 << "Fax_tx_%1.zip" << zipBytes
                                                        << false;
     }
     void previewDownloadsOnceThenOpensTheFile()
     {
-        QFETCH(QString, kind);
-        QFETCH(int, index);
+        QFETCH(QString, item);
         QFETCH(int, faxFormat);
         QFETCH(int, faxType);
         QFETCH(QString, fileName);
         QFETCH(QByteArray, bytes);
         QFETCH(bool, unread);
         SettingsStore::instance().setFaxFormat(faxFormat);
-        QTreeWidgetItem *row = selectSeeded(qPrintable(kind), index);
+        QTreeWidgetItem *row = selectOnly(item);
         QVERIFY(row);
         if (faxType != 0)
             recordOf<BaseFAXSentInfo>(row)->faxtype = faxType;
@@ -158,55 +115,55 @@ private slots:
         QCOMPARE(params.value("type").toInt(), recordOf(row)->type);
         QCOMPARE(params.value("format").toString(), path.section(u'.', -1));
         QCOMPARE(fileBytes(path), bytes);
-        QCOMPARE(m_desktop->urls.opened, QList<QUrl>{QUrl::fromLocalFile(path)});
-        QVERIFY(m_desktop->urls.opened.first().toString().startsWith("file:///"));
-        QVERIFY(!m_desktop->urls.opened.first().toString().startsWith("file:////"));
+        QCOMPARE(desktop().urls.opened, QList<QUrl>{QUrl::fromLocalFile(path)});
+        QVERIFY(desktop().urls.opened.first().toString().startsWith("file:///"));
+        QVERIFY(!desktop().urls.opened.first().toString().startsWith("file:////"));
         QVERIFY(!isBold(row));
-        QCOMPARE(persistedTasks(), unread ? QStringList{"MARK_READ"} : QStringList());
+        QCOMPARE(session().persistedTasks().values(), unread ? QStringList{"MARK_READ"} : QStringList());
         if (unread)
             QTRY_COMPARE_WITH_TIMEOUT(session().operations().count("changeStatus"), 1, 15000);
-        QTRY_COMPARE_WITH_TIMEOUT(persistedTasks(), QStringList(), 15000);
+        QTRY_COMPARE_WITH_TIMEOUT(session().persistedTasks().values(), QStringList(), 15000);
 
         // The document is on disk now: opened again without a call and without a mark.
-        m_desktop->standin().control("clear-log");
+        desktop().standin().control("clear-log");
         session().invoke("eventItemPreview");
-        QCOMPARE(m_desktop->urls.opened.size(), 2);
-        QCOMPARE(m_desktop->urls.opened.last(), QUrl::fromLocalFile(path));
-        QCOMPARE(persistedTasks(), QStringList());
+        QCOMPARE(desktop().urls.opened.size(), 2);
+        QCOMPARE(desktop().urls.opened.last(), QUrl::fromLocalFile(path));
+        QCOMPARE(session().persistedTasks().values(), QStringList());
         QVERIFY(!session().operations().contains("downloadFile"));
     }
 
     void failedDownloadLeavesNothingBehind_data()
     {
-        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("item");
         QTest::addColumn<QJsonObject>("fault");
         QTest::addColumn<QString>("fileName");
         QTest::newRow("service fault")
-            << "receivedFaxes" << QJsonObject{{"kind", "soap11-fault"}, {"code", "SOAP-ENV:Server"}, {"reason", "busy"}}
+            << "receivedFax0" << QJsonObject{{"kind", "soap11-fault"}, {"code", "SOAP-ENV:Server"}, {"reason", "busy"}}
             << "Fax_rx_%1.pdf";
         QTest::newRow("connection cut in the document")
-            << "receivedFaxes" << QJsonObject{{"kind", "close"}} << "Fax_rx_%1.pdf";
-        QTest::newRow("voice message without a recording") << "voiceMessages" << QJsonObject() << "rx_%1.wav";
+            << "receivedFax0" << QJsonObject{{"kind", "close"}} << "Fax_rx_%1.pdf";
+        QTest::newRow("voice message without a recording") << "voice0" << QJsonObject() << "rx_%1.wav";
     }
     void failedDownloadLeavesNothingBehind()
     {
-        QFETCH(QString, kind);
+        QFETCH(QString, item);
         QFETCH(QJsonObject, fault);
         QFETCH(QString, fileName);
         if (!fault.isEmpty())
-            m_desktop->service().injectOnce("downloadFile", fault);
-        QTreeWidgetItem *row = selectSeeded(qPrintable(kind), 0);
+            desktop().service().injectOnce("downloadFile", fault);
+        QTreeWidgetItem *row = selectOnly(item);
         QVERIFY(row);
         const bool unread = isBold(row);
         const QString path = documentPath(fileName.arg(recordOf(row)->id));
 
         session().invoke("eventItemPreview");
         QCOMPARE(session().operations(), QStringList{"downloadFile"});
-        QCOMPARE(takeBoxTexts(), QStringList{"resource is not available"});
+        QCOMPARE(session().takeBoxTexts(), QStringList{"resource is not available"});
         QVERIFY(!QFile::exists(path));
-        QCOMPARE(m_desktop->urls.opened, QList<QUrl>());
+        QCOMPARE(desktop().urls.opened, QList<QUrl>());
         QCOMPARE(isBold(row), unread);
-        QCOMPARE(persistedTasks(), QStringList());
+        QCOMPARE(session().persistedTasks().values(), QStringList());
         if (fault.isEmpty())
             return;
 
@@ -214,13 +171,13 @@ private slots:
         session().invoke("eventItemPreview");
         QCOMPARE(session().operations(), (QStringList{"downloadFile", "downloadFile"}));
         QCOMPARE(fileBytes(path), pdfBytes);
-        QCOMPARE(m_desktop->urls.opened, QList<QUrl>{QUrl::fromLocalFile(path)});
-        QCOMPARE(persistedTasks(), QStringList{"MARK_READ"});
+        QCOMPARE(desktop().urls.opened, QList<QUrl>{QUrl::fromLocalFile(path)});
+        QCOMPARE(session().persistedTasks().values(), QStringList{"MARK_READ"});
     }
 
     void previewOfASentSmsShowsItsDetails()
     {
-        selectSeeded("sentSms", 0);
+        QVERIFY(selectOnly("sms0"));
         ModalDriver driver;
         int recipients = 0;
         driver.whenShown([&](QWidget *dialog) { recipients = qobject_cast<DetailDlg *>(dialog)->details->topLevelItemCount(); },
@@ -229,7 +186,7 @@ private slots:
         QVERIFY(driver.shown());
         QCOMPARE(recipients, 2);
         QCOMPARE(session().operations(), QStringList{"getRecipients"});
-        QCOMPARE(m_desktop->urls.opened, QList<QUrl>());
+        QCOMPARE(desktop().urls.opened, QList<QUrl>());
     }
 
     void previewOfTwoRowsDoesNothing()
@@ -238,7 +195,7 @@ private slots:
         inbox.selectAll();
         QCOMPARE(inbox.countSelected(), 3);
         session().invoke("eventItemPreview");
-        QCOMPARE(m_desktop->urls.opened, QList<QUrl>());
+        QCOMPARE(desktop().urls.opened, QList<QUrl>());
         QCOMPARE(session().operations(), QStringList());
     }
 };
