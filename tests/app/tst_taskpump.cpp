@@ -1,0 +1,310 @@
+#include "CacheDatabase.h"
+#include "CustomQTreeWidgetItem.h"
+#include "EntitiesView.h"
+#include "FolderView.h"
+#include "MainWindow.h"
+#include "MainWindowSession.h"
+#include "MoveToFolderRequest.h"
+#include "ObjectType.h"
+#include "ObjectsRequest.h"
+#include "QelFolderInfo.h"
+#include "QelvoxTestCase.h"
+#include "RecordVariant.h"
+#include "SettingsStore.h"
+#include "TaskType.h"
+#include "qtObjectsInfo.h"
+
+#include <QJsonDocument>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+const int cycleTimeoutMs = 20000;
+
+QJsonObject accountWithFaxes(int count)
+{
+    QJsonArray faxes;
+    for (int i = 0; i < count; ++i)
+        faxes.append(QJsonObject{{"sender", QStringLiteral("+33%1").arg(100 + i)}, {"pages", 1}, {"read", true}});
+    return {{"timeShift", 3600}, {"folders", QJsonArray{QJsonObject{{"name", "Invoices"}}}}, {"receivedFaxes", faxes}};
+}
+
+QJsonObject fault(const char *kind)
+{
+    QJsonObject injection{{"kind", kind}, {"times", 1}};
+    if (QByteArray(kind) == "soap11-fault")
+        injection.insert("code", "SOAP-ENV:Client");
+    // The connection closes before a byte of the reply: the service was out of reach.
+    if (QByteArray(kind) == "close")
+        injection.insert("cutAfter", 0);
+    return injection;
+}
+
+QString dump(const QJsonArray &requests)
+{
+    QStringList lines;
+    for (const QJsonValue &request : requests)
+        lines << request["operation"].toString() + ' ' +
+                     QString::fromUtf8(QJsonDocument(request["params"].toObject()).toJson(QJsonDocument::Compact));
+    return lines.join('\n');
+}
+
+} // namespace
+
+// The task pump against the stand-in: how a result is judged, what a failure does to the queue, and what a
+// success changes in the cache, the views and the tasks still queued.
+class TaskPumpTest : public QelvoxTestCase
+{
+    Q_OBJECT
+
+private:
+    MainWindowSession m_session;
+
+    void settle() { QTRY_VERIFY_WITH_TIMEOUT(m_session.isSettled(), cycleTimeoutMs); }
+
+    // A first session that fills the cache, ended by a log-out; the log is cleared afterwards.
+    void firstSession(const MainWindowSession::Account &account)
+    {
+        m_session.logIn(account);
+        settle();
+        m_session.logOut();
+        m_session.service().reset();
+    }
+
+protected:
+    void setUp() override { m_session.setUp(); }
+    void tearDown() override { m_session.tearDown(); }
+
+private slots:
+    void initTestCase() { QVERIFY(m_session.start()); }
+
+    void resultDecidesWhatFollows_data()
+    {
+        QTest::addColumn<QJsonObject>("injection");
+        QTest::addColumn<bool>("backsOff");
+        QTest::addColumn<QStringList>("operations");
+        QTest::addColumn<QList<bool>>("onlineStates");
+        const QStringList cycle{"getShiftTime", "getInboxOutboxID", "registerApp", "reviewObjects", "getObjects"};
+        // Every call that reaches the service reports the state; the update check and the timestamp do not.
+        const QList<bool> online(5, true);
+        QTest::newRow("success") << QJsonObject() << false << cycle << online;
+        // Back by its type, ahead of the tasks queued before it.
+        QTest::newRow("no connection") << fault("close") << true
+                                       << QStringList{"getShiftTime", "registerApp", "getShiftTime",
+                                                      "getInboxOutboxID", "reviewObjects", "getObjects"}
+                                       << QList<bool>{false, true, true, true, true, true};
+        // Behind the sync tasks of the cycle, which it holds back no longer.
+        QTest::newRow("refused") << fault("soap11-fault") << false << cycle + QStringList{"getShiftTime"}
+                                 << QList<bool>{false, true, true, true, true, true};
+    }
+
+    void resultDecidesWhatFollows()
+    {
+        QFETCH(QJsonObject, injection);
+        QFETCH(bool, backsOff);
+        QFETCH(QStringList, operations);
+        QFETCH(QList<bool>, onlineStates);
+        const MainWindowSession::Account account = m_session.addAccount(accountWithFaxes(2));
+        if (!injection.isEmpty())
+            m_session.service().injectOnce("getShiftTime", injection);
+        QSignalSpy online(m_session.window(), &MainWindow::signalRefreshOnline);
+
+        m_session.logIn(account);
+        if (backsOff) {
+            QTRY_VERIFY_WITH_TIMEOUT(m_session.pumpTimer()->interval() == 60000, cycleTimeoutMs);
+            QVERIFY(m_session.pumpTimer()->isActive());
+            QCOMPARE(m_session.operations(), QStringList{"getShiftTime"});
+            QVERIFY(!m_session.showsOnline());
+            m_session.runPump();
+        }
+        settle();
+        QCOMPARE(m_session.operations(), operations);
+        QList<bool> states;
+        for (const QList<QVariant> &emitted : std::as_const(online))
+            states << emitted.first().toBool();
+        QCOMPARE(states, onlineStates);
+        QVERIFY(m_session.showsOnline());
+        std::unique_ptr<CacheDatabase> cache = m_session.openCache();
+        QCOMPARE(cache->timeShift(), 3600);
+        QVERIFY(cache->timestamp() > 0);
+        QCOMPARE(m_session.label("Inbox"), QStringLiteral("Inbox(2)"));
+    }
+
+    void failedFetchLosesNothing()
+    {
+        // Two batches; the first fails once on the way.
+        const MainWindowSession::Account account = m_session.addAccount(accountWithFaxes(25));
+        m_session.service().injectOnce("getObjects", fault("close"));
+        m_session.logIn(account);
+        QTRY_VERIFY_WITH_TIMEOUT(m_session.pumpTimer()->interval() == 60000, cycleTimeoutMs);
+        QCOMPARE(m_session.openCache()->timestamp(), 0);
+
+        m_session.runPump();
+        settle();
+        QCOMPARE(m_session.count("getObjects"), 3);
+        QCOMPARE(m_session.label("Inbox"), QStringLiteral("Inbox(25)"));
+        qtObjectsInfo cached;
+        m_session.openCache()->loadAll(cached);
+        QCOMPARE(cached.faxesreceived.size(), 25);
+        QVERIFY(m_session.openCache()->timestamp() > 0);
+    }
+
+    void refusedCycleQueryBringsParkedTasksBack()
+    {
+        const MainWindowSession::Account account = m_session.addAccount(accountWithFaxes(1));
+        firstSession(account);
+        const int taskId = m_session.persistSms("Parked");
+        // The first query fails to connect, so the queue is sorted and the send comes before the change query.
+        m_session.service().injectOnce("getShiftTime", fault("close"));
+        m_session.service().injectOnce("sendSmsAsynchronous", fault("soap11-fault"));
+        m_session.service().injectOnce("getModifiedObjects", fault("soap11-fault"));
+
+        m_session.logIn(account);
+        QTRY_VERIFY_WITH_TIMEOUT(m_session.pumpTimer()->interval() == 60000, cycleTimeoutMs);
+        m_session.runPump();
+        QTRY_COMPARE_WITH_TIMEOUT(m_session.count("getModifiedObjects"), 1, cycleTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(m_session.pumpTimer()->interval() == 60000 && m_session.pumpTimer()->isActive(),
+                                 cycleTimeoutMs);
+        QCOMPARE(m_session.operations(), (QStringList{"getShiftTime", "registerApp", "getShiftTime",
+                                                      "sendSmsAsynchronous", "getModifiedObjects"}));
+        QCOMPARE(m_session.persistedTasks(), QList<int>{taskId});
+
+        // A minute later the parked send goes first again, then the cycle.
+        m_session.runPump();
+        settle();
+        QCOMPARE(m_session.operations().mid(5, 2), (QStringList{"sendSmsAsynchronous", "getModifiedObjects"}));
+        QVERIFY(m_session.persistedTasks().isEmpty());
+    }
+
+    void offlineCreationsReachTheServiceByItsIds()
+    {
+        const MainWindowSession::Account account = m_session.addAccount(accountWithFaxes(1));
+        firstSession(account);
+        qtObjectsInfo cached;
+        m_session.openCache()->loadAll(cached);
+        const int faxId = cached.faxesreceived.first().id;
+        const int inboxId = cached.faxesreceived.first().folderid;
+
+        // What the user did offline, in this order: a group, a contact in it, the contact edited and then
+        // deleted, a folder and a fax moved into it.
+        const int groupLocal = m_session.nextTaskId();
+        auto *group = new qtContactGroupInfo(-groupLocal, 0);
+        group->localid = groupLocal;
+        group->name = "Made offline";
+        m_session.persistTask(TaskType::CHANGE_GROUP, recordToVariant(group));
+        const int contactLocal = m_session.nextTaskId();
+        for (const char *name : {"Nina", "Nina B."}) {
+            auto *contact = new qtContactInfo(-contactLocal, 0);
+            contact->localid = contactLocal;
+            contact->groupid = -groupLocal;
+            contact->name = name;
+            contact->number = "+3391";
+            m_session.persistTask(TaskType::CHANGE_CONTACT, recordToVariant(contact));
+        }
+        auto *deletion = new ObjectsRequest;
+        deletion->objects[ObjectType::Contact] = {-contactLocal};
+        m_session.persistTask(TaskType::DELETE_OBJECT, recordToVariant(deletion));
+        const int folderLocal = m_session.nextTaskId();
+        auto *folder = new QelFolderInfo(-folderLocal, 0);
+        folder->localid = folderLocal;
+        folder->name = "Made offline";
+        m_session.persistTask(TaskType::CHANGE_FOLDER, recordToVariant(folder));
+        auto *move = new MoveToFolderRequest;
+        move->from_folderid = inboxId;
+        move->to_folderid = -folderLocal;
+        move->objects = new ObjectsRequest;
+        move->objects->objects[ObjectType::FaxReceived] = {faxId};
+        m_session.persistTask(TaskType::MOVE_TO_FOLDER, recordToVariant(move));
+
+        m_session.setReachable(false);
+        m_session.logIn(account);
+        QTRY_VERIFY_WITH_TIMEOUT(m_session.pumpTimer()->interval() == 60000, cycleTimeoutMs);
+        m_session.setReachable(true);
+        m_session.runPump();
+        settle();
+
+        const QJsonArray log = m_session.service().requests();
+        const QJsonObject created = m_session.standin().lastRequest("updateContactGroupInfo");
+        QVERIFY2(!created.isEmpty(), qPrintable(dump(log)));
+        const QJsonArray contacts = m_session.requests("updateContactInfo");
+        QCOMPARE(contacts.size(), 2);
+        const int groupId = contacts[0]["params"]["info"]["groupid"].toInt();
+        QVERIFY2(groupId > 0, qPrintable(dump(log)));
+        QVERIFY2(contacts[0]["params"]["info"]["id"].toInt() <= 0, qPrintable(dump(log)));
+        const int contactId = contacts[1]["params"]["info"]["id"].toInt();
+        QVERIFY2(contactId > 0, qPrintable(dump(log)));
+        QCOMPARE(contacts[1]["params"]["info"]["groupid"].toInt(), groupId);
+        QVERIFY2(dump(m_session.requests("deleteObjects")).contains(QString::number(contactId)), qPrintable(dump(log)));
+        const int folderId = m_session.standin().lastRequest("moveToFolder").value("params")["folderid"].toInt();
+        QVERIFY2(folderId > 0, qPrintable(dump(log)));
+        QVERIFY(m_session.persistedTasks().isEmpty());
+
+        // The next cycles bring nothing back: the group and folder with the service's ids, no contact.
+        m_session.syncNow();
+        settle();
+        FolderView *list = m_session.contacts();
+        QVERIFY(list->findGroupItem(groupId));
+        QVERIFY(!list->findGroupItem(-groupLocal));
+        QVERIFY(!list->findItem(contactId, ObjectType::Contact));
+        QVERIFY(!list->findItem(-contactLocal, ObjectType::Contact));
+        QCOMPARE(m_session.label("Made offline"), QStringLiteral("Made offline(1)"));
+        QVERIFY(m_session.entities()->viewByFolderId(folderId)->findItem(faxId, ObjectType::FaxReceived));
+        cached = qtObjectsInfo();
+        m_session.openCache()->loadAll(cached);
+        QVERIFY(cached.contacts.isEmpty());
+        QCOMPARE(cached.contactgroups.size(), 1);
+        QCOMPARE(cached.contactgroups.first().id, groupId);
+    }
+
+    void refusedCreationStoresNothing_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::newRow("group") << int(TaskType::CHANGE_GROUP);
+        QTest::newRow("contact") << int(TaskType::CHANGE_CONTACT);
+        QTest::newRow("folder") << int(TaskType::CHANGE_FOLDER);
+    }
+
+    void refusedCreationStoresNothing()
+    {
+        QFETCH(int, type);
+        const MainWindowSession::Account account = m_session.addAccount(accountWithFaxes(1));
+        firstSession(account);
+        const int local = m_session.nextTaskId();
+        // The service refuses an empty name, or a group it does not know, with one code instead of an id.
+        QVariant argument;
+        if (type == TaskType::CHANGE_GROUP) {
+            auto *group = new qtContactGroupInfo(-local, 0);
+            group->localid = local;
+            argument = recordToVariant(group);
+        } else if (type == TaskType::CHANGE_CONTACT) {
+            auto *contact = new qtContactInfo(-local, 0);
+            contact->localid = local;
+            contact->name = "In no group";
+            contact->groupid = 999999;
+            argument = recordToVariant(contact);
+        } else {
+            auto *folder = new QelFolderInfo(-local, 0);
+            folder->localid = local;
+            argument = recordToVariant(folder);
+        }
+        m_session.persistTask(type, argument);
+
+        m_session.logIn(account);
+        settle();
+        QVERIFY(m_session.persistedTasks().isEmpty());
+        qtObjectsInfo cached;
+        m_session.openCache()->loadAll(cached);
+        QVERIFY(cached.contactgroups.isEmpty());
+        QVERIFY(cached.contacts.isEmpty());
+        for (const QelFolderInfo &folder : std::as_const(cached.folders))
+            QVERIFY2(folder.id > 0, qPrintable(folder.name));
+        QVERIFY(!m_session.contacts()->findGroupItem(0));
+        QVERIFY(!m_session.contacts()->findItem(0, ObjectType::Contact));
+        QVERIFY(!m_session.entities()->findUserFolder(0));
+    }
+};
+
+QTEST_MAIN(TaskPumpTest)
+#include "tst_taskpump.moc"
