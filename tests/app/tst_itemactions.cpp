@@ -14,6 +14,7 @@
 #include "StarBadge.h"
 #include "TrayPresence.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -33,6 +34,47 @@ private:
 
     ItemSession &session() { return m_sessions.session(); }
     DesktopFixture &desktop() { return m_sessions.desktop(); }
+
+    // The send command with its dialog filled in and sent: two numbers, and the document with a cover page
+    // (fax) or a text (SMS).
+    void sendThroughDialog(bool fax, const QString &document = QString())
+    {
+        ModalDriver driver;
+        driver.whenShown(
+            [&](QWidget *shown) {
+                auto *dialog = qobject_cast<SendDlg *>(shown);
+                auto *picker = dialog->findChild<RecipientsWidget *>();
+                for (const char *number : {"+3311", "+3312"}) {
+                    picker->directNumber->setText(number);
+                    picker->btnAdd->click();
+                }
+                if (fax) {
+                    dialog->findChild<AttachmentWidget *>()->addFiles({document});
+                    auto *options = dialog->findChild<FAXWidget *>();
+                    options->coverPageOption->setChecked(true);
+                    options->coverPage->setPlainText("Dear Bob");
+                } else {
+                    dialog->findChild<SMSWidget *>()->sms->setPlainText("Hello Bob");
+                }
+                dialog->btnSend->click();
+            },
+            10000, "SendDlg");
+        session().invoke(fax ? "eventSendFax" : "eventSendSms");
+        QVERIFY(driver.shown());
+    }
+
+    // The ids of the Outbox's pending rows of the type, but for the set-up's, in ascending order.
+    QList<int> pendingIds(int type)
+    {
+        QList<int> ids;
+        for (QTreeWidgetItem *row : rowsOfType(*session().entities().viewByFolderId(session().entities().outboxFolderId()), type)) {
+            const int id = recordOf(row)->id;
+            if (id < ItemSession::pendingTaskId || id > ItemSession::pendingTaskId + 2)
+                ids += id;
+        }
+        std::sort(ids.begin(), ids.end());
+        return ids;
+    }
 
 protected:
     void setUp() override
@@ -62,28 +104,7 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(pdfBytes) == pdfBytes.size());
         file.close();
 
-        ModalDriver driver;
-        driver.whenShown(
-            [&](QWidget *shown) {
-                auto *dialog = qobject_cast<SendDlg *>(shown);
-                auto *picker = dialog->findChild<RecipientsWidget *>();
-                for (const char *number : {"+3311", "+3312"}) {
-                    picker->directNumber->setText(number);
-                    picker->btnAdd->click();
-                }
-                if (fax) {
-                    dialog->findChild<AttachmentWidget *>()->addFiles({pdf});
-                    auto *options = dialog->findChild<FAXWidget *>();
-                    options->coverPageOption->setChecked(true);
-                    options->coverPage->setPlainText("Dear Bob");
-                } else {
-                    dialog->findChild<SMSWidget *>()->sms->setPlainText("Hello Bob");
-                }
-                dialog->btnSend->click();
-            },
-            10000, "SendDlg");
-        session().invoke(fax ? "eventSendFax" : "eventSendSms");
-        QVERIFY(driver.shown());
+        sendThroughDialog(fax, pdf);
 
         // At once: the pending row, its persisted rows and files.
         FolderView &outbox = *session().entities().viewByFolderId(session().entities().outboxFolderId());
@@ -137,13 +158,40 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(rowsOfType(outbox, pendingType).size(), 1, 15000);
     }
 
+    void sendsThatCannotBePersistedKeepIdsOfTheirOwn()
+    {
+        // The first send's task directory cannot be made: a file stands in its place.
+        const int blocked = session().cache().nextTaskId();
+        QFile blocker(taskDirectoryPath(blocked).chopped(1));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        // The service holds the first send back, so that its row keeps the task id meanwhile.
+        desktop().service().injectOnce("sendSmsAsynchronous", {{"kind", "hold"}});
+        sendThroughDialog(false);
+        QCOMPARE(session().persistedTasks(), (QMap<int, QString>()));
+        QTRY_VERIFY_WITH_TIMEOUT(session().operations().contains("sendSmsAsynchronous"), 15000);
+        sendThroughDialog(false);
+        QCOMPARE(pendingIds(ObjectType::PendingSms), (QList<int>{blocked, blocked + 1}));
+        QCOMPARE(session().persistedTasks().keys(), QList<int>{blocked + 1});
+
+        // Both still go out in this run, each confirming its own row.
+        desktop().standin().control("release");
+        QTRY_COMPARE_WITH_TIMEOUT(session().operations().count("sendSmsAsynchronous"), 2, 15000);
+        QTRY_VERIFY_WITH_TIMEOUT(pendingIds(ObjectType::PendingSms).first() > 10000, 15000);
+        QCOMPARE(pendingIds(ObjectType::PendingSms).size(), 2);
+        QTRY_COMPARE_WITH_TIMEOUT(session().persistedTasks(), (QMap<int, QString>()), 15000);
+    }
+
     void forwardQueuesOneTaskPerItem()
     {
         QVERIFY(session().select(ItemSession::Inbox, {"receivedFax0", "receivedFax1", "voice0"}));
+        QAction *trayFax = session().window().findChild<QAction *>("actionTrayFax");
+        QVERIFY(trayFax->isEnabled());
+        bool trayFaxDuringDialog = true;
         ModalDriver driver;
-        QString offered;
         driver.whenShown(
             [&](QWidget *dialog) {
+                trayFaxDuringDialog = trayFax->isEnabled();
                 // A voice message goes to an e-mail address only.
                 QVERIFY(!dialog->findChild<QRadioButton *>("toFax")->isEnabled());
                 QVERIFY(dialog->findChild<QRadioButton *>("toEmail")->isChecked());
@@ -153,6 +201,8 @@ private slots:
             10000, "ForwardDlg");
         session().invoke("eventForward");
         QVERIFY(driver.shown());
+        QVERIFY(!trayFaxDuringDialog);
+        QVERIFY(trayFax->isEnabled());
 
         FolderView &outbox = *session().entities().viewByFolderId(session().entities().outboxFolderId());
         QList<int> taskIds;
