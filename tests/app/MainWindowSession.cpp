@@ -19,6 +19,10 @@
 #include <QTimer>
 #include <QTreeWidgetItemIterator>
 
+MainWindowSession::MainWindowSession() = default;
+
+MainWindowSession::~MainWindowSession() = default;
+
 bool MainWindowSession::start()
 {
     m_desktop = std::make_unique<DesktopFixture>();
@@ -125,6 +129,21 @@ bool MainWindowSession::isSettled()
     const int cycleMs = SettingsStore::instance().syncInterval() * 60000;
     return !worker()->isRunning() && pumpTimer()->isActive() && pumpTimer()->interval() == 1000 &&
            syncTimer()->isActive() && syncTimer()->interval() == cycleMs;
+}
+
+bool MainWindowSession::settle()
+{
+    return QTest::qWaitFor([this] { return isSettled(); }, 20000);
+}
+
+bool MainWindowSession::fillCache(const Account &account)
+{
+    logIn(account);
+    if (!settle())
+        return false;
+    logOut();
+    service().reset();
+    return true;
 }
 
 void MainWindowSession::setReachable(bool reachable)

@@ -29,6 +29,9 @@ public:
         int customerId = 0;
     };
 
+    MainWindowSession();
+    ~MainWindowSession();
+
     bool start();
     // A fresh home with the Outlook contacts off, a clean stand-in log and no injections.
     void setUp();
@@ -55,6 +58,11 @@ public:
 
     // Nothing running or queued: the pump polls an idle queue and the sync timer waits for the next cycle.
     bool isSettled();
+    // Waits, bounded, until the session is settled.
+    bool settle();
+    // A first session that fills the account's cache, ended by a log-out; the stand-in's log is cleared
+    // afterwards. False when it did not settle.
+    bool fillCache(const Account &account);
     // Calls to the service (the stand-in unreachable): a loopback port where nothing listens.
     void setReachable(bool reachable);
 

@@ -108,15 +108,6 @@ class LoginCompletionTest : public QelvoxTestCase
 private:
     MainWindowSession m_session;
 
-    // A first session that fills the cache, ended by a log-out; the log is cleared afterwards.
-    Cached firstSession(const MainWindowSession::Account &account)
-    {
-        m_session.logIn(account);
-        [&] { QTRY_VERIFY_WITH_TIMEOUT(m_session.isSettled(), cycleTimeoutMs); }();
-        m_session.logOut();
-        m_session.service().reset();
-        return cachedIds(*m_session.openCache());
-    }
 
     BaseForView *inboxRecord(int id, int type)
     {
@@ -170,7 +161,7 @@ private slots:
     void returningLogInShowsTheCacheFirst()
     {
         const MainWindowSession::Account account = m_session.addAccount(richAccount());
-        firstSession(account);
+        QVERIFY(m_session.fillCache(account));
         const int stored = m_session.openCache()->timestamp();
         m_session.standin().control("received-fax", {{"email", account.email}, {"sender", "+3317"}});
 
@@ -191,7 +182,7 @@ private slots:
     void automaticStartUsesTheStoredAccount()
     {
         const MainWindowSession::Account account = m_session.addAccount(richAccount());
-        firstSession(account);
+        QVERIFY(m_session.fillCache(account));
         m_session.closeWindow();
         SettingsStore::instance().setAutoConnect(true);
         SettingsStore::instance().load();
@@ -231,7 +222,8 @@ private slots:
         QFETCH(int, variant);
         QFETCH(QString, operation);
         const MainWindowSession::Account account = m_session.addAccount(richAccount());
-        const Cached ids = firstSession(account);
+        QVERIFY(m_session.fillCache(account));
+        const Cached ids = cachedIds(*m_session.openCache());
         const int localId = m_session.nextTaskId();
         const int taskId = m_session.persistTask(type, makeTask(type, variant, ids, localId));
         QVERIFY(taskId >= 1000);
@@ -251,7 +243,7 @@ private slots:
         const MainWindowSession::Account bob = m_session.addAccount(
             QJsonDocument::fromJson(R"({"timeShift": 7200, "sentFaxes": [{"recipients": ["+4901"], "pages": 1}]})")
                 .object());
-        firstSession(ann);
+        QVERIFY(m_session.fillCache(ann));
         const int annInbox = SettingsStore::instance().inboxId();
         const QString annCache = SettingsStore::instance().cacheDatabasePath();
 
@@ -307,7 +299,7 @@ private slots:
     void refusedSendHoldsBackNothing()
     {
         const MainWindowSession::Account account = m_session.addAccount(richAccount());
-        firstSession(account);
+        QVERIFY(m_session.fillCache(account));
         const int taskId = m_session.persistSms("Refused");
         QVERIFY(m_session.standin()
                     .inject("sendSmsAsynchronous", {{"kind", "soap11-fault"}, {"code", "SOAP-ENV:Client"}})
@@ -350,7 +342,7 @@ private slots:
     {
         QFETCH(bool, replyFirst);
         const MainWindowSession::Account account = m_session.addAccount(richAccount());
-        firstSession(account);
+        QVERIFY(m_session.fillCache(account));
         m_session.persistSms("Held");
         m_session.service().injectOnce("sendSmsAsynchronous", {{"kind", "hold"}});
 

@@ -62,16 +62,7 @@ class TaskPumpTest : public QelvoxTestCase
 private:
     MainWindowSession m_session;
 
-    void settle() { QTRY_VERIFY_WITH_TIMEOUT(m_session.isSettled(), cycleTimeoutMs); }
-
-    // A first session that fills the cache, ended by a log-out; the log is cleared afterwards.
-    void firstSession(const MainWindowSession::Account &account)
-    {
-        m_session.logIn(account);
-        settle();
-        m_session.logOut();
-        m_session.service().reset();
-    }
+    void settle() { QVERIFY(m_session.settle()); }
 
 protected:
     void setUp() override { m_session.setUp(); }
@@ -154,7 +145,7 @@ private slots:
     void refusedCycleQueryBringsParkedTasksBack()
     {
         const MainWindowSession::Account account = m_session.addAccount(accountWithFaxes(1));
-        firstSession(account);
+        QVERIFY(m_session.fillCache(account));
         const int taskId = m_session.persistSms("Parked");
         // The first query fails to connect, so the queue is sorted and the send comes before the change query.
         m_session.service().injectOnce("getShiftTime", fault("close"));
@@ -181,7 +172,7 @@ private slots:
     void offlineCreationsReachTheServiceByItsIds()
     {
         const MainWindowSession::Account account = m_session.addAccount(accountWithFaxes(1));
-        firstSession(account);
+        QVERIFY(m_session.fillCache(account));
         qtObjectsInfo cached;
         m_session.openCache()->loadAll(cached);
         const int faxId = cached.faxesreceived.first().id;
@@ -270,7 +261,7 @@ private slots:
     {
         QFETCH(int, type);
         const MainWindowSession::Account account = m_session.addAccount(accountWithFaxes(1));
-        firstSession(account);
+        QVERIFY(m_session.fillCache(account));
         const int local = m_session.nextTaskId();
         // The service refuses an empty name, or a group it does not know, with one code instead of an id.
         QVariant argument;

@@ -1,0 +1,198 @@
+#include "BaseForView.h"
+#include "CacheDatabase.h"
+#include "CustomQTreeWidgetItem.h"
+#include "EntitiesView.h"
+#include "FolderView.h"
+#include "MainWindowSession.h"
+#include "ObjectType.h"
+#include "QelvoxTestCase.h"
+#include "SettingsStore.h"
+#include "qtObjectsInfo.h"
+
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+// Change entries written as "type", "type*count" or "11=n" (a progress entry carrying n), each object
+// numbered in list order.
+QList<QJsonObject> changeEntries(const QString &spec)
+{
+    QList<QJsonObject> entries;
+    int object = 900000;
+    for (const QString &token : spec.split(' ', Qt::SkipEmptyParts)) {
+        const QStringList progress = token.split('=');
+        const QStringList repeated = token.split('*');
+        const int type = (progress.size() == 2 ? progress : repeated).first().toInt();
+        const int count = repeated.size() == 2 ? repeated.last().toInt() : 1;
+        const int action = progress.size() == 2 ? progress.last().toInt() : 1;
+        for (int i = 0; i < count; ++i)
+            entries.append({{"object", ++object}, {"type", type}, {"action", action}});
+    }
+    return entries;
+}
+
+// A fetch batch as its object types in order, runs written as "type*count": "7*3 3*17".
+QString batchTypes(const QJsonArray &objects)
+{
+    QStringList runs;
+    int type = -1;
+    int count = 0;
+    const auto close = [&] {
+        if (count)
+            runs << (count == 1 ? QString::number(type) : QStringLiteral("%1*%2").arg(type).arg(count));
+    };
+    for (const QJsonValue &object : objects) {
+        if (object["type"].toInt() != type) {
+            close();
+            type = object["type"].toInt();
+            count = 0;
+        }
+        ++count;
+    }
+    close();
+    return runs.join(' ');
+}
+
+} // namespace
+
+// The synchronisation cycle against the stand-in: a change list turned into fetch batches and follow-up
+// tasks, the empty change list, and the cache shown at log-in.
+class SyncTest : public QelvoxTestCase
+{
+    Q_OBJECT
+
+private:
+    MainWindowSession m_session;
+
+protected:
+    void setUp() override { m_session.setUp(); }
+    void tearDown() override { m_session.tearDown(); }
+
+private slots:
+    void initTestCase() { QVERIFY(m_session.start()); }
+
+    void changeListBecomesTasks_data()
+    {
+        QTest::addColumn<QString>("changes");
+        QTest::addColumn<QStringList>("batches");
+        QTest::addColumn<QStringList>("operations");
+        const QString query = QStringLiteral("getModifiedObjects");
+        const QString fetch = QStringLiteral("getObjects");
+        // Every cycle ends in one more change query, the one the first asked for.
+        QTest::newRow("45 received faxes, 3 contacts")
+            << "2*45 6*3" << QStringList{"2*20", "2*20", "2*5 6*3"} << QStringList{query, fetch, fetch, fetch, query};
+        QTest::newRow("3 folders, 18 voice messages, 2 SMS")
+            << "7*3 3*18 4*2" << QStringList{"7*3 3*17", "3 4*2"} << QStringList{query, fetch, fetch, query};
+        QTest::newRow("25 groups and a received fax")
+            << "5*25 2" << QStringList{"5*25 2"} << QStringList{query, fetch, query};
+        QTest::newRow("exactly one batch") << "1*20" << QStringList{"1*20"} << QStringList{query, fetch, query};
+        QTest::newRow("groups and folders first, then by kind")
+            << "6 4 2 7 1 3 5" << QStringList{"7 5 2 3 4 1 6"} << QStringList{query, fetch, query};
+        // Nothing fetched before the review, whose own list then brings the Inbox and the Outbox.
+        QTest::newRow("review and time shift asked")
+            << "8 10" << QStringList{"7*2"} << QStringList{query, "getShiftTime", "reviewObjects", fetch, query};
+        QTest::newRow("pending item progressed") << "11=3" << QStringList() << QStringList{query, query, query};
+        QTest::newRow("pending item failed") << "11=-5" << QStringList() << QStringList{query, query};
+        QTest::newRow("kinds not known") << "9 12" << QStringList() << QStringList{query, query};
+    }
+
+    void changeListBecomesTasks()
+    {
+        QFETCH(QString, changes);
+        QFETCH(QStringList, batches);
+        QFETCH(QStringList, operations);
+        const MainWindowSession::Account account = m_session.addAccount();
+        m_session.logIn(account);
+        QVERIFY(m_session.settle());
+        m_session.service().reset();
+        int timestamp = 0;
+        for (const QJsonObject &entry : changeEntries(changes)) {
+            QJsonObject change = entry;
+            change.insert("email", account.email);
+            timestamp = m_session.standin().control("change", change).value("timestamp").toInt();
+        }
+
+        m_session.syncNow();
+        QVERIFY(!m_session.syncTimer()->isActive());
+        QVERIFY(m_session.settle());
+        QStringList fetched;
+        for (const QJsonValue &request : m_session.requests("getObjects"))
+            fetched << batchTypes(request["params"]["data"].toArray());
+        QCOMPARE(fetched, batches);
+        QCOMPARE(m_session.operations(), operations);
+        QCOMPARE(m_session.openCache()->timestamp(), timestamp);
+    }
+
+    void emptyChangeListEndsTheCycle()
+    {
+        const MainWindowSession::Account account = m_session.addAccount();
+        m_session.logIn(account);
+        QVERIFY(m_session.settle());
+        const int stored = m_session.openCache()->timestamp();
+        m_session.service().reset();
+        SettingsStore::instance().setSyncInterval(7);
+
+        m_session.syncNow();
+        QVERIFY(m_session.settle());
+        QCOMPARE(m_session.syncTimer()->interval(), 7 * 60000);
+        QCOMPARE(m_session.operations(), (QStringList{"getModifiedObjects", "getModifiedObjects"}));
+        QCOMPARE(m_session.openCache()->timestamp(), stored);
+    }
+
+    void logInShowsTheCachedObjects()
+    {
+        const MainWindowSession::Account account = m_session.addAccount();
+        {
+            std::unique_ptr<CacheDatabase> cache = m_session.openCache();
+            qtObjectsInfo objects;
+            QelFolderInfo folder(300, 0);
+            folder.name = "Archive";
+            objects.folders << folder;
+            qtFAXReceivedInfo fax(1001, 0);
+            fax.folderid = 100;
+            fax.sender = "+3314";
+            objects.faxesreceived << fax;
+            qtVOICEReceivedInfo voice(1002, 1);
+            voice.folderid = 300;
+            objects.voicesreceived << voice;
+            qtFAXSentInfo sent(1003, 1);
+            sent.folderid = 200;
+            objects.faxessent << sent;
+            qtSMSSentInfo sms(1004, 1);
+            sms.folderid = 200;
+            objects.smsessent << sms;
+            qtContactGroupInfo group(1005, 0);
+            group.name = "Family";
+            objects.contactgroups << group;
+            qtContactInfo contact(1006, 0);
+            contact.groupid = 1005;
+            contact.name = "Mum";
+            objects.contacts << contact;
+            int fresh = 0;
+            QVERIFY(cache->storeObjects(objects, fresh));
+            QVERIFY(cache->setInboxOutboxIds(100, 200));
+            QVERIFY(cache->setTimeShift(3600));
+            QVERIFY(cache->setTimestamp(1));
+        }
+
+        m_session.logIn(account);
+        QCOMPARE(m_session.label("Inbox"), QStringLiteral("Inbox(1)"));
+        QCOMPARE(m_session.label("Outbox"), QStringLiteral("Outbox(2)"));
+        QCOMPARE(m_session.label("Archive"), QStringLiteral("Archive(1)"));
+        QVERIFY(m_session.inbox()->findItem(1001, ObjectType::FaxReceived));
+        QVERIFY(m_session.entities()->viewByFolderId(300)->findItem(1002, ObjectType::VoiceReceived));
+        QVERIFY(m_session.contacts()->findGroupItem(1005));
+        QTreeWidgetItem *member = m_session.contacts()->findItem(1006, ObjectType::Contact);
+        QVERIFY(member);
+        QCOMPARE(member->parent(), m_session.contacts()->findGroupItem(1005));
+
+        // A change query from the stored timestamp, not a review.
+        QTRY_VERIFY_WITH_TIMEOUT(m_session.count("getModifiedObjects") > 0, 20000);
+        QCOMPARE(m_session.requests("getModifiedObjects").first()["params"]["timestamp"].toInt(), 1);
+        QCOMPARE(m_session.count("reviewObjects"), 0);
+    }
+};
+
+QTEST_MAIN(SyncTest)
+#include "tst_sync.moc"
