@@ -81,6 +81,7 @@ void MainWindow::connectActions()
     connectItemActions();
     connectDocumentActions();
     connectUpdateActions();
+    connectContactActions();
 }
 
 void MainWindow::setVisible(bool visible)

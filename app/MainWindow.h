@@ -2,6 +2,7 @@
 
 #include "CacheDatabase.h"
 #include "ContactMenu.h"
+#include "ContactSink.h"
 #include "Downloader.h"
 #include "FolderMenu.h"
 #include "QelFolderMenu.h"
@@ -99,6 +100,15 @@ private slots:
     void eventUpdateManual();
     void eventDownloadDone(const QString &filename, bool error);
 
+    // Contacts.
+    void eventAddContactGroup();
+    void eventAddContact();
+    void eventEditContact();
+    void eventImport();
+    void eventExport();
+    void eventAddToContacts();
+    void eventOutlookContacts();
+
     void eventUpdateToolTip();
     void eventTray(QSystemTrayIcon::ActivationReason reason);
     void eventRefreshOnline(bool online);
@@ -153,6 +163,23 @@ private:
     // Only while somebody is logged in.
     void restartUpdateTimer(int intervalMs);
 
+    // Contacts.
+    void connectContactActions();
+    // Where the recipients picker saves a typed number as a new contact.
+    ContactSink contactSink();
+    // Runs the contact editor on the contact (null: a new one) and queues what the user confirmed.
+    void editContact(const qtContactInfo *contact);
+    // Numbers a new contact (local id and negative id), shows it and queues its creation or change.
+    void editContact(std::unique_ptr<qtContactInfo> contact);
+    // Runs the group editor on the group (null: a new one), then shows and queues its changes in order.
+    void editContactGroup(const qtContactGroupInfo *group);
+    // A new service contact from a line's texts; nothing when neither number holds a digit.
+    void importContact(const QString &name, const QString &fax, const QString &sms);
+    void addOutlookContact(const QString &name, const QString &fax, const QString &sms);
+    // A contacts file ("name;fax;sms", or tab-separated) or the Outlook exporter's file ("name;fax;;sms");
+    // a missing or unreadable file does nothing.
+    void importContactsCsv(const QString &path, bool outlookFile);
+
     // Task pump and results.
     void startPump(int intervalMs);
     bool checkTaskResult(int result);
@@ -182,6 +209,8 @@ private:
 
     // Item actions.
     int m_lastSendTaskId = 0;
+    // Contacts: the Outlook actions are connected once per run, however often a log-in sets them up.
+    bool m_outlookActionsConnected = false;
     CacheDatabase m_cache;
     TaskQueue m_tasks;
     QTimer m_pumpTimer;

@@ -55,8 +55,17 @@ void MainWindow::eventSetupOutlookContacts()
     actionOutlookContacts->setVisible(outlook);
     actionAddToContacts->setEnabled(outlook);
     actionAddToContacts->setVisible(outlook && m_entities->isContactsCurrent());
-    if (!outlook)
+    if (!outlook) {
         m_entities->removeOutlookContacts();
+        return;
+    }
+    // Every log-in sets the actions up again; a second connection would run each trigger twice.
+    if (!m_outlookActionsConnected) {
+        connect(actionOutlookContacts, &QAction::triggered, this, &MainWindow::eventOutlookContacts);
+        connect(actionAddToContacts, &QAction::triggered, this, &MainWindow::eventAddToContacts);
+        m_outlookActionsConnected = true;
+    }
+    eventOutlookContacts();
 }
 
 void MainWindow::eventAbout()

@@ -78,7 +78,7 @@ void MainWindow::sendMessage(bool fax)
     std::unique_ptr<SendFaxRequest> faxRequest;
     std::unique_ptr<SendSmsRequest> smsRequest;
     runModal([&] {
-        SendDlg dialog(this, m_entities->contactsView(), m_entities->isContactsCurrent(), fax);
+        SendDlg dialog(this, m_entities->contactsView(), m_entities->isContactsCurrent(), fax, contactSink());
         dialog.exec();
         faxRequest = dialog.faxRequest();
         smsRequest = dialog.smsRequest();

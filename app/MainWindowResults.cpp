@@ -25,6 +25,10 @@ void MainWindow::applyTaskResult()
     TaskExecuter &worker = *m_worker;
     const TaskItem &task = worker.currentTask;
     switch (task.type) {
+    case TaskType::IMPORT_OUTLOOK_CONTACTS:
+        m_entities->removeOutlookContacts();
+        importContactsCsv(worker.csvPath, true);
+        break;
     case TaskType::GET_SHIFT_TIME:
         m_cache.setTimeShift(worker.timeShift);
         m_entities->setTimeShift(worker.timeShift);
