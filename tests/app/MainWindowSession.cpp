@@ -98,8 +98,10 @@ void MainWindowSession::logIn(const Account &account)
     MainWindow *main = window();
     storeAccount(account);
     SettingsStore::instance().setLoggedIn(true);
-    QelvoxAPI::setCredentials(account.email.toStdString(), Accounts::digest(qPrintable(account.password)).toStdString());
-    QVERIFY(QMetaObject::invokeMethod(main, "eventLogoutClose", Q_ARG(int, account.customerId), Q_ARG(bool, false)));
+    QelvoxAPI::setCredentials(account.email.toStdString(),
+                              Accounts::digest(qPrintable(account.password)).toStdString());
+    QVERIFY(QMetaObject::invokeMethod(main, "eventLogoutClose", Q_ARG(int, account.customerId),
+                                      Q_ARG(bool, false)));
 }
 
 void MainWindowSession::logOut()

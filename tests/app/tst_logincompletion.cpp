@@ -44,7 +44,8 @@ QJsonObject richAccount()
       "voiceMessages": [{"sender": "+3366", "duration": 42}],
       "sentFaxes": [{"recipients": ["+3311"], "status": 1, "pages": 1}],
       "sentSms": [{"recipients": ["+3366"], "status": 1, "content": "Hi"}]
-    })").object();
+    })")
+        .object();
 }
 
 // What the first session cached, by the roles the tests give the objects.
@@ -107,7 +108,6 @@ class LoginCompletionTest : public QelvoxTestCase
 
 private:
     MainWindowSession m_session;
-
 
     BaseForView *inboxRecord(int id, int type)
     {
@@ -234,14 +234,16 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(m_session.isSettled(), cycleTimeoutMs);
         QCOMPARE(m_session.count(operation), 1);
         QVERIFY(m_session.persistedTasks().isEmpty());
-        QVERIFY(!QDir(SettingsStore::instance().customerDirectory() + "/" + QString::number(taskId)).exists());
+        QVERIFY(
+            !QDir(SettingsStore::instance().customerDirectory() + "/" + QString::number(taskId)).exists());
     }
 
     void otherCustomerGetsTheirOwnCache()
     {
         const MainWindowSession::Account ann = m_session.addAccount(richAccount());
         const MainWindowSession::Account bob = m_session.addAccount(
-            QJsonDocument::fromJson(R"({"timeShift": 7200, "sentFaxes": [{"recipients": ["+4901"], "pages": 1}]})")
+            QJsonDocument::fromJson(
+                R"({"timeShift": 7200, "sentFaxes": [{"recipients": ["+4901"], "pages": 1}]})")
                 .object());
         QVERIFY(m_session.fillCache(ann));
         const int annInbox = SettingsStore::instance().inboxId();
@@ -320,7 +322,8 @@ private slots:
         QCOMPARE(m_session.label("Inbox"), QStringLiteral("Inbox(4)"));
         QTreeWidgetItem *pending = m_session.outbox()->findPendingItem(taskId);
         QVERIFY(pending);
-        QCOMPARE(static_cast<BaseForView *>(CustomQTreeWidgetItem::record(pending))->date, QStringLiteral("FA"));
+        QCOMPARE(static_cast<BaseForView *>(CustomQTreeWidgetItem::record(pending))->date,
+                 QStringLiteral("FA"));
         QCOMPARE(m_session.persistedTasks(), QList<int>{taskId});
 
         // Accepted at last: after the next cycle the pending row is the service's.
@@ -475,7 +478,8 @@ void LoginCompletionTest::verifyShown(int type, int variant, const Cached &ids, 
     case TaskType::CHANGE_CONTACT: {
         QTreeWidgetItem *row = contacts->findItem(ids.contact, ObjectType::Contact);
         QVERIFY(row);
-        QCOMPARE(static_cast<qtContactInfo *>(CustomQTreeWidgetItem::record(row))->name, QStringLiteral("Ink renamed"));
+        QCOMPARE(static_cast<qtContactInfo *>(CustomQTreeWidgetItem::record(row))->name,
+                 QStringLiteral("Ink renamed"));
         break;
     }
     case TaskType::DELETE_OBJECT:

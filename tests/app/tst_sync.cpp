@@ -80,19 +80,22 @@ private slots:
         const QString query = QStringLiteral("getModifiedObjects");
         const QString fetch = QStringLiteral("getObjects");
         // Every cycle ends in one more change query, the one the first asked for.
-        QTest::newRow("45 received faxes, 3 contacts")
-            << "2*45 6*3" << QStringList{"2*20", "2*20", "2*5 6*3"} << QStringList{query, fetch, fetch, fetch, query};
+        QTest::newRow("45 received faxes, 3 contacts") << "2*45 6*3" << QStringList{"2*20", "2*20", "2*5 6*3"}
+                                                       << QStringList{query, fetch, fetch, fetch, query};
         QTest::newRow("3 folders, 18 voice messages, 2 SMS")
             << "7*3 3*18 4*2" << QStringList{"7*3 3*17", "3 4*2"} << QStringList{query, fetch, fetch, query};
         QTest::newRow("25 groups and a received fax")
             << "5*25 2" << QStringList{"5*25 2"} << QStringList{query, fetch, query};
-        QTest::newRow("exactly one batch") << "1*20" << QStringList{"1*20"} << QStringList{query, fetch, query};
+        QTest::newRow("exactly one batch")
+            << "1*20" << QStringList{"1*20"} << QStringList{query, fetch, query};
         QTest::newRow("groups and folders first, then by kind")
             << "6 4 2 7 1 3 5" << QStringList{"7 5 2 3 4 1 6"} << QStringList{query, fetch, query};
         // Nothing fetched before the review, whose own list then brings the Inbox and the Outbox.
         QTest::newRow("review and time shift asked")
-            << "8 10" << QStringList{"7*2"} << QStringList{query, "getShiftTime", "reviewObjects", fetch, query};
-        QTest::newRow("pending item progressed") << "11=3" << QStringList() << QStringList{query, query, query};
+            << "8 10" << QStringList{"7*2"}
+            << QStringList{query, "getShiftTime", "reviewObjects", fetch, query};
+        QTest::newRow("pending item progressed")
+            << "11=3" << QStringList() << QStringList{query, query, query};
         QTest::newRow("pending item failed") << "11=-5" << QStringList() << QStringList{query, query};
         QTest::newRow("kinds not known") << "9 12" << QStringList() << QStringList{query, query};
     }

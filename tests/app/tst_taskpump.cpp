@@ -27,8 +27,11 @@ QJsonObject accountWithFaxes(int count)
 {
     QJsonArray faxes;
     for (int i = 0; i < count; ++i)
-        faxes.append(QJsonObject{{"sender", QStringLiteral("+33%1").arg(100 + i)}, {"pages", 1}, {"read", true}});
-    return {{"timeShift", 3600}, {"folders", QJsonArray{QJsonObject{{"name", "Invoices"}}}}, {"receivedFaxes", faxes}};
+        faxes.append(
+            QJsonObject{{"sender", QStringLiteral("+33%1").arg(100 + i)}, {"pages", 1}, {"read", true}});
+    return {{"timeShift", 3600},
+            {"folders", QJsonArray{QJsonObject{{"name", "Invoices"}}}},
+            {"receivedFaxes", faxes}};
 }
 
 QJsonObject fault(const char *kind)
@@ -47,7 +50,8 @@ QString dump(const QJsonArray &requests)
     QStringList lines;
     for (const QJsonValue &request : requests)
         lines << request["operation"].toString() + ' ' +
-                     QString::fromUtf8(QJsonDocument(request["params"].toObject()).toJson(QJsonDocument::Compact));
+                     QString::fromUtf8(
+                         QJsonDocument(request["params"].toObject()).toJson(QJsonDocument::Compact));
     return lines.join('\n');
 }
 
@@ -77,15 +81,16 @@ private slots:
         QTest::addColumn<bool>("backsOff");
         QTest::addColumn<QStringList>("operations");
         QTest::addColumn<QList<bool>>("onlineStates");
-        const QStringList cycle{"getShiftTime", "getInboxOutboxID", "registerApp", "reviewObjects", "getObjects"};
+        const QStringList cycle{"getShiftTime", "getInboxOutboxID", "registerApp", "reviewObjects",
+                                "getObjects"};
         // Every call that reaches the service reports the state; the update check and the timestamp do not.
         const QList<bool> online(5, true);
         QTest::newRow("success") << QJsonObject() << false << cycle << online;
         // Back by its type, ahead of the tasks queued before it.
-        QTest::newRow("no connection") << fault("close") << true
-                                       << QStringList{"getShiftTime", "registerApp", "getShiftTime",
-                                                      "getInboxOutboxID", "reviewObjects", "getObjects"}
-                                       << QList<bool>{false, true, true, true, true, true};
+        QTest::newRow("no connection")
+            << fault("close") << true << QStringList{"getShiftTime",     "registerApp",   "getShiftTime",
+                                                     "getInboxOutboxID", "reviewObjects", "getObjects"}
+            << QList<bool>{false, true, true, true, true, true};
         // Behind the sync tasks of the cycle, which it holds back no longer.
         QTest::newRow("refused") << fault("soap11-fault") << false << cycle + QStringList{"getShiftTime"}
                                  << QList<bool>{false, true, true, true, true, true};
@@ -147,7 +152,8 @@ private slots:
         const MainWindowSession::Account account = m_session.addAccount(accountWithFaxes(1));
         QVERIFY(m_session.fillCache(account));
         const int taskId = m_session.persistSms("Parked");
-        // The first query fails to connect, so the queue is sorted and the send comes before the change query.
+        // The first query fails to connect, so the queue is sorted and the send comes before the change
+        // query.
         m_session.service().injectOnce("getShiftTime", fault("close"));
         m_session.service().injectOnce("sendSmsAsynchronous", fault("soap11-fault"));
         m_session.service().injectOnce("getModifiedObjects", fault("soap11-fault"));
@@ -156,8 +162,8 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(m_session.pumpTimer()->interval() == 60000, cycleTimeoutMs);
         m_session.runPump();
         QTRY_COMPARE_WITH_TIMEOUT(m_session.count("getModifiedObjects"), 1, cycleTimeoutMs);
-        QTRY_VERIFY_WITH_TIMEOUT(m_session.pumpTimer()->interval() == 60000 && m_session.pumpTimer()->isActive(),
-                                 cycleTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            m_session.pumpTimer()->interval() == 60000 && m_session.pumpTimer()->isActive(), cycleTimeoutMs);
         QCOMPARE(m_session.operations(), (QStringList{"getShiftTime", "registerApp", "getShiftTime",
                                                       "sendSmsAsynchronous", "getModifiedObjects"}));
         QCOMPARE(m_session.persistedTasks(), QList<int>{taskId});
@@ -165,7 +171,8 @@ private slots:
         // A minute later the parked send goes first again, then the cycle.
         m_session.runPump();
         settle();
-        QCOMPARE(m_session.operations().mid(5, 2), (QStringList{"sendSmsAsynchronous", "getModifiedObjects"}));
+        QCOMPARE(m_session.operations().mid(5, 2),
+                 (QStringList{"sendSmsAsynchronous", "getModifiedObjects"}));
         QVERIFY(m_session.persistedTasks().isEmpty());
     }
 
@@ -227,8 +234,10 @@ private slots:
         const int contactId = contacts[1]["params"]["info"]["id"].toInt();
         QVERIFY2(contactId > 0, qPrintable(dump(log)));
         QCOMPARE(contacts[1]["params"]["info"]["groupid"].toInt(), groupId);
-        QVERIFY2(dump(m_session.requests("deleteObjects")).contains(QString::number(contactId)), qPrintable(dump(log)));
-        const int folderId = m_session.standin().lastRequest("moveToFolder").value("params")["folderid"].toInt();
+        QVERIFY2(dump(m_session.requests("deleteObjects")).contains(QString::number(contactId)),
+                 qPrintable(dump(log)));
+        const int folderId =
+            m_session.standin().lastRequest("moveToFolder").value("params")["folderid"].toInt();
         QVERIFY2(folderId > 0, qPrintable(dump(log)));
         QVERIFY(m_session.persistedTasks().isEmpty());
 

@@ -61,6 +61,12 @@ void ConnectProxy::run()
     listeningPort = server.serverPort();
     QObject::connect(&server, &QTcpServer::newConnection, &server, [this, &server] {
         QTcpSocket *client = server.nextPendingConnection();
+        ++accepted;
+        if (!open) {
+            client->abort();
+            client->deleteLater();
+            return;
+        }
         auto *head = new QByteArray;
         QObject::connect(client, &QObject::destroyed, [head] { delete head; });
         QObject::connect(client, &QTcpSocket::disconnected, client, &QObject::deleteLater);
@@ -86,8 +92,8 @@ void ConnectProxy::run()
                 client->write("HTTP/1.0 502 Bad Gateway\r\n\r\n");
                 client->disconnectFromHost();
             });
-            upstream->connectToHost(QHostAddress::LocalHost,
-                                    target.mid(target.lastIndexOf(':') + 1).toUShort());
+            const quint16 asked = target.mid(target.lastIndexOf(':') + 1).toUShort();
+            upstream->connectToHost(QHostAddress::LocalHost, upstreamPort ? quint16(upstreamPort) : asked);
         });
     });
     ready.release();

@@ -5,6 +5,7 @@
 #include <QMutex>
 #include <QSemaphore>
 #include <QThread>
+#include <atomic>
 
 // A loopback HTTP proxy that only tunnels (CONNECT) and records each tunnel's request head. It runs on a
 // thread of its own, so that the test's thread may block in a call that goes through it. Every host name
@@ -26,6 +27,14 @@ public:
     QList<Tunnel> tunnels() const;
     void clear();
 
+    // Every tunnel leads to this loopback port instead of the one asked for (0: the one asked for), so that
+    // a client built for another port reaches a test's service.
+    void redirectTo(quint16 port) { upstreamPort = port; }
+    // While false, every connection is closed at once, as by a service out of reach.
+    void setReachable(bool reachable) { open = reachable; }
+    // Connections accepted, closed at once or not.
+    int connections() const { return accepted; }
+
 protected:
     void run() override;
 
@@ -34,6 +43,9 @@ private:
 
     QSemaphore ready;
     quint16 listeningPort = 0;
+    std::atomic<quint16> upstreamPort{0};
+    std::atomic<bool> open{true};
+    std::atomic<int> accepted{0};
     mutable QMutex mutex;
     QList<Tunnel> opened;
 };
