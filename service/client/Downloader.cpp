@@ -20,6 +20,14 @@ bool isSuccessStatus(const QNetworkReply *reply)
     return status >= 200 && status < 300;
 }
 
+// A connection closed early can end a reply without an error; the length the server announced tells. (Qt
+// drops the header when it inflates a compressed body, whose length it no longer describes.)
+bool isWholeBody(const QNetworkReply *reply, qint64 received)
+{
+    const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
+    return !length.isValid() || length.toLongLong() == received;
+}
+
 } // namespace
 
 Downloader::Downloader(QObject *parent) : QObject(parent) {}
@@ -89,7 +97,7 @@ void Downloader::eventDone()
 
     const QByteArray rest = reply->readAll();
     const bool received = reply->error() == QNetworkReply::NoError && isSuccessStatus(reply) &&
-                          m_file->write(rest) == rest.size();
+                          m_file->write(rest) == rest.size() && isWholeBody(reply, m_file->pos());
     if (!received)
         m_file->cancelWriting();
     const bool error = !m_file->commit() || !received;
