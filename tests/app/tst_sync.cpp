@@ -3,9 +3,11 @@
 #include "CustomQTreeWidgetItem.h"
 #include "EntitiesView.h"
 #include "FolderView.h"
+#include "MainWindow.h"
 #include "MainWindowSession.h"
 #include "ObjectType.h"
 #include "QelvoxTestCase.h"
+#include "SettingsDlg.h"
 #include "SettingsStore.h"
 #include "qtObjectsInfo.h"
 
@@ -141,6 +143,18 @@ private slots:
         QCOMPARE(m_session.syncTimer()->interval(), 7 * 60000);
         QCOMPARE(m_session.operations(), (QStringList{"getModifiedObjects", "getModifiedObjects"}));
         QCOMPARE(m_session.openCache()->timestamp(), stored);
+    }
+
+    void cycleAskedForWithoutSessionWaitsForOne()
+    {
+        const MainWindowSession::Account account = m_session.addAccount();
+        // Settings saved from the log-in dialog, before anybody is logged in.
+        emit m_session.window()->findChild<SettingsDlg *>()->signalSyncInterval();
+
+        m_session.logIn(account);
+        QVERIFY(m_session.settle());
+        QCOMPARE(m_session.operations(),
+                 (QStringList{"getShiftTime", "getInboxOutboxID", "registerApp", "reviewObjects", "getObjects"}));
     }
 
     void logInShowsTheCachedObjects()
