@@ -153,8 +153,8 @@ private slots:
 
         m_session.logIn(account);
         QVERIFY(m_session.settle());
-        QCOMPARE(m_session.operations(),
-                 (QStringList{"getShiftTime", "getInboxOutboxID", "registerApp", "reviewObjects", "getObjects"}));
+        QCOMPARE(m_session.operations(), (QStringList{"getShiftTime", "getInboxOutboxID", "registerApp",
+                                                      "reviewObjects", "getObjects"}));
     }
 
     void logInShowsTheCachedObjects()
