@@ -7,6 +7,17 @@
 
 #include <cstdio>
 
+namespace {
+
+// Without a screen nobody could close a message box, and the process would never end.
+bool hasScreenForUser()
+{
+    const QString platform = QGuiApplication::platformName();
+    return platform != QLatin1String("offscreen") && platform != QLatin1String("minimal");
+}
+
+} // namespace
+
 QelApplication::QelApplication(int &argc, char **argv)
     : QApplication(argc, argv), m_channel(InstanceChannelFactory::create())
 {
@@ -27,7 +38,8 @@ int QelApplication::runSingleInstance()
     case InstanceChannel::Claim::Failed: {
         const QString text = tr("Qelvoxdesk cannot start: %1").arg(m_channel->errorText());
         std::fprintf(stderr, "%s\n", qPrintable(text));
-        showError(text, nullptr);
+        if (hasScreenForUser())
+            showError(text, nullptr);
         return 1;
     }
     case InstanceChannel::Claim::Owner:

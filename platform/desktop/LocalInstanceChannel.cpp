@@ -53,7 +53,9 @@ bool LocalInstanceChannel::listen()
     QLocalServer::removeServer(socketPath());
     m_server.setSocketOptions(QLocalServer::UserAccessOption);
     if (!m_server.listen(socketPath())) {
-        m_error = m_server.errorString();
+        // Qt's own text can name a stale error number (a path too long for a socket); the path tells more.
+        m_error = tr("The socket %1 cannot be opened: %2")
+                      .arg(QDir::toNativeSeparators(socketPath()), m_server.errorString());
         return false;
     }
     connect(&m_server, &QLocalServer::newConnection, this, [this] {

@@ -499,6 +499,10 @@
             <source>Another start of the program did not finish in time.</source>
             <translation>Ein anderer Start des Programms wurde nicht rechtzeitig beendet.</translation>
         </message>
+        <message>
+            <source>The socket %1 cannot be opened: %2</source>
+            <translation>Der Socket %1 kann nicht geöffnet werden: %2</translation>
+        </message>
     </context>
     <context>
         <name>LoginDlg</name>
@@ -814,6 +818,10 @@ It could not be started from here; run it yourself to install the new version.</
 %1
 Es konnte von hier aus nicht gestartet werden; starten Sie es selbst, um die neue Version zu installieren.</translation>
         </message>
+        <message>
+            <source>Impossible to delete selected item(s).</source>
+            <translation type="unfinished">Die ausgewählten Elemente können nicht gelöscht werden.</translation>
+        </message>
     </context>
     <context>
         <name>MovetoFolderDlg</name>
@@ -1039,6 +1047,25 @@ Bitte besuchen Sie unsere Website und wenden Sie sich an den Support.</translati
         <message>
             <source>You need to select less than 2000 recipients</source>
             <translation>Sie müssen weniger als 2000 Empfänger auswählen</translation>
+        </message>
+    </context>
+    <context>
+        <name>RenameFolderDlg</name>
+        <message>
+            <source>Create/Rename folder</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Name:</source>
+            <translation type="unfinished">Name:</translation>
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation type="unfinished">OK</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation type="unfinished">Abbrechen</translation>
         </message>
     </context>
     <context>

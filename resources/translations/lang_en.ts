@@ -499,6 +499,10 @@
             <source>Another start of the program did not finish in time.</source>
             <translation>Another start of the program did not finish in time.</translation>
         </message>
+        <message>
+            <source>The socket %1 cannot be opened: %2</source>
+            <translation>The socket %1 cannot be opened: %2</translation>
+        </message>
     </context>
     <context>
         <name>LoginDlg</name>
@@ -814,6 +818,10 @@ It could not be started from here; run it yourself to install the new version.</
 %1
 It could not be started from here; run it yourself to install the new version.</translation>
         </message>
+        <message>
+            <source>Impossible to delete selected item(s).</source>
+            <translation type="unfinished">Impossible to delete selected item(s).</translation>
+        </message>
     </context>
     <context>
         <name>MovetoFolderDlg</name>
@@ -1039,6 +1047,25 @@ Please visit our site and contact the support team.</translation>
         <message>
             <source>You need to select less than 2000 recipients</source>
             <translation>You need to select less than 2000 recipients</translation>
+        </message>
+    </context>
+    <context>
+        <name>RenameFolderDlg</name>
+        <message>
+            <source>Create/Rename folder</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Name:</source>
+            <translation type="unfinished">Name:</translation>
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation type="unfinished">Ok</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation type="unfinished">Cancel</translation>
         </message>
     </context>
     <context>

@@ -499,6 +499,10 @@
             <source>Another start of the program did not finish in time.</source>
             <translation>Otro inicio del programa no terminó a tiempo.</translation>
         </message>
+        <message>
+            <source>The socket %1 cannot be opened: %2</source>
+            <translation>No se puede abrir el socket %1: %2</translation>
+        </message>
     </context>
     <context>
         <name>LoginDlg</name>
@@ -814,6 +818,10 @@ It could not be started from here; run it yourself to install the new version.</
 %1
 No se ha podido iniciar desde aquí; ejecútelo usted mismo para instalar la nueva versión.</translation>
         </message>
+        <message>
+            <source>Impossible to delete selected item(s).</source>
+            <translation type="unfinished">No se pueden eliminar los elementos seleccionados.</translation>
+        </message>
     </context>
     <context>
         <name>MovetoFolderDlg</name>
@@ -1039,6 +1047,25 @@ Visite nuestro sitio y póngase en contacto con el equipo de soporte.</translati
         <message>
             <source>You need to select less than 2000 recipients</source>
             <translation>Debe seleccionar menos de 2000 destinatarios</translation>
+        </message>
+    </context>
+    <context>
+        <name>RenameFolderDlg</name>
+        <message>
+            <source>Create/Rename folder</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Name:</source>
+            <translation type="unfinished">Nombre:</translation>
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation type="unfinished">Aceptar</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation type="unfinished">Cancelar</translation>
         </message>
     </context>
     <context>

@@ -499,6 +499,10 @@
             <source>Another start of the program did not finish in time.</source>
             <translation>Un autre démarrage du programme ne s'est pas terminé à temps.</translation>
         </message>
+        <message>
+            <source>The socket %1 cannot be opened: %2</source>
+            <translation>Le socket %1 ne peut pas être ouvert : %2</translation>
+        </message>
     </context>
     <context>
         <name>LoginDlg</name>
@@ -814,6 +818,10 @@ It could not be started from here; run it yourself to install the new version.</
 %1
 Il n'a pas pu être lancé d'ici ; lancez-le vous-même pour installer la nouvelle version.</translation>
         </message>
+        <message>
+            <source>Impossible to delete selected item(s).</source>
+            <translation type="unfinished">Impossible de supprimer le(s) élément(s) sélectionné(s).</translation>
+        </message>
     </context>
     <context>
         <name>MovetoFolderDlg</name>
@@ -1039,6 +1047,25 @@ Veuillez vous rendre sur notre site et contacter l'assistance.</translation>
         <message>
             <source>You need to select less than 2000 recipients</source>
             <translation>Vous devez sélectionner moins de 2000 destinataires</translation>
+        </message>
+    </context>
+    <context>
+        <name>RenameFolderDlg</name>
+        <message>
+            <source>Create/Rename folder</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Name:</source>
+            <translation type="unfinished">Nom :</translation>
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation type="unfinished">OK</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation type="unfinished">Annuler</translation>
         </message>
     </context>
     <context>

@@ -499,6 +499,10 @@
             <source>Another start of the program did not finish in time.</source>
             <translation>Un altro avvio del programma non è terminato in tempo.</translation>
         </message>
+        <message>
+            <source>The socket %1 cannot be opened: %2</source>
+            <translation>Impossibile aprire il socket %1: %2</translation>
+        </message>
     </context>
     <context>
         <name>LoginDlg</name>
@@ -814,6 +818,10 @@ It could not be started from here; run it yourself to install the new version.</
 %1
 Non è stato possibile avviarlo da qui; eseguirlo manualmente per installare la nuova versione.</translation>
         </message>
+        <message>
+            <source>Impossible to delete selected item(s).</source>
+            <translation type="unfinished">Impossibile eliminare gli elementi selezionati.</translation>
+        </message>
     </context>
     <context>
         <name>MovetoFolderDlg</name>
@@ -1039,6 +1047,25 @@ Visitare il nostro sito e contattare l'assistenza.</translation>
         <message>
             <source>You need to select less than 2000 recipients</source>
             <translation>Devi selezionare meno di 2000 destinatari</translation>
+        </message>
+    </context>
+    <context>
+        <name>RenameFolderDlg</name>
+        <message>
+            <source>Create/Rename folder</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Name:</source>
+            <translation type="unfinished">Nome:</translation>
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation type="unfinished">OK</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation type="unfinished">Annulla</translation>
         </message>
     </context>
     <context>

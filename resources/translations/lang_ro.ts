@@ -499,6 +499,10 @@
             <source>Another start of the program did not finish in time.</source>
             <translation>O altă pornire a programului nu s-a încheiat la timp.</translation>
         </message>
+        <message>
+            <source>The socket %1 cannot be opened: %2</source>
+            <translation>Socketul %1 nu poate fi deschis: %2</translation>
+        </message>
     </context>
     <context>
         <name>LoginDlg</name>
@@ -815,6 +819,10 @@ It could not be started from here; run it yourself to install the new version.</
 %1
 Nu a putut fi pornit de aici; rulați-l dumneavoastră pentru a instala noua versiune.</translation>
         </message>
+        <message>
+            <source>Impossible to delete selected item(s).</source>
+            <translation type="unfinished">Elementele selectate nu pot fi șterse.</translation>
+        </message>
     </context>
     <context>
         <name>MovetoFolderDlg</name>
@@ -1040,6 +1048,25 @@ Vizitați site-ul nostru și contactați echipa de asistență.</translation>
         <message>
             <source>You need to select less than 2000 recipients</source>
             <translation>Trebuie să selectați mai puțin de 2000 de destinatari</translation>
+        </message>
+    </context>
+    <context>
+        <name>RenameFolderDlg</name>
+        <message>
+            <source>Create/Rename folder</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Name:</source>
+            <translation type="unfinished">Nume:</translation>
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation type="unfinished">OK</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation type="unfinished">Anulare</translation>
         </message>
     </context>
     <context>

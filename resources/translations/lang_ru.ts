@@ -499,6 +499,10 @@
             <source>Another start of the program did not finish in time.</source>
             <translation>Другой запуск программы не завершился вовремя.</translation>
         </message>
+        <message>
+            <source>The socket %1 cannot be opened: %2</source>
+            <translation>Не удаётся открыть сокет %1: %2</translation>
+        </message>
     </context>
     <context>
         <name>LoginDlg</name>
@@ -815,6 +819,10 @@ It could not be started from here; run it yourself to install the new version.</
 %1
 Его не удалось запустить отсюда; запустите его сами, чтобы установить новую версию.</translation>
         </message>
+        <message>
+            <source>Impossible to delete selected item(s).</source>
+            <translation type="unfinished">Невозможно удалить выбранные элементы.</translation>
+        </message>
     </context>
     <context>
         <name>MovetoFolderDlg</name>
@@ -1040,6 +1048,25 @@ Please visit our site and contact the support team.</source>
         <message>
             <source>You need to select less than 2000 recipients</source>
             <translation>Нужно выбрать менее 2000 получателей</translation>
+        </message>
+    </context>
+    <context>
+        <name>RenameFolderDlg</name>
+        <message>
+            <source>Create/Rename folder</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Name:</source>
+            <translation type="unfinished">Имя:</translation>
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation type="unfinished">ОК</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation type="unfinished">Отмена</translation>
         </message>
     </context>
     <context>
