@@ -93,6 +93,9 @@ void MainWindow::setKeepHidden(bool keepHidden)
 {
     m_keepHidden = keepHidden && m_tray->isAvailable();
     setVisible(false);
+    // A log-in completed during start-up leaves the window to the tray; without one nothing would open it.
+    if (!m_tray->isAvailable() && SettingsStore::instance().isLoggedIn())
+        showMainState(0);
 }
 
 void MainWindow::showMainState(int state)

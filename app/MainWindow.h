@@ -49,7 +49,7 @@ public:
     // 2: as 0, but with an empty password field in the log-in.
     void showMainState(int state);
     // While set, the window cannot become visible; the window is hidden either way. Never set on a desktop
-    // without a tray, where nothing could bring the window back.
+    // without a tray, where nothing could bring the window back: there the window shows while logged in.
     void setKeepHidden(bool keepHidden);
     void showFromTray();
     void setVisible(bool visible) override;

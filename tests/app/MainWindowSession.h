@@ -86,6 +86,7 @@ public:
     FacadeFixture &service() { return m_desktop->service(); }
     PromptRecorder &prompts() { return m_desktop->prompts; }
     RecordingTrayIcon *tray() { return m_desktop->tray(); }
+    DesktopFixture &desktop() { return *m_desktop; }
     bool showsOnline();
 
     // A second connection to the current customer's cache, made by the test (the window's stays its own).
