@@ -9,12 +9,27 @@
 
 #include <QAction>
 #include <QCursor>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QMenu>
+#include <QStyle>
+#include <algorithm>
 
 namespace {
 
 constexpr int defaultColumnWidth = 210;
+constexpr int minimumPartyWidth = 120;
+constexpr int cellPadding = 16;
+
+// The To/From column: the direction icon beside a full international number in the bold of unread rows.
+int partyColumnWidth(const QWidget &view)
+{
+    QFont bold = view.font();
+    bold.setBold(true);
+    const int number = QFontMetrics(bold).horizontalAdvance(QStringLiteral("+000000000000000"));
+    const int icon = view.style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, &view);
+    return std::max(minimumPartyWidth, number + icon + cellPadding);
+}
 
 // Which item actions one visible selected row of a given kind allows, besides Delete.
 struct ItemActions
@@ -93,7 +108,10 @@ void FolderView::setupColumns()
     columns->setSectionResizeMode(0, QHeaderView::Fixed);
     if (isItemList()) {
         columns->resizeSection(0, 32);
-        columns->resizeSection(1, 120);
+        const int party = partyColumnWidth(*this);
+        columns->resizeSection(1, party);
+        // Status gives up what To/From gains, so that a bold date still fits the window's first size.
+        columns->resizeSection(2, std::max(minimumPartyWidth, defaultColumnWidth - (party - minimumPartyWidth)));
         columns->resizeSection(3, 64);
         columns->setSortIndicator(4, Qt::DescendingOrder);
     } else {
