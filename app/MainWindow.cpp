@@ -82,6 +82,7 @@ void MainWindow::connectActions()
     connectDocumentActions();
     connectUpdateActions();
     connectContactActions();
+    connectFolderActions();
 }
 
 void MainWindow::setVisible(bool visible)

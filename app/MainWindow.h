@@ -109,6 +109,11 @@ private slots:
     void eventAddToContacts();
     void eventOutlookContacts();
 
+    // Folders.
+    void eventCreateFolder();
+    void eventRenameFolder();
+    void eventDeleteFolder();
+
     void eventUpdateToolTip();
     void eventTray(QSystemTrayIcon::ActivationReason reason);
     void eventRefreshOnline(bool online);
@@ -179,6 +184,14 @@ private:
     // A contacts file ("name;fax;sms", or tab-separated) or the Outlook exporter's file ("name;fax;;sms");
     // a missing or unreadable file does nothing.
     void importContactsCsv(const QString &path, bool outlookFile);
+
+    // Folders.
+    void connectFolderActions();
+    // The folder name dialog's confirmed name; empty when the user cancelled.
+    QString askFolderName(const QString &currentName);
+    // Shows the user folder with this id (0: a new one, numbered with a local id) under the name and
+    // queues its creation or renaming.
+    void saveFolder(int id, const QString &name);
 
     // Task pump and results.
     void startPump(int intervalMs);

@@ -14,6 +14,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QPointer>
 #include <QSet>
 #include <algorithm>
 #include <memory>
@@ -222,13 +223,24 @@ void EntitiesView::updatePendingProgress(int taskId, int serviceId)
 MoveToFolderRequest *EntitiesView::moveSelectionToFolder()
 {
     QList<FolderChoice> userFolders;
-    for (const EntityEntry &entry : m_userFolders)
+    std::vector<std::pair<int, QPointer<FolderView>>> offered;
+    for (const EntityEntry &entry : m_userFolders) {
         userFolders.append(choiceOf(entry));
+        offered.emplace_back(entry.view->folderId(), entry.view);
+    }
     int chosen = 0;
     {
         MovetoFolderDlg dialog(this, choiceOf(m_inbox), choiceOf(m_outbox), userFolders);
         dialog.exec();
         chosen = dialog.selectedFolderId;
+    }
+    // The pump may give a folder created offline its service id, or remove a folder, while the chooser is
+    // open: the chosen folder's list knows its id now.
+    for (const auto &[offeredId, list] : offered) {
+        if (offeredId == chosen) {
+            chosen = list ? list->folderId() : 0;
+            break;
+        }
     }
     FolderView *source = currentView();
     if (chosen == 0 || source->folderId() == 0 || source == m_contacts.view || chosen == source->folderId())

@@ -820,7 +820,7 @@ Es konnte von hier aus nicht gestartet werden; starten Sie es selbst, um die neu
         </message>
         <message>
             <source>Impossible to delete selected item(s).</source>
-            <translation type="unfinished">Die ausgewählten Elemente können nicht gelöscht werden.</translation>
+            <translation>Die ausgewählten Elemente können nicht gelöscht werden.</translation>
         </message>
     </context>
     <context>
@@ -1053,19 +1053,19 @@ Bitte besuchen Sie unsere Website und wenden Sie sich an den Support.</translati
         <name>RenameFolderDlg</name>
         <message>
             <source>Create/Rename folder</source>
-            <translation type="unfinished" />
+            <translation>Ordner anlegen/umbenennen</translation>
         </message>
         <message>
             <source>Name:</source>
-            <translation type="unfinished">Name:</translation>
+            <translation>Name:</translation>
         </message>
         <message>
             <source>Ok</source>
-            <translation type="unfinished">OK</translation>
+            <translation>OK</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished">Abbrechen</translation>
+            <translation>Abbrechen</translation>
         </message>
     </context>
     <context>

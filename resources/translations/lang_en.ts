@@ -820,7 +820,7 @@ It could not be started from here; run it yourself to install the new version.</
         </message>
         <message>
             <source>Impossible to delete selected item(s).</source>
-            <translation type="unfinished">Impossible to delete selected item(s).</translation>
+            <translation>Impossible to delete selected item(s).</translation>
         </message>
     </context>
     <context>
@@ -1053,19 +1053,19 @@ Please visit our site and contact the support team.</translation>
         <name>RenameFolderDlg</name>
         <message>
             <source>Create/Rename folder</source>
-            <translation type="unfinished" />
+            <translation>Create/Rename folder</translation>
         </message>
         <message>
             <source>Name:</source>
-            <translation type="unfinished">Name:</translation>
+            <translation>Name:</translation>
         </message>
         <message>
             <source>Ok</source>
-            <translation type="unfinished">Ok</translation>
+            <translation>Ok</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished">Cancel</translation>
+            <translation>Cancel</translation>
         </message>
     </context>
     <context>

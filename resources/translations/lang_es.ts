@@ -820,7 +820,7 @@ No se ha podido iniciar desde aquí; ejecútelo usted mismo para instalar la nue
         </message>
         <message>
             <source>Impossible to delete selected item(s).</source>
-            <translation type="unfinished">No se pueden eliminar los elementos seleccionados.</translation>
+            <translation>No se pueden eliminar los elementos seleccionados.</translation>
         </message>
     </context>
     <context>
@@ -1053,19 +1053,19 @@ Visite nuestro sitio y póngase en contacto con el equipo de soporte.</translati
         <name>RenameFolderDlg</name>
         <message>
             <source>Create/Rename folder</source>
-            <translation type="unfinished" />
+            <translation>Crear/renombrar carpeta</translation>
         </message>
         <message>
             <source>Name:</source>
-            <translation type="unfinished">Nombre:</translation>
+            <translation>Nombre:</translation>
         </message>
         <message>
             <source>Ok</source>
-            <translation type="unfinished">Aceptar</translation>
+            <translation>Aceptar</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished">Cancelar</translation>
+            <translation>Cancelar</translation>
         </message>
     </context>
     <context>

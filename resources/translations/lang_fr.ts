@@ -820,7 +820,7 @@ Il n'a pas pu être lancé d'ici ; lancez-le vous-même pour installer la nouvel
         </message>
         <message>
             <source>Impossible to delete selected item(s).</source>
-            <translation type="unfinished">Impossible de supprimer le(s) élément(s) sélectionné(s).</translation>
+            <translation>Impossible de supprimer le(s) élément(s) sélectionné(s).</translation>
         </message>
     </context>
     <context>
@@ -1053,19 +1053,19 @@ Veuillez vous rendre sur notre site et contacter l'assistance.</translation>
         <name>RenameFolderDlg</name>
         <message>
             <source>Create/Rename folder</source>
-            <translation type="unfinished" />
+            <translation>Créer/renommer un dossier</translation>
         </message>
         <message>
             <source>Name:</source>
-            <translation type="unfinished">Nom :</translation>
+            <translation>Nom :</translation>
         </message>
         <message>
             <source>Ok</source>
-            <translation type="unfinished">OK</translation>
+            <translation>OK</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished">Annuler</translation>
+            <translation>Annuler</translation>
         </message>
     </context>
     <context>

@@ -820,7 +820,7 @@ Non è stato possibile avviarlo da qui; eseguirlo manualmente per installare la 
         </message>
         <message>
             <source>Impossible to delete selected item(s).</source>
-            <translation type="unfinished">Impossibile eliminare gli elementi selezionati.</translation>
+            <translation>Impossibile eliminare gli elementi selezionati.</translation>
         </message>
     </context>
     <context>
@@ -1053,19 +1053,19 @@ Visitare il nostro sito e contattare l'assistenza.</translation>
         <name>RenameFolderDlg</name>
         <message>
             <source>Create/Rename folder</source>
-            <translation type="unfinished" />
+            <translation>Crea/rinomina cartella</translation>
         </message>
         <message>
             <source>Name:</source>
-            <translation type="unfinished">Nome:</translation>
+            <translation>Nome:</translation>
         </message>
         <message>
             <source>Ok</source>
-            <translation type="unfinished">OK</translation>
+            <translation>OK</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished">Annulla</translation>
+            <translation>Annulla</translation>
         </message>
     </context>
     <context>

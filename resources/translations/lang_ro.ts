@@ -821,7 +821,7 @@ Nu a putut fi pornit de aici; rulați-l dumneavoastră pentru a instala noua ver
         </message>
         <message>
             <source>Impossible to delete selected item(s).</source>
-            <translation type="unfinished">Elementele selectate nu pot fi șterse.</translation>
+            <translation>Elementele selectate nu pot fi șterse.</translation>
         </message>
     </context>
     <context>
@@ -1054,19 +1054,19 @@ Vizitați site-ul nostru și contactați echipa de asistență.</translation>
         <name>RenameFolderDlg</name>
         <message>
             <source>Create/Rename folder</source>
-            <translation type="unfinished" />
+            <translation>Creează/redenumește dosarul</translation>
         </message>
         <message>
             <source>Name:</source>
-            <translation type="unfinished">Nume:</translation>
+            <translation>Nume:</translation>
         </message>
         <message>
             <source>Ok</source>
-            <translation type="unfinished">OK</translation>
+            <translation>OK</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished">Anulare</translation>
+            <translation>Anulare</translation>
         </message>
     </context>
     <context>

@@ -821,7 +821,7 @@ It could not be started from here; run it yourself to install the new version.</
         </message>
         <message>
             <source>Impossible to delete selected item(s).</source>
-            <translation type="unfinished">Невозможно удалить выбранные элементы.</translation>
+            <translation>Невозможно удалить выбранные элементы.</translation>
         </message>
     </context>
     <context>
@@ -1054,19 +1054,19 @@ Please visit our site and contact the support team.</source>
         <name>RenameFolderDlg</name>
         <message>
             <source>Create/Rename folder</source>
-            <translation type="unfinished" />
+            <translation>Создать/переименовать папку</translation>
         </message>
         <message>
             <source>Name:</source>
-            <translation type="unfinished">Имя:</translation>
+            <translation>Имя:</translation>
         </message>
         <message>
             <source>Ok</source>
-            <translation type="unfinished">ОК</translation>
+            <translation>ОК</translation>
         </message>
         <message>
             <source>Cancel</source>
-            <translation type="unfinished">Отмена</translation>
+            <translation>Отмена</translation>
         </message>
     </context>
     <context>

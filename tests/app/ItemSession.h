@@ -27,6 +27,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QTcpServer>
 #include <QTest>
 #include <QTranslator>
 #include <memory>
@@ -211,6 +212,24 @@ public:
         const int queries = int(operations().count("getModifiedObjects"));
         invoke("eventSyncGenerate");
         return QTest::qWaitFor([&] { return operations().count("getModifiedObjects") > queries; }, 15000);
+    }
+
+    // False: the facade points at a loopback port where nothing listens, so that every call fails to
+    // connect. True: back at the stand-in, and the pump tries again at once rather than after its back-off.
+    bool setReachable(bool reachable)
+    {
+        if (reachable) {
+            m_desktop.service().useHttps();
+            invoke("eventTaskExecuterStart");
+            return true;
+        }
+        QTcpServer closed;
+        if (!closed.listen(QHostAddress::LocalHost))
+            return false;
+        const QByteArray deadOrigin = "https://127.0.0.1:" + QByteArray::number(closed.serverPort());
+        closed.close();
+        QelvoxAPI::setServiceOrigin(deadOrigin, m_desktop.standin().caFile().toUtf8());
+        return true;
     }
 
     // The texts of the message boxes shown since the last call.

@@ -12,7 +12,6 @@
 #include <QAction>
 #include <QFile>
 #include <QSignalSpy>
-#include <QTcpServer>
 #include <QTemporaryDir>
 
 namespace {
@@ -165,23 +164,8 @@ class ContactsTest : public QelvoxTestCase
         return driver.shown();
     }
 
-    // Points the facade at a port where nothing listens, so that every call fails to connect.
-    bool goOffline()
-    {
-        QTcpServer closed;
-        if (!closed.listen(QHostAddress::LocalHost))
-            return false;
-        const QByteArray deadOrigin = "https://127.0.0.1:" + QByteArray::number(closed.serverPort());
-        closed.close();
-        QelvoxAPI::setServiceOrigin(deadOrigin, m_desktop.standin().caFile().toUtf8());
-        return true;
-    }
-    // The service is back; the pump tries again at once instead of after its back-off.
-    void goOnline()
-    {
-        m_desktop.service().useHttps();
-        session().invoke("eventTaskExecuterStart");
-    }
+    bool goOffline() { return session().setReachable(false); }
+    void goOnline() { session().setReachable(true); }
 
     // True once the pump has found the queue empty; meaningful only after a task of the queue has begun.
     bool pumpIdle()
