@@ -1,10 +1,14 @@
 #include "Languages.h"
 #include "TextHelpers.h"
+#include "TranslationSource.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
+#include <QProcess>
+#include <QSet>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTranslator>
 
@@ -19,6 +23,27 @@ const QList<QPair<const char *, int>> statusKeys = {
     {"CR", 7}, {"CE", 8}, {"NA", 9}, {"IN", 10}, {"SB", 11}, {"BA", 12}, {"LP", 13}, {"CS", 14},
     {"RF", 15}, {"BL", 101}, {"NT", 102}, {"MF", 103}, {"NC", 104}, {"SE", 105}, {"UF", 106},
     {"AF", 107}, {"NR", 108}, {"MA", 109}, {"GF", 110}};
+
+// Where the program's texts are taken from, as scripts/translations extracts them.
+const char *const textSourceFolders[] = {"app", "dialogs", "store", "service/client", "platform"};
+
+int pluralForms(const QString &code)
+{
+    return code == QLatin1String("ro") || code == QLatin1String("ru") ? 3 : 2;
+}
+
+QString translationSourcePath(const QString &code)
+{
+    return QStringLiteral(QELVOX_SOURCE_DIR "/resources/translations/lang_%1.ts").arg(code);
+}
+
+QSet<QString> keysOf(const QList<TranslationEntry> &entries)
+{
+    QSet<QString> keys;
+    for (const TranslationEntry &entry : entries)
+        keys.insert(entry.key() + QLatin1String(" [") + entry.comment + QLatin1Char(']'));
+    return keys;
+}
 
 QString deleteQuestion(int count)
 {
@@ -98,6 +123,61 @@ private slots:
         }
         QVERIFY(!deleteQuestion(1).isEmpty());
         QVERIFY(deleteQuestion(3).contains(QLatin1String("3")));
+    }
+
+    void everyTextIsTranslated_data() { everyLanguageLoads_data(); }
+
+    // Every text of the sources, finished in the language's file and found in the program as built, with as
+    // many plural forms as the language has.
+    void everyTextIsTranslated()
+    {
+        QFETCH(QString, code);
+        const QList<TranslationEntry> entries = readTranslationSource(translationSourcePath(code));
+        QVERIFY(!entries.isEmpty());
+        QTranslator built;
+        QVERIFY(built.load(QStringLiteral(":/lang/lang_%1.qm").arg(code)));
+
+        for (const TranslationEntry &entry : entries) {
+            const QByteArray key = entry.key().toUtf8();
+            QVERIFY2(entry.finished, key);
+            QCOMPARE(entry.translations.size(), entry.numerus ? pluralForms(code) : 1);
+            for (const QString &text : entry.translations)
+                QVERIFY2(!text.trimmed().isEmpty(), key);
+            const QList<int> counts = entry.numerus ? QList<int>{1, 2, 5, 21} : QList<int>{-1};
+            for (int count : counts) {
+                const QString text = built.translate(entry.context.toUtf8(), entry.source.toUtf8(),
+                                                     entry.comment.toUtf8().constData(), count);
+                QVERIFY2(!text.trimmed().isEmpty(), key);
+            }
+        }
+    }
+
+    // A text added to the sources without its translations would show in English in every language.
+    void theTranslationsHoldEveryTextOfTheSources()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString extracted = dir.filePath(QStringLiteral("lang_en.ts"));
+        QStringList arguments{QStringLiteral("-silent"), QStringLiteral("-locations"), QStringLiteral("none"),
+                              QStringLiteral("-no-obsolete"), QStringLiteral("-target-language"),
+                              QStringLiteral("en")};
+        for (const char *folder : textSourceFolders)
+            arguments << QStringLiteral(QELVOX_SOURCE_DIR "/%1").arg(QLatin1String(folder));
+        arguments << QStringLiteral("-ts") << extracted;
+        QProcess lupdate;
+        lupdate.start(QStringLiteral(QELVOX_LUPDATE), arguments);
+        QVERIFY2(lupdate.waitForFinished(120000), qPrintable(lupdate.errorString()));
+        QCOMPARE(lupdate.exitCode(), 0);
+
+        const QSet<QString> inSources = keysOf(readTranslationSource(extracted));
+        QVERIFY(!inSources.isEmpty());
+        for (const QString &code : languageCodes()) {
+            const QSet<QString> translated = keysOf(readTranslationSource(translationSourcePath(code)));
+            const QStringList missing = QSet<QString>(inSources).subtract(translated).values();
+            const QStringList stale = QSet<QString>(translated).subtract(inSources).values();
+            QVERIFY2(missing.isEmpty(), qPrintable(code + QLatin1String(" lacks ") + missing.join(QLatin1String(", "))));
+            QVERIFY2(stale.isEmpty(), qPrintable(code + QLatin1String(" keeps ") + stale.join(QLatin1String(", "))));
+        }
     }
 
     void englishRewritesTheKeys()
