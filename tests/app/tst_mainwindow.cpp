@@ -307,6 +307,29 @@ private slots:
             QTest::newRow(qPrintable(code)) << code;
     }
 
+    void everyLanguageSwitchShowsInTheFrame_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const QString &code : languageCodes()) {
+            if (code != QLatin1String("en"))
+                QTest::newRow(qPrintable(code)) << code;
+        }
+    }
+
+    void everyLanguageSwitchShowsInTheFrame()
+    {
+        QFETCH(QString, language);
+        TranslatedWindow translated;
+        MainWindow &window = *translated.window;
+        const QStringList english = frameTexts(window);
+        SettingsStore::instance().setLanguage(language);
+        QVERIFY(QMetaObject::invokeMethod(&window, "eventTranslate"));
+        QTRY_VERIFY(frameTexts(window) != english);
+        SettingsStore::instance().setLanguage(QStringLiteral("en"));
+        QVERIFY(QMetaObject::invokeMethod(&window, "eventTranslate"));
+        QTRY_COMPARE(frameTexts(window), english);
+    }
+
     // Qt triggers neither of two actions that share a key.
     void shortcutsAreUnambiguous()
     {
