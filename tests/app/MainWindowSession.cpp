@@ -93,6 +93,12 @@ MainWindow *MainWindowSession::window()
     return m_window.get();
 }
 
+void MainWindowSession::installTranslator()
+{
+    window();
+    QCoreApplication::installTranslator(m_translator.get());
+}
+
 void MainWindowSession::logIn(const Account &account)
 {
     MainWindow *main = window();

@@ -46,6 +46,9 @@ public:
 
     // Built on first use, after the settings it starts from.
     MainWindow *window();
+    // The window's translator installed as the application installs its own, so that a language the window
+    // loads reaches every window; it goes with the window.
+    void installTranslator();
     // The log-in dialog's acceptance, as the log-in dialog completes it: logged in, the facade carrying the
     // account's credentials, then eventLogoutClose.
     void logIn(const Account &account);

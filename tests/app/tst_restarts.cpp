@@ -1,4 +1,5 @@
 #include "CacheDatabase.h"
+#include "ClientProcess.h"
 #include "ConnectProxy.h"
 #include "FacadeFixture.h"
 #include "QelvoxTestCase.h"
@@ -11,59 +12,13 @@
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
-#include <csignal>
 #include <memory>
-#include <sys/prctl.h>
 
 namespace {
 
 const int runTimeoutMs = 30000;
-
-// The program as users start it: its own per-user folders, the stored account with the automatic
-// connection on, the platform it runs on offscreen. It reaches the stand-in through the HTTP proxy of its
-// settings, which leads every tunnel to the stand-in, and trusts the stand-in's CA as the system's.
-class ClientProcess
-{
-public:
-    ClientProcess(const QString &root, const QString &caFile)
-    {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("QT_QPA_PLATFORM", "offscreen");
-        environment.insert("HOME", root + "/home");
-        environment.insert("XDG_DATA_HOME", root + "/data");
-        environment.insert("XDG_CONFIG_HOME", root + "/config");
-        environment.insert("XDG_RUNTIME_DIR", root + "/runtime");
-        environment.insert("SSL_CERT_FILE", caFile);
-        process.setProcessEnvironment(environment);
-        process.setProgram(QStringLiteral(QELVOXDESK_EXECUTABLE));
-        process.setProcessChannelMode(QProcess::MergedChannels);
-        // A test that dies must not leave the program running.
-        process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
-    }
-    ~ClientProcess() { kill(); }
-
-    bool start()
-    {
-        process.start();
-        return process.waitForStarted();
-    }
-    // As a crash or a power cut would end it: no destructor runs, nothing is flushed.
-    void kill()
-    {
-        if (process.state() == QProcess::NotRunning)
-            return;
-        ::kill(pid_t(process.processId()), SIGKILL);
-        process.waitForFinished();
-    }
-    bool isRunning() const { return process.state() == QProcess::Running; }
-    QString output() { return QString::fromLocal8Bit(process.readAll()); }
-
-private:
-    QProcess process;
-};
 
 } // namespace
 
@@ -156,7 +111,7 @@ private:
 
     void startClient()
     {
-        m_client = std::make_unique<ClientProcess>(m_root->path(), m_standin.caFile());
+        m_client = std::make_unique<ClientProcess>(ClientProcess::foldersUnder(m_root->path()), m_standin.caFile());
         QVERIFY(m_client->start());
     }
 
