@@ -24,9 +24,6 @@ const QList<QPair<const char *, int>> statusKeys = {
     {"RF", 15}, {"BL", 101}, {"NT", 102}, {"MF", 103}, {"NC", 104}, {"SE", 105}, {"UF", 106},
     {"AF", 107}, {"NR", 108}, {"MA", 109}, {"GF", 110}};
 
-// Where the program's texts are taken from, as scripts/translations extracts them.
-const char *const textSourceFolders[] = {"app", "dialogs", "store", "service/client", "platform"};
-
 int pluralForms(const QString &code)
 {
     return code == QLatin1String("ro") || code == QLatin1String("ru") ? 3 : 2;
@@ -158,16 +155,15 @@ private slots:
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
         const QString extracted = dir.filePath(QStringLiteral("lang_en.ts"));
-        QStringList arguments{QStringLiteral("-silent"), QStringLiteral("-locations"), QStringLiteral("none"),
-                              QStringLiteral("-no-obsolete"), QStringLiteral("-target-language"),
-                              QStringLiteral("en")};
-        for (const char *folder : textSourceFolders)
-            arguments << QStringLiteral(QELVOX_SOURCE_DIR "/%1").arg(QLatin1String(folder));
-        arguments << QStringLiteral("-ts") << extracted;
-        QProcess lupdate;
-        lupdate.start(QStringLiteral(QELVOX_LUPDATE), arguments);
-        QVERIFY2(lupdate.waitForFinished(120000), qPrintable(lupdate.errorString()));
-        QCOMPARE(lupdate.exitCode(), 0);
+        // The extraction that keeps the translation files in step, so that both read the same sources.
+        QProcess extraction;
+        extraction.setProcessChannelMode(QProcess::ForwardedChannels);
+        extraction.start(QStringLiteral("python3"),
+                         {QStringLiteral(QELVOX_SOURCE_DIR "/scripts/translations"), QStringLiteral("extract"),
+                          extracted});
+        QVERIFY2(extraction.waitForFinished(120000), qPrintable(extraction.errorString()));
+        QCOMPARE(extraction.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(extraction.exitCode(), 0);
 
         const QSet<QString> inSources = keysOf(readTranslationSource(extracted));
         QVERIFY(!inSources.isEmpty());
