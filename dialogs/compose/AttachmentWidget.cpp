@@ -23,6 +23,19 @@ bool readWholeFile(const QString &path, qint64 expectedSize, QByteArray &bytes)
     return bytes.size() == expectedSize;
 }
 
+// Long names would widen the send dialog past the screen, and a "&" would turn into a shortcut that removes
+// the document without a word: the button shows the name shortened to a fixed width, escaped, and the
+// tool tip the whole path (escaped, since a tool tip that looks like markup is rendered as markup).
+void showFileOn(QToolButton &button, const QString &path)
+{
+    constexpr int nameWidth = 160;
+    const QFileInfo info(path);
+    QString shown = button.fontMetrics().elidedText(info.fileName(), Qt::ElideMiddle, nameWidth);
+    button.setText(shown.replace(QLatin1Char('&'), QStringLiteral("&&")));
+    const QString fullPath = QDir::toNativeSeparators(info.absoluteFilePath());
+    button.setToolTip(QStringLiteral("<p style='white-space:pre'>%1</p>").arg(fullPath.toHtmlEscaped()));
+}
+
 } // namespace
 
 AttachmentWidget::AttachmentWidget(QWidget *parent, bool fax) : QWidget(parent), fax(fax)
@@ -62,7 +75,7 @@ void AttachmentWidget::addFiles(const QStringList &paths)
             continue;
         total += slot->size;
         nofiles->hide();
-        slot->button->setText(slot->file->filename);
+        showFileOn(*slot->button, path);
         slot->button->show();
         emit signalChanged();
     }

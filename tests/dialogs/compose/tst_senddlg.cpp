@@ -9,6 +9,7 @@
 #include "SettingsStore.h"
 
 #include <QSettings>
+#include <QTextDocumentFragment>
 
 namespace {
 
@@ -253,6 +254,31 @@ private slots:
         QTest::keyClick(&dialog, Qt::Key_Escape);
         QVERIFY(!dialog.isVisible());
         QVERIFY(!dialog.smsRequest());
+    }
+
+    // Long names must not push "Send" off a small screen, and a "&" in a name must not become a shortcut
+    // that removes the document.
+    void documentNamesKeepTheDialogOnScreen()
+    {
+        SendDlg dialog(nullptr, nullptr, false, true);
+        const QString longName = QString(196, u'n') + QStringLiteral(".pdf");
+        const QStringList paths{m_kit->writeFile("a/" + longName, "a"), m_kit->writeFile("b/" + longName, "b"),
+                                m_kit->writeFile("R&D <b>report.pdf", "c")};
+        AttachmentWidget *row = documents(dialog);
+        row->addFiles(paths);
+        QCOMPARE(row->attachment2->text(), QStringLiteral("R&&D <b>report.pdf"));
+        QVERIFY(row->attachment0->text().size() < longName.size());
+        QVERIFY2(dialog.sizeHint().width() <= 1024, qPrintable(QString::number(dialog.sizeHint().width())));
+        for (int i = 0; i < 3; ++i) {
+            const QToolButton *button = QList<QToolButton *>{row->attachment0, row->attachment1, row->attachment2}[i];
+            QCOMPARE(QTextDocumentFragment::fromHtml(button->toolTip()).toPlainText(), paths[i]);
+        }
+
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        QTest::keyClick(&dialog, Qt::Key_D, Qt::AltModifier);
+        QVERIFY(row->attachment2->isVisible());
+        QCOMPARE(row->totalSize(), 3);
     }
 };
 
