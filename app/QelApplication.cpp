@@ -3,6 +3,7 @@
 #include "LocalInstanceChannel.h"
 #include "MainWindow.h"
 #include "MessageBoxes.h"
+#include "ScreenFit.h"
 #include "SettingsStore.h"
 
 #include <cstdio>
@@ -25,6 +26,7 @@ QelApplication::QelApplication(int &argc, char **argv)
     setApplicationVersion(QString::fromLatin1(appVersion()));
     setWindowIcon(QIcon(QStringLiteral(":/images/qelvoxdesk.png")));
     installTranslator(&m_translator);
+    ScreenFit::installOn(this);
 }
 
 // The main window goes before the translator it points to.

@@ -9,6 +9,8 @@ int execMessageBox(const MessageBoxRequest &request)
 {
     QMessageBox box(request.icon, request.title, request.text, QMessageBox::NoButton, request.parent,
                     Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+    // Texts carry file names, contacts, numbers and the service's words: never markup.
+    box.setTextFormat(Qt::PlainText);
     QList<QAbstractButton *> buttons;
     for (const MessageBoxRequest::Button &button : request.buttons)
         buttons += box.addButton(button.text, button.role);

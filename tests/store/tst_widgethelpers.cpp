@@ -3,10 +3,15 @@
 #include "PromptRecorder.h"
 #include "QelvoxTestCase.h"
 #include "RecipientsCsv.h"
+#include "ScreenFit.h"
 #include "StarBadge.h"
 #include "TestFiles.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QLabel>
+#include <QMainWindow>
+#include <QScreen>
 #include <QFile>
 #include <QPixmap>
 #include <QPushButton>
@@ -123,6 +128,52 @@ private slots:
         });
         QVERIFY(confirmDelete(1, nullptr));
         QCOMPARE(defaultText, QStringLiteral("No"));
+    }
+
+    void realBoxShowsMarkupAsWritten()
+    {
+        m_prompts.reset();
+        const QString name = QStringLiteral("<b>x</b><img src=x>.pdf");
+        Qt::TextFormat format = Qt::AutoText;
+        QString shown;
+        QTimer::singleShot(0, this, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            format = box->textFormat();
+            shown = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"))->text();
+            box->buttons().first()->click();
+        });
+        showError(name, nullptr);
+        QCOMPARE(format, Qt::PlainText);
+        QCOMPARE(shown, name);
+    }
+
+    // A window designed larger than the screen (a form at a large scale factor) opens within the screen's
+    // available area, also when it was placed first; one that fits keeps its size, and later sizes are the
+    // user's.
+    void windowsOpenWithinTheScreen()
+    {
+        ScreenFit::installOn(qApp);
+        const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+        QMainWindow large;
+        large.resize(available.width() * 2, available.height() + 400);
+        large.show();
+        QVERIFY(available.contains(large.geometry()));
+        large.resize(available.size() * 2);
+        large.hide();
+        large.show();
+        QCOMPARE(large.size(), available.size() * 2);
+
+        QDialog placed;
+        placed.move(available.center());
+        placed.resize(available.width() / 4, available.height() + 100);
+        placed.show();
+        QVERIFY(available.contains(placed.geometry()));
+
+        QDialog small;
+        small.resize(200, 100);
+        small.show();
+        QCOMPARE(small.size(), QSize(200, 100));
     }
 
     void csvFileName_data()
