@@ -316,13 +316,68 @@ bool CacheDatabase::deleteTask(int taskId)
     return runLocked(QStringLiteral("delete from localtask where id=?"), {taskId});
 }
 
+bool CacheDatabase::deleteUnnumberedTasks()
+{
+    return runLocked(QStringLiteral("delete from localtask where id<=0"), {});
+}
+
 int CacheDatabase::nextTaskId()
 {
     QMutexLocker locker(&mutex);
     QSqlQuery query(database);
-    if (!query.exec(QStringLiteral("SELECT max(id) FROM localtask")) || !query.next())
-        return 1000;
-    return qMax(query.value(0).toInt() + 1, 1000);
+    // A task whose rows could not be stored leaves no trace in the table, yet its id may be in use (its
+    // task still queued, a record numbered by it): the mark keeps the id from being given twice.
+    int next = qMax(1000, taskIdMark + 1);
+    if (query.exec(QStringLiteral("SELECT max(id) FROM localtask")) && query.next())
+        next = qMax(next, query.value(0).toInt() + 1);
+    taskIdMark = next;
+    return next;
+}
+
+bool CacheDatabase::loadTaskParams(int taskId, QHash<QString, QString> &params)
+{
+    QMutexLocker locker(&mutex);
+    QSqlQuery query(database);
+    if (!run(query, QStringLiteral("SELECT parameter, value FROM localtask WHERE id=?"), {taskId}))
+        return false;
+    while (query.next())
+        params.insert(query.value(0).toString(), query.value(1).toString());
+    return true;
+}
+
+bool CacheDatabase::rewriteTaskReferences(int localId, int serviceId)
+{
+    QMutexLocker locker(&mutex);
+    // Numbers are stored as decimal text. The numbered T_OBJECT_ rows hold ids; their TYPE and COUNT rows
+    // do not, and local ids (1000 and up, negated) are never a type or a count anyway.
+    return allOrNothing([&] {
+        return run(QStringLiteral("UPDATE localtask SET value=? WHERE value=? AND (parameter IN "
+                                  "('id','groupid','from_folderid','to_folderid') OR "
+                                  "(parameter GLOB 'T_OBJECT_*_*' AND parameter NOT GLOB '*_TYPE' AND "
+                                  "parameter NOT GLOB '*_COUNT'))"),
+                   {QString::number(serviceId), QString::number(localId)}) &&
+               run(QStringLiteral("UPDATE localtask SET value='0' WHERE parameter='localid' AND value=?"),
+                   {QString::number(-localId)});
+    });
+}
+
+bool CacheDatabase::canWrite()
+{
+    QMutexLocker locker(&mutex);
+    return allOrNothing([&] {
+        return run(QStringLiteral("replace into settings(parameter,value) values('write_check',1)"), {}) &&
+               run(QStringLiteral("delete from settings where parameter='write_check'"), {});
+    });
+}
+
+template <typename Work> bool CacheDatabase::allOrNothing(Work work)
+{
+    if (!beginUnit())
+        return false;
+    if (work() && commitUnit())
+        return true;
+    rollbackUnit();
+    return false;
 }
 
 void CacheDatabase::loadTaskTypes(QMap<int, QString> &types)

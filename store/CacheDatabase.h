@@ -3,6 +3,7 @@
 #include "ChangeEntry.h"
 #include "RecipientStatus.h"
 
+#include <QHash>
 #include <QList>
 #include <QMap>
 #include <QMutex>
@@ -75,10 +76,20 @@ public:
     QString getTaskParam(int taskId, const QString &parameter);
     // Id 0 does nothing.
     bool deleteTask(int taskId);
-    // One more than the highest stored task id, never below 1000. Reserves nothing.
+    // The rows of tasks numbered 0 or below, which no completion could ever delete.
+    bool deleteUnnumberedTasks();
+    // A new id for a task, a send or a record created offline: above every stored task id, never below
+    // 1000, and never given out before by this object, even when the task that took it was not stored.
     int nextTaskId();
     // map[task id] = its OBJECT_TYPE text; existing keys are overwritten, others kept.
     void loadTaskTypes(QMap<int, QString> &types);
+    // Every row of one task, parameter -> value; false when they could not be read.
+    bool loadTaskParams(int taskId, QHash<QString, QString> &params);
+    // Makes the persisted tasks name a record created offline (negative localId) by its service id: its own
+    // task's id and local id, and every reference to it (group, folders, object lists).
+    bool rewriteTaskReferences(int localId, int serviceId);
+    // Whether a row can be written and committed now (a read-only or full disk cannot).
+    bool canWrite();
 
     // One record at a time. The records are only read.
     bool storeContact(const BaseContactInfo *contact);
@@ -150,10 +161,14 @@ private:
     void rollbackUnit();
     // Runs work as a unit of its own (inside an open one when there is one); the caller holds the mutex.
     template <typename Work> bool inTransaction(Work work);
+    // Runs work as a unit that is rolled back when any of it fails; the caller holds the mutex.
+    template <typename Work> bool allOrNothing(Work work);
     bool runLocked(const QString &statement, const QVariantList &values);
 
     mutable QMutex mutex;
     bool opened = false;
+    // The highest id nextTaskId() gave out in this run.
+    int taskIdMark = 0;
     // Units begun and not yet ended; above 1 the inner ones are savepoints.
     int unitDepth = 0;
     QString connectionName;

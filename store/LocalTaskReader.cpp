@@ -18,10 +18,13 @@ namespace {
 
 // More documents than the service accepts in one fax.
 constexpr int maxAttachments = 3;
+// The send dialog takes fewer recipients than this; no task the program writes holds more.
+constexpr int maxNumbers = 2000;
 
 } // namespace
 
-LocalTaskReader::LocalTaskReader(CacheDatabase *database, QList<TaskItem> *out) : database(database), out(out)
+LocalTaskReader::LocalTaskReader(CacheDatabase *database, QList<TaskItem> *out, const QSet<int> &skipped)
+    : database(database), out(out), skipped(skipped)
 {
 }
 
@@ -29,20 +32,32 @@ void LocalTaskReader::loadAll()
 {
     QMap<int, QString> kinds;
     database->loadTaskTypes(kinds);
+    bool unnumbered = false;
     for (auto task = kinds.cbegin(); task != kinds.cend(); ++task) {
         const TaskKind *kind = TaskKind::persistedAs(task.value());
-        if (!kind)
+        if (!kind || skipped.contains(task.key()))
             continue;
         taskId = task.key();
+        if (taskId <= 0) {
+            // Its completion could never delete it: it would be carried out again at every start.
+            qWarning("persisted task %d dropped: it has no valid id", taskId);
+            unnumbered = true;
+            continue;
+        }
+        params.clear();
+        if (!database->loadTaskParams(taskId, params))
+            continue;
         type = kind->type;
         directory = taskDirectoryPath(taskId);
         (this->*kind->load)();
     }
+    if (unnumbered && !database->deleteUnnumberedTasks())
+        qWarning("the persisted tasks without a valid id could not be deleted");
 }
 
 QString LocalTaskReader::text(const QString &parameter) const
 {
-    return database->getTaskParam(taskId, parameter);
+    return params.value(parameter);
 }
 
 QString LocalTaskReader::text(const char *parameter) const
@@ -59,6 +74,12 @@ int LocalTaskReader::integer(const QString &parameter) const
 int LocalTaskReader::integer(const char *parameter) const
 {
     return integer(QString::fromLatin1(parameter));
+}
+
+int LocalTaskReader::boundedCount(const QString &parameter, int limit) const
+{
+    const int count = integer(parameter);
+    return count > limit || count > params.size() ? -1 : qMax(count, 0);
 }
 
 QString LocalTaskReader::fileText(const QString &name) const
@@ -80,28 +101,46 @@ template <typename Record> void LocalTaskReader::drop(Record *record)
     database->deleteTask(taskId);
 }
 
-void LocalTaskReader::loadNumbers(QStringList &numbers)
+template <typename Record> void LocalTaskReader::dropBroken(Record *record, const char *why)
 {
-    const int count = integer("T_NUMBERS");
-    for (int n = 1; n <= count; ++n)
-        numbers.append(text(QStringLiteral("T_NUMBER_%1").arg(n)));
+    qWarning("persisted task %d dropped: %s", taskId, why);
+    drop(record);
 }
 
-void LocalTaskReader::loadObjects(ObjectsRequest &request)
+bool LocalTaskReader::loadNumbers(QStringList &numbers)
 {
-    const int entries = integer("T_OBJECTS");
+    const int count = boundedCount(QStringLiteral("T_NUMBERS"), maxNumbers);
+    for (int n = 1; n <= count; ++n) {
+        const QString name = QStringLiteral("T_NUMBER_%1").arg(n);
+        if (!params.contains(name))
+            return false;
+        numbers.append(text(name));
+    }
+    return count >= 0;
+}
+
+bool LocalTaskReader::loadObjects(ObjectsRequest &request)
+{
+    const int entries = boundedCount(QStringLiteral("T_OBJECTS"), params.size());
     for (int k = 1; k <= entries; ++k) {
         const QString prefix = QStringLiteral("T_OBJECT_%1_").arg(k);
         // An entry written for an empty list has no rows: it names no type.
         const QString type = text(prefix + QStringLiteral("TYPE"));
         if (type.isNull())
             continue;
-        const int count = integer(prefix + QStringLiteral("COUNT"));
+        const int count = boundedCount(prefix + QStringLiteral("COUNT"), params.size());
+        if (count < 0)
+            return false;
         QList<int> &ids = request.objects[type.toInt()];
         ids.clear();
-        for (int j = 1; j <= count; ++j)
-            ids.append(integer(prefix + QString::number(j)));
+        for (int j = 1; j <= count; ++j) {
+            const QString name = prefix + QString::number(j);
+            if (!params.contains(name))
+                return false;
+            ids.append(integer(name));
+        }
     }
+    return entries >= 0;
 }
 
 void LocalTaskReader::loadSendSms()
@@ -110,7 +149,8 @@ void LocalTaskReader::loadSendSms()
     request->taskid = taskId;
     request->sentstatus = 2;
     request->unicode = integer("unicode");
-    loadNumbers(request->numbers);
+    if (!loadNumbers(request->numbers))
+        return dropBroken(request, "its numbers do not add up");
     request->content = fileText(QStringLiteral("content"));
     if (request->content.isEmpty() || request->numbers.isEmpty())
         return drop(request);
@@ -129,7 +169,8 @@ void LocalTaskReader::loadSendFax()
     const int attachments = integer("attachments");
     if (attachments > maxAttachments || (request->coverpage == 0 && attachments == 0))
         return drop(request);
-    loadNumbers(request->numbers);
+    if (!loadNumbers(request->numbers))
+        return dropBroken(request, "its numbers do not add up");
     if (request->numbers.isEmpty())
         return drop(request);
     for (int i = 1; i <= attachments; ++i) {
@@ -198,7 +239,8 @@ void LocalTaskReader::loadObjectsTask()
 {
     auto *request = new ObjectsRequest;
     request->taskid = taskId;
-    loadObjects(*request);
+    if (!loadObjects(*request))
+        return dropBroken(request, "its objects do not add up");
     queue(request);
 }
 
@@ -209,6 +251,7 @@ void LocalTaskReader::loadMove()
     request->from_folderid = integer("from_folderid");
     request->to_folderid = integer("to_folderid");
     request->objects = new ObjectsRequest;
-    loadObjects(*request->objects);
+    if (!loadObjects(*request->objects))
+        return dropBroken(request, "its objects do not add up");
     queue(request);
 }

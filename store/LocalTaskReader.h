@@ -2,7 +2,9 @@
 
 #include "TaskItem.h"
 
+#include <QHash>
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -10,12 +12,14 @@ class CacheDatabase;
 class ObjectsRequest;
 
 // Rebuilds the persisted tasks of the current customer as task items, each with a new sequence number and
-// its record on the heap (owned by the item's consumer). A send that can no longer be carried out is
-// dropped: its rows and its task directory are deleted.
+// its record on the heap (owned by the item's consumer). A send that can no longer be carried out, a task
+// whose counts exceed the rows it has, and a task numbered 0 or below (which no completion could delete)
+// are dropped with a log line: their rows and task directory are deleted.
 class LocalTaskReader
 {
 public:
-    LocalTaskReader(CacheDatabase *database, QList<TaskItem> *out);
+    // The tasks numbered in skipped are left out, rows and all.
+    LocalTaskReader(CacheDatabase *database, QList<TaskItem> *out, const QSet<int> &skipped = {});
 
     // Every stored task in ascending id; tasks of an unknown kind are skipped and keep their rows.
     void loadAll();
@@ -31,8 +35,9 @@ public:
     void loadFolder();
     void loadMove();
 
-    void loadNumbers(QStringList &numbers);
-    void loadObjects(ObjectsRequest &request);
+    // False when the rows do not add up: a count above the rows present, or above the service's limit.
+    bool loadNumbers(QStringList &numbers);
+    bool loadObjects(ObjectsRequest &request);
 
 private:
     QString text(const char *parameter) const;
@@ -42,11 +47,17 @@ private:
     QString fileText(const QString &name) const;
     template <typename Record> void queue(Record *record);
     template <typename Record> void drop(Record *record);
+    // Drops the task at hand with a log line naming why.
+    template <typename Record> void dropBroken(Record *record, const char *why);
+    // The count row's value when the task has that many further rows; -1 otherwise.
+    int boundedCount(const QString &parameter, int limit) const;
 
     CacheDatabase *database;
     QList<TaskItem> *out;
-    // The task at hand.
+    QSet<int> skipped;
+    // The task at hand and its rows.
     int taskId = 0;
     int type = -1;
     QString directory;
+    QHash<QString, QString> params;
 };

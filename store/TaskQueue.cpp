@@ -1,30 +1,37 @@
 #include "TaskQueue.h"
 
 #include "CacheDatabase.h"
+#include "FileHelpers.h"
 #include "LocalTaskReader.h"
 #include "LocalTaskWriter.h"
 #include "MoveToFolderRequest.h"
 #include "QelFolderInfo.h"
+#include "SettingsStore.h"
 #include "TaskKind.h"
 #include "TaskType.h"
 #include "qtContactGroupInfo.h"
 #include "qtContactInfo.h"
 
+#include <QFileInfo>
 #include <QMutex>
 #include <QMutexLocker>
 #include <algorithm>
-#include <utility>
-#include <vector>
 
 namespace {
 
 // Guards the lists and sync flags of every queue.
 QMutex taskListMutex;
 
+// Rows first: a directory without rows is never restored, rows without their directory would be.
+bool deleteCompletedTask(CacheDatabase &database, int taskId)
+{
+    return database.deleteTask(taskId) &&
+           (!QFileInfo::exists(taskDirectoryPath(taskId)) || removeTaskDirectory(taskId));
+}
+
 } // namespace
 
-// Replaces one local id field by field and keeps the values it replaced, so that the records can be put
-// back as they were when the rows could not follow.
+// Replaces one local id, field by field.
 class TaskQueue::IdRewrite
 {
 public:
@@ -35,26 +42,12 @@ public:
     {
         if (field != localId)
             return false;
-        set(field, serviceId);
+        field = serviceId;
         return true;
-    }
-    void set(int &field, int value)
-    {
-        replaced.emplace_back(&field, field);
-        field = value;
-    }
-    void undo()
-    {
-        for (auto it = replaced.rbegin(); it != replaced.rend(); ++it)
-            *it->first = it->second;
-        replaced.clear();
     }
 
     const int localId;
     const int serviceId;
-
-private:
-    std::vector<std::pair<int *, int>> replaced;
 };
 
 TaskQueue::TaskQueue(CacheDatabase *database) : database(database) {}
@@ -76,20 +69,39 @@ bool TaskQueue::add(int type, const QVariant &argument, bool noPersist)
     return persisted;
 }
 
+bool TaskQueue::isHeld(const TaskItem &item) const
+{
+    const TaskKind *kind = TaskKind::of(item.type);
+    return userTasksHeld && kind && kind->persistedName;
+}
+
+void TaskQueue::holdUserTasks(bool hold)
+{
+    QMutexLocker locker(&taskListMutex);
+    userTasksHeld = hold;
+}
+
 bool TaskQueue::isIdle() const
 {
     QMutexLocker locker(&taskListMutex);
-    return !syncPending && items.isEmpty();
+    return !syncPending && std::all_of(items.cbegin(), items.cend(), [this](const TaskItem &item) {
+        return isHeld(item);
+    });
 }
 
 TaskItem TaskQueue::takeNext()
 {
     QMutexLocker locker(&taskListMutex);
-    if (items.isEmpty()) {
+    const auto next = std::find_if(items.begin(), items.end(), [this](const TaskItem &item) {
+        return !isHeld(item);
+    });
+    if (next == items.end()) {
         syncPending = false;
         return TaskItem(TaskType::GET_MODIFIED_OBJECTS, QVariant(0));
     }
-    return items.takeFirst();
+    const TaskItem item = *next;
+    items.erase(next);
+    return item;
 }
 
 void TaskQueue::requeue(const TaskItem &item)
@@ -118,85 +130,134 @@ void TaskQueue::clear()
 
 void TaskQueue::restore(QList<TaskItem> &out)
 {
-    LocalTaskReader(database, &out).loadAll();
+    QSet<int> skipped;
+    QList<PendingRewrite> rewrites;
+    {
+        QMutexLocker locker(&taskListMutex);
+        if (pendingIsCurrent()) {
+            skipped = pendingCompletions;
+            rewrites = pendingRewrites;
+        }
+    }
+    const qsizetype first = out.size();
+    LocalTaskReader(database, &out, skipped).loadAll();
+    for (const PendingRewrite &pending : std::as_const(rewrites)) {
+        IdRewrite rewrite(pending.localId, pending.serviceId);
+        for (qsizetype i = first; i < out.size(); ++i)
+            replaceInTask(out.at(i), rewrite);
+    }
 }
 
-bool TaskQueue::replaceLocalId(int localId, int serviceId)
+bool TaskQueue::pendingIsCurrent()
 {
-    QMutexLocker locker(&taskListMutex);
-    // Records and rows change together or not at all: tasks restored after a restart must send what the
-    // queued ones of this run send.
-    if (!database->beginTransaction())
-        return false;
-    IdRewrite rewrite(localId, serviceId);
-    bool rewritten = true;
-    for (const TaskItem &item : std::as_const(items))
-        rewritten = replaceInTask(item, rewrite) && rewritten;
-    if (rewritten && database->commitTransaction())
+    if (pendingCustomer == SettingsStore::instance().customerId())
         return true;
-    database->rollbackTransaction();
-    rewrite.undo();
+    // That customer's cache is closed; what failed on it will be restored from its rows at its next log-in.
+    pendingRewrites.clear();
+    pendingCompletions.clear();
+    pendingCustomer = 0;
     return false;
 }
 
-bool TaskQueue::replaceInObjects(const TaskItem &item, int taskId, ObjectsRequest &request,
-                                 IdRewrite &rewrite)
+bool TaskQueue::replaceLocalId(int localId, int serviceId, int ownerTaskId)
 {
-    bool found = false;
-    for (QList<int> &ids : request.objects) {
-        for (int &id : ids)
-            found = rewrite.replace(id) || found;
-    }
-    // The map keeps its shape, so writing it again replaces exactly the rows that it wrote before.
-    return !found || LocalTaskWriter(database, item.type, item.argument).saveObjects(taskId, request);
+    QMutexLocker locker(&taskListMutex);
+    IdRewrite rewrite(localId, serviceId);
+    for (const TaskItem &item : std::as_const(items))
+        replaceInTask(item, rewrite);
+    if (database->rewriteTaskReferences(localId, serviceId))
+        return true;
+    pendingIsCurrent();
+    pendingCustomer = SettingsStore::instance().customerId();
+    pendingRewrites.append({localId, serviceId, ownerTaskId});
+    return false;
 }
 
-bool TaskQueue::replaceInTask(const TaskItem &item, IdRewrite &rewrite)
+bool TaskQueue::waitsForRewrite(int taskId) const
+{
+    return std::any_of(pendingRewrites.cbegin(), pendingRewrites.cend(),
+                       [taskId](const PendingRewrite &pending) { return pending.ownerTaskId == taskId; });
+}
+
+bool TaskQueue::complete(int taskId)
+{
+    QMutexLocker locker(&taskListMutex);
+    const bool current = pendingIsCurrent();
+    if (!(current && waitsForRewrite(taskId)) && deleteCompletedTask(*database, taskId))
+        return true;
+    pendingCustomer = SettingsStore::instance().customerId();
+    pendingCompletions.insert(taskId);
+    return false;
+}
+
+bool TaskQueue::retryPending()
+{
+    QMutexLocker locker(&taskListMutex);
+    if (!pendingIsCurrent())
+        return true;
+    for (auto pending = pendingRewrites.begin(); pending != pendingRewrites.end();) {
+        if (database->rewriteTaskReferences(pending->localId, pending->serviceId))
+            pending = pendingRewrites.erase(pending);
+        else
+            ++pending;
+    }
+    for (auto taskId = pendingCompletions.begin(); taskId != pendingCompletions.end();) {
+        if (!waitsForRewrite(*taskId) && deleteCompletedTask(*database, *taskId))
+            taskId = pendingCompletions.erase(taskId);
+        else
+            ++taskId;
+    }
+    return pendingRewrites.isEmpty() && pendingCompletions.isEmpty();
+}
+
+void TaskQueue::replaceInObjects(ObjectsRequest &request, IdRewrite &rewrite)
+{
+    for (QList<int> &ids : request.objects) {
+        for (int &id : ids)
+            rewrite.replace(id);
+    }
+}
+
+void TaskQueue::replaceInTask(const TaskItem &item, IdRewrite &rewrite)
 {
     const TaskKind *kind = TaskKind::of(item.type);
     // Only persisted tasks are queued with a record that refers to other records.
     if (!kind || !kind->persistedName || !holdsRecord(item.argument))
-        return true;
-    const auto write = [&](int taskId, const char *name, int value) {
-        return database->setTaskParam(taskId, QString::fromLatin1(name), value);
-    };
-    const auto replaceField = [&](int taskId, const char *name, int &field) {
-        return !rewrite.replace(field) || write(taskId, name, rewrite.serviceId);
-    };
+        return;
     // A record created offline that gets its service id is no longer local.
-    const auto replaceOwnId = [&](BaseObject &record, qtLocalTaskBase &task, qtLocalID &local) {
-        if (!rewrite.replace(record.id))
-            return true;
-        rewrite.set(local.localid, 0);
-        return write(task.taskid, "id", rewrite.serviceId) && write(task.taskid, "localid", 0);
+    const auto replaceOwnId = [&](BaseObject &record, qtLocalID &local) {
+        if (rewrite.replace(record.id))
+            local.localid = 0;
     };
-
     switch (kind->argument) {
     case TaskArgument::ContactGroup: {
         auto *group = recordFromVariant<qtContactGroupInfo>(item.argument);
-        return replaceOwnId(*group, *group, *group);
+        replaceOwnId(*group, *group);
+        break;
     }
     case TaskArgument::Folder: {
         auto *folder = recordFromVariant<QelFolderInfo>(item.argument);
-        return replaceOwnId(*folder, *folder, *folder);
+        replaceOwnId(*folder, *folder);
+        break;
     }
     case TaskArgument::Contact: {
         auto *contact = recordFromVariant<qtContactInfo>(item.argument);
-        const bool own = replaceOwnId(*contact, *contact, *contact);
-        return replaceField(contact->taskid, "groupid", contact->groupid) && own;
+        replaceOwnId(*contact, *contact);
+        rewrite.replace(contact->groupid);
+        break;
     }
-    case TaskArgument::Objects: {
-        auto *request = recordFromVariant<ObjectsRequest>(item.argument);
-        return replaceInObjects(item, request->taskid, *request, rewrite);
-    }
+    case TaskArgument::Objects:
+        replaceInObjects(*recordFromVariant<ObjectsRequest>(item.argument), rewrite);
+        break;
     case TaskArgument::Move: {
         auto *move = recordFromVariant<MoveToFolderRequest>(item.argument);
-        const bool from = replaceField(move->taskid, "from_folderid", move->from_folderid);
-        const bool to = replaceField(move->taskid, "to_folderid", move->to_folderid);
-        return from && to &&
-               (!move->objects || replaceInObjects(item, move->taskid, *move->objects, rewrite));
+        rewrite.replace(move->from_folderid);
+        rewrite.replace(move->to_folderid);
+        if (move->objects)
+            replaceInObjects(*move->objects, rewrite);
+        break;
     }
     default:
-        return true;
+        break;
     }
 }

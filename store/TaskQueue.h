@@ -3,6 +3,7 @@
 #include "TaskItem.h"
 
 #include <QList>
+#include <QSet>
 
 class CacheDatabase;
 class ObjectsRequest;
@@ -37,20 +38,49 @@ public:
     // Empties the list and releases the records of its tasks; persisted rows and task directories stay. A
     // task taken and not handed back yet is left alone: the worker may still be running it.
     void clear();
-    // Rewrites every reference to a record created offline (negative localId) in the queued tasks and
-    // their rows, once the service has given the record its id. False when a row could not be rewritten:
-    // then neither the rows nor the records changed.
-    bool replaceLocalId(int localId, int serviceId);
+    // Rewrites every reference to a record created offline (negative localId) in the queued tasks, and in
+    // their rows, once the service has given the record its id. The queued records always change, so that
+    // this run sends the service's id. False when the rows could not follow: the rewrite of the rows is
+    // then retried by retryPending(), and the record's own task (ownerTaskId), whose rows a restart needs
+    // to make the record again while other rows still name it by its local id, is not completed before.
+    bool replaceLocalId(int localId, int serviceId, int ownerTaskId = 0);
+    // Deletes the rows and the directory of a task that has been carried out. When they cannot be
+    // deleted (or wait for a rewrite of the task's record, see replaceLocalId), retryPending() tries again
+    // and the task is left out of every restore of this run for the same customer. False when not done yet.
+    bool complete(int taskId);
+    // Retries the row rewrites and completions that failed before; true when none is left. Only for the
+    // customer whose cache they concern: for another, nothing is tried.
+    bool retryPending();
+    // While set, the tasks that change the account (those that are persisted) stay queued and are not
+    // taken: the queue is idle when only they are left.
+    void holdUserTasks(bool hold);
     // Appends the persisted tasks of the current customer, their records owned by the caller until it
-    // adds them; nothing is queued by this call.
+    // adds them; nothing is queued by this call. Tasks this run has completed are left out, and the
+    // service ids this run has learnt replace the local ids that their rows may still hold.
     void restore(QList<TaskItem> &out);
 
 private:
     class IdRewrite;
-    bool replaceInTask(const TaskItem &item, IdRewrite &rewrite);
-    bool replaceInObjects(const TaskItem &item, int taskId, ObjectsRequest &request, IdRewrite &rewrite);
+    struct PendingRewrite
+    {
+        int localId;
+        int serviceId;
+        int ownerTaskId;
+    };
+    static void replaceInTask(const TaskItem &item, IdRewrite &rewrite);
+    static void replaceInObjects(ObjectsRequest &request, IdRewrite &rewrite);
+    bool isHeld(const TaskItem &item) const;
+    // Whether the pending work concerns the cache that is open now; forgets it when another customer's is.
+    bool pendingIsCurrent();
+    bool waitsForRewrite(int taskId) const;
 
     CacheDatabase *database;
     QList<TaskItem> items;
     bool syncPending = false;
+    bool userTasksHeld = false;
+    // Work of the GUI thread that failed on the cache of pendingCustomer; see retryPending().
+    int pendingCustomer = 0;
+    QList<PendingRewrite> pendingRewrites;
+    // Carried out, their rows still there: never restored again while they are pending.
+    QSet<int> pendingCompletions;
 };

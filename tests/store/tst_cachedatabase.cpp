@@ -532,7 +532,10 @@ void CacheDatabaseTest::nextTaskId()
     for (int id : storedIds)
         fixture->cache->setTaskParam(id, "OBJECT_TYPE", "SEND_SMS");
     QCOMPARE(fixture->cache->nextTaskId(), expected);
-    QCOMPARE(fixture->cache->nextTaskId(), expected);
+    // Given out though nothing was stored under it (a task whose rows could not be written): never again.
+    QCOMPARE(fixture->cache->nextTaskId(), expected + 1);
+    fixture->cache->setTaskParam(expected + 10, "OBJECT_TYPE", "SEND_SMS");
+    QCOMPARE(fixture->cache->nextTaskId(), expected + 11);
 }
 
 void CacheDatabaseTest::inboxOutboxIds()

@@ -16,6 +16,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTest>
 #include <functional>
 #include <memory>
@@ -296,6 +297,20 @@ void LocalTaskTest::dropRules_data()
     QTest::newRow("sms without a numbers row")
         << s << 6 << QStringList{remove("T_NUMBERS")} << "" << false << true;
     QTest::newRow("sms intact") << s << 6 << QStringList() << "" << false << false;
+    // Counts that the rows do not bear out would make every start read for ever.
+    QTest::newRow("sms with an impossible number count")
+        << s << 6 << QStringList{set("T_NUMBERS", "2000000000")} << "" << false << true;
+    QTest::newRow("fax with more numbers than any send holds")
+        << f << 7 << QStringList{set("T_NUMBERS", "2001")} << "" << false << true;
+    QTest::newRow("sms missing a number row")
+        << s << 6 << QStringList{remove("T_NUMBER_2")} << "" << false << true;
+    const ArgumentMaker deletion([] { return objects({{1, {11, 12}}, {3, {30}}}); });
+    QTest::newRow("delete with an impossible object count")
+        << deletion << 12 << QStringList{set("T_OBJECT_1_COUNT", "400000000")} << "" << false << true;
+    QTest::newRow("delete with an impossible entry count")
+        << deletion << 12 << QStringList{set("T_OBJECTS", "400000000")} << "" << false << true;
+    QTest::newRow("delete missing an id row")
+        << deletion << 12 << QStringList{remove("T_OBJECT_2_1")} << "" << false << true;
 }
 
 void LocalTaskTest::dropRules()
@@ -315,6 +330,10 @@ void LocalTaskTest::dropRules()
     });
     for (const QString &statement : statements)
         QVERIFY(fixture->execute(statement));
+    // Rows that do not add up are no fault of the user's: the drop is logged.
+    const QByteArray tag = QTest::currentDataTag();
+    if (tag.contains("impossible") || tag.contains("more numbers") || tag.contains("missing a"))
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^persisted task 1000 dropped: .* do not add up$"));
     if (!file.isEmpty()) {
         QFile damaged(taskDirectory(1000) + "/" + file);
         QVERIFY(removeFile ? damaged.remove() : damaged.resize(0));
@@ -338,6 +357,11 @@ void LocalTaskTest::restoreOrderAndUnknownKinds()
     }
     // A row that is not a number reads as 0.
     QVERIFY(fixture->execute("INSERT INTO localtask VALUES(1003, 'id', 'x')"));
+    // No completion could delete a task numbered 0 or below: it would be sent again at every start.
+    for (int id : {0, -3}) {
+        QVERIFY(fixture->execute(QString("INSERT INTO localtask VALUES(%1, 'OBJECT_TYPE', 'SEND_FORWARD')").arg(id)));
+        QTest::ignoreMessage(QtWarningMsg, qPrintable(QString("persisted task %1 dropped: it has no valid id").arg(id)));
+    }
 
     Restored restored(*queue);
     QCOMPARE(restored.texts(),
@@ -348,6 +372,7 @@ void LocalTaskTest::restoreOrderAndUnknownKinds()
     QVERIFY(restored.items.at(1).sequence < restored.items.at(2).sequence);
     QCOMPARE(fixture->rows("SELECT value FROM localtask WHERE id=1004 ORDER BY parameter"),
              (QStringList{"SEND_PIGEON", "F1004"}));
+    QCOMPARE(fixture->rows("SELECT count(*) FROM localtask WHERE id<=0"), QStringList{"0"});
 }
 
 void LocalTaskTest::interruptedWriteLeavesNoTask_data()

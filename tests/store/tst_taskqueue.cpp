@@ -153,7 +153,9 @@ private slots:
 
     void scriptedSequence();
     void replaceLocalIdRewritesEveryReference();
-    void failedRewriteLeavesRecordsAndRowsAlone();
+    void failedRewriteIsRetriedBeforeItsCreationCompletes();
+    void failedWritesNeverRepeatATask();
+    void heldUserTasksWait();
     void queueReleasesWhatItHolds();
 
 private:
@@ -296,21 +298,80 @@ void TaskQueueTest::replaceLocalIdRewritesEveryReference()
     QCOMPARE(fromRows(), expected.mid(0, 8));
 }
 
-void TaskQueueTest::failedRewriteLeavesRecordsAndRowsAlone()
+void TaskQueueTest::failedRewriteIsRetriedBeforeItsCreationCompletes()
 {
     for (const auto &[type, argument] : referencesToLocal())
         add(type, argument);
     const QStringList before = inMemory();
-    QCOMPARE(fromRows(), before.mid(0, 8));
-    // The move's row is the last to be rewritten: everything before it has changed by then.
-    QVERIFY(
-        fixture->execute("CREATE TRIGGER full BEFORE INSERT ON localtask WHEN NEW.parameter='to_folderid' "
-                         "BEGIN SELECT RAISE(ABORT, 'disk full'); END"));
+    const QString references("SELECT count(*) FROM localtask WHERE value='-1003'");
+    QCOMPARE(fixture->rows(references), QStringList{"9"});
+    QVERIFY(fixture->execute("CREATE TRIGGER full BEFORE UPDATE ON localtask "
+                             "BEGIN SELECT RAISE(ABORT, 'disk full'); END"));
 
-    QVERIFY(!queue->replaceLocalId(-1003, 77));
+    // The group 1000 was created as -1003; the other tasks name it.
+    QVERIFY(!queue->replaceLocalId(-1003, 77, 1000));
+    QVERIFY(!queue->complete(1000));
 
-    QCOMPARE(inMemory(), before);
-    QCOMPARE(fromRows(), before.mid(0, 8));
+    // This run sends the service's id; the rows keep the creation, so that a restart makes the group
+    // again for the tasks that still name it by its local id.
+    const QStringList rewritten = inMemory();
+    QVERIFY(rewritten != before);
+    QCOMPARE(fixture->rows(references), QStringList{"9"});
+    QCOMPARE(fixture->rows("SELECT count(*) FROM localtask WHERE id=1000"), QStringList{"6"});
+    // A log-in again in this run restores what this run knows: no second creation, the service's id.
+    QCOMPARE(fromRows(), rewritten.mid(1, 7));
+
+    QVERIFY(!queue->retryPending());
+    QVERIFY(fixture->execute("DROP TRIGGER full"));
+    QVERIFY(queue->retryPending());
+    QCOMPARE(fixture->rows(references), QStringList{"0"});
+    QCOMPARE(fixture->rows("SELECT count(*) FROM localtask WHERE id=1000"), QStringList{"0"});
+    QCOMPARE(fromRows(), rewritten.mid(1, 7));
+}
+
+void TaskQueueTest::failedWritesNeverRepeatATask()
+{
+    const auto group = [](const char *name) {
+        auto *record = new qtContactGroupInfo(20, 0);
+        record->name = name;
+        return recordToVariant(record);
+    };
+    // A task whose rows could not be stored keeps its id to itself.
+    QVERIFY(fixture->execute("CREATE TRIGGER full BEFORE INSERT ON localtask "
+                             "BEGIN SELECT RAISE(ABORT, 'disk full'); END"));
+    const QVariant unsaved = group("unsaved");
+    QVERIFY(!queue->add(TaskType::CHANGE_GROUP, unsaved));
+    QVERIFY(fixture->execute("DROP TRIGGER full"));
+    add(TaskType::CHANGE_GROUP, group("saved"));
+    add(TaskType::CHANGE_GROUP, group("done"));
+    const int unsavedId = recordFromVariant<qtContactGroupInfo>(unsaved)->taskid;
+    QCOMPARE(fixture->rows("SELECT DISTINCT id FROM localtask ORDER BY id"),
+             (QStringList{QString::number(unsavedId + 1), QString::number(unsavedId + 2)}));
+    // Its completion deletes nothing of the others.
+    QVERIFY(queue->complete(unsavedId));
+    QCOMPARE(fixture->rows("SELECT count(DISTINCT id) FROM localtask"), QStringList{"2"});
+
+    // A completion that cannot be recorded is tried again, and its task is never restored meanwhile.
+    QVERIFY(fixture->execute("CREATE TRIGGER locked BEFORE DELETE ON localtask "
+                             "BEGIN SELECT RAISE(ABORT, 'read-only'); END"));
+    QVERIFY(!queue->complete(unsavedId + 2));
+    QCOMPARE(fromRows(), QStringList{inMemory().at(0)});
+    QVERIFY(!queue->retryPending());
+    QVERIFY(fixture->execute("DROP TRIGGER locked"));
+    QVERIFY(queue->retryPending());
+    QCOMPARE(fixture->rows("SELECT DISTINCT id FROM localtask"), QStringList{QString::number(unsavedId + 1)});
+}
+
+void TaskQueueTest::heldUserTasksWait()
+{
+    queue->add(TaskType::DELETE_OBJECT, QVariant(0), true);
+    queue->add(TaskType::GET_SHIFT_TIME, QVariant(0));
+    queue->holdUserTasks(true);
+    QCOMPARE(queue->takeNext().type, int(TaskType::GET_SHIFT_TIME));
+    QVERIFY(queue->isIdle());
+    queue->holdUserTasks(false);
+    QVERIFY(!queue->isIdle());
+    QCOMPARE(queue->takeNext().type, int(TaskType::DELETE_OBJECT));
 }
 
 void TaskQueueTest::queueReleasesWhatItHolds()
