@@ -4,6 +4,7 @@
 
 #include "BaseFAXSentInfo.h"
 #include "BusyCursor.h"
+#include "DesktopOpen.h"
 #include "EntitiesView.h"
 #include "MessageBoxes.h"
 #include "ObjectType.h"
@@ -11,9 +12,7 @@
 #include "RecordKinds.h"
 #include "SettingsStore.h"
 
-#include <QDesktopServices>
 #include <QFileInfo>
-#include <QUrl>
 #include <memory>
 
 namespace {
@@ -91,5 +90,5 @@ void MainWindow::openAttachment(const BaseObject &record)
         if (static_cast<const BaseForView &>(record).status == 0)
             markItemRead(record);
     }
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    openDocument(path, this);
 }

@@ -31,6 +31,14 @@ int partyColumnWidth(const QWidget &view)
     return std::max(minimumPartyWidth, number + icon + cellPadding);
 }
 
+// A translated title wider than its column ("Dimensione" for the 64-pixel size column) widens the column
+// rather than being clipped.
+void fitSectionsToTitles(QHeaderView *columns)
+{
+    for (int column = 1; column < columns->count(); ++column)
+        columns->resizeSection(column, std::max(columns->sectionSize(column), columns->sectionSizeHint(column)));
+}
+
 // Which item actions one visible selected row of a given kind allows, besides Delete.
 struct ItemActions
 {
@@ -118,6 +126,7 @@ void FolderView::setupColumns()
         columns->resizeSection(0, 64);
         columns->setSortIndicator(0, Qt::AscendingOrder);
     }
+    fitSectionsToTitles(columns);
 }
 
 void FolderView::retranslate()
@@ -133,6 +142,7 @@ void FolderView::retranslate()
         header->setText(2, tr("Fax Number"));
         header->setText(3, tr("SMS Number"));
     }
+    fitSectionsToTitles(this->header());
     m_statusTexts.clear();
     {
         RowEdits edits(this, true);

@@ -1,6 +1,7 @@
 #include "AccountDlg.h"
 
 #include "BusyCursor.h"
+#include "DesktopOpen.h"
 #include "MessageBoxes.h"
 #include "QelvoxAPI.h"
 #include "ServiceEndpoints.h"
@@ -9,8 +10,9 @@
 #include "qtCountryInfo.h"
 #include "qtLanguageInfo.h"
 
-#include <QDesktopServices>
 #include <QScopedValueRollback>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QUrl>
 
 namespace {
@@ -48,16 +50,30 @@ QString currentCode(const QComboBox *box, const QString &fallback)
     return box->currentIndex() < 0 ? fallback : box->currentData().toString();
 }
 
+// The service's end date ("2027-12-31 23:59:59") is wider than a line edit's default width, which would
+// show it scrolled to its end.
+void fitToDate(QLineEdit *field)
+{
+    QStyleOptionFrame option;
+    option.initFrom(field);
+    option.lineWidth = field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, field);
+    // Two pixels of margin on either side of the text, as the line edit keeps them.
+    const QSize text(field->fontMetrics().horizontalAdvance(QStringLiteral("0000-00-00 00:00:00")) + 4,
+                     field->fontMetrics().height());
+    field->setMinimumWidth(field->style()->sizeFromContents(QStyle::CT_LineEdit, &option, text, field).width());
+}
+
 } // namespace
 
 AccountDlg::AccountDlg(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint)
 {
     setupUi(this);
+    fitToDate(enddate);
     // The link shows only while SMS notifications are on, from the first showing.
     information->setVisible(notifybysms->isChecked());
-    connect(information, &QLabel::linkActivated, this, [] {
-        QDesktopServices::openUrl(QUrl(ServiceEndpoints::webPage("/myaccount/index.php?action=sendSMS")));
+    connect(information, &QLabel::linkActivated, this, [this] {
+        openLink(QUrl(ServiceEndpoints::webPage("/myaccount/index.php?action=sendSMS")), this);
     });
 
     connect(saveButton, &QPushButton::clicked, this, &AccountDlg::eventAction);
@@ -244,9 +260,14 @@ void AccountDlg::eventUpdateEmail()
     if (!succeeded(status, reply))
         return;
     // The facade already sends the new address; the settings keep it for the next start and log-in.
-    SettingsStore::instance().setUserName(address);
+    const bool stored = SettingsStore::instance().setUserName(address);
     emit signalEmailChanged();
-    showInformation(tr("The email address has been changed successfully."), this);
+    if (stored)
+        showInformation(tr("The email address has been changed successfully."), this);
+    else
+        showError(tr("The email address has been changed, but it could not be saved on this computer: sign in "
+                     "with the new address next time."),
+                  this);
     clearEmailFields();
 }
 
@@ -258,8 +279,12 @@ void AccountDlg::eventUpdatePassword()
         withBusyCursor(this, [&] { return QelvoxAPI::setNewPassword(digest.toStdString(), &reply); });
     if (!succeeded(status, reply))
         return;
-    SettingsStore::instance().setPassword(digest);
-    showInformation(tr("The password have been changed successfuly."), this);
+    if (SettingsStore::instance().setPassword(digest))
+        showInformation(tr("The password have been changed successfuly."), this);
+    else
+        showError(tr("The password has been changed, but it could not be saved on this computer: sign in with "
+                     "the new password next time."),
+                  this);
     clearPasswordFields();
 }
 

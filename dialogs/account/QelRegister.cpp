@@ -2,6 +2,7 @@
 
 #include "BindingTypes.h"
 #include "BusyCursor.h"
+#include "DesktopOpen.h"
 #include "MessageBoxes.h"
 #include "QelvoxAPI.h"
 #include "ServiceEndpoints.h"
@@ -57,6 +58,7 @@ QelRegister::QelRegister(QString *outEmail, QString *outPassword, QWidget *paren
     ui_signUpLabel->setText(QStringLiteral("<a href=\"%1\">%2</a>")
                                 .arg(ServiceEndpoints::webPage("/Fax%20number%20subs.html"),
                                      ui_signUpLabel->text().toHtmlEscaped()));
+    openLinksWithDesktop(ui_signUpLabel);
     listsLoaded = loadRegistrationLists();
     if (!listsLoaded)
         return;

@@ -1,8 +1,11 @@
 #include "SettingsDlg.h"
 
 #include "Languages.h"
+#include "MessageBoxes.h"
 #include "QelvoxAPI.h"
 #include "SettingsStore.h"
+
+#include <QDir>
 
 SettingsDlg::SettingsDlg(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint)
@@ -57,7 +60,10 @@ void SettingsDlg::loadSettings()
 void SettingsDlg::eventAction()
 {
     accept();
-    saveSettings();
+    if (!saveSettings())
+        showError(tr("The settings could not be saved in %1.")
+                      .arg(QDir::toNativeSeparators(SettingsStore::settingsFilePath())),
+                  parentWidget());
     emit signalClose(true);
 }
 
@@ -75,30 +81,31 @@ void SettingsDlg::reject()
     emit signalClose(false);
 }
 
-void SettingsDlg::saveSettings()
+bool SettingsDlg::saveSettings()
 {
     SettingsStore &settings = SettingsStore::instance();
-    settings.setProxyEnabled(proxySettings->isChecked() ? 1 : 0);
-    settings.setProxyPort(proxyPort->value());
-    settings.setProxyHost(proxyHost->text().trimmed());
-    settings.setProxyUserId(proxyUserid->text().trimmed());
-    settings.setProxyPassword(proxyPasswd->text().trimmed());
+    bool saved = settings.setProxyEnabled(proxySettings->isChecked() ? 1 : 0);
+    saved &= settings.setProxyPort(proxyPort->value());
+    saved &= settings.setProxyHost(proxyHost->text().trimmed());
+    saved &= settings.setProxyUserId(proxyUserid->text().trimmed());
+    saved &= settings.setProxyPassword(proxyPasswd->text().trimmed());
     QelvoxAPI::resetConnection();
-    settings.setSound(sound->isChecked());
+    saved &= settings.setSound(sound->isChecked());
     if (outlook->isChecked() != settings.outlook()) {
-        settings.setOutlook(outlook->isChecked());
+        saved &= settings.setOutlook(outlook->isChecked());
         emit signalOutlook();
     }
-    settings.setFaxFormat(format->currentIndex());
+    saved &= settings.setFaxFormat(format->currentIndex());
     const QString language = languageBox->currentData().toString();
     if (language != settings.effectiveLanguage()) {
-        settings.setLanguage(language);
+        saved &= settings.setLanguage(language);
         emit signalTranslate();
     }
     if (check->value() != settings.syncInterval()) {
-        settings.setSyncInterval(check->value());
+        saved &= settings.setSyncInterval(check->value());
         emit signalSyncInterval();
     }
-    settings.setAutoConnect(ui_checkSave->isChecked());
-    SettingsStore::setAutostart(ui_autostart->isChecked());
+    saved &= settings.setAutoConnect(ui_checkSave->isChecked());
+    saved &= SettingsStore::setAutostart(ui_autostart->isChecked());
+    return saved;
 }

@@ -37,5 +37,6 @@ private slots:
 private:
     void fillLanguages();
     void loadSettings();
-    void saveSettings();
+    // False when a value could not be written (the others are written all the same).
+    bool saveSettings();
 };

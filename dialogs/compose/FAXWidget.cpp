@@ -1,5 +1,6 @@
 #include "FAXWidget.h"
 
+#include "DesktopOpen.h"
 #include "ServiceEndpoints.h"
 #include "SettingsStore.h"
 
@@ -10,6 +11,7 @@ FAXWidget::FAXWidget(QWidget *parent) : QWidget(parent)
         QStringLiteral("<a href=\"%1\"><span style=\"text-decoration: underline; color:#0000ff;\">%2</span></a>")
             .arg(ServiceEndpoints::webPage("/myaccount/index.php?action=account_management"),
                  tr("Click here to change you Cover Page settings").toHtmlEscaped()));
+    openLinksWithDesktop(coverPageLink);
 
     // The setting remembers "Grey and colors dithering" as 1.
     const bool grey = SettingsStore::instance().dithering() != 0;

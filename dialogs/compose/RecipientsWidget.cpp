@@ -32,6 +32,16 @@ bool isPickable(const BaseObject *record)
     return record && (record->type == ObjectType::Contact || record->type == ObjectType::OutlookContact);
 }
 
+// A row the user can see: the search filter may hide a group and so every member row under it.
+bool shownWithAncestors(const QTreeWidgetItem *row)
+{
+    for (; row; row = row->parent()) {
+        if (row->isHidden())
+            return false;
+    }
+    return true;
+}
+
 // The main window's rows of its contacts list: a selected group also selects the contacts of that group.
 void selectGroupMembers(QTreeWidget *tree)
 {
@@ -121,14 +131,20 @@ void RecipientsWidget::importRecipientsFile(const QString &path)
     const int rows = recipientCount();
     QMap<QString, QString> found; // ordered by number, as the rows are added
     bool tooMany = false;
-    const bool read = readRecipientsFile(path, [&](const FileRecipient &recipient) {
+    const RecipientsFileRead read = readRecipientsFile(path, [&](const FileRecipient &recipient) {
         if (listed.contains(recipient.number) || found.contains(recipient.number))
             return true;
         found.insert(recipient.number, recipient.name);
         tooMany = found.size() + rows > maxRecipients;
         return !tooMany;
     });
-    if (!read || found.isEmpty())
+    if (read == RecipientsFileRead::TooLarge) {
+        showRestriction(tr("The file %1 is too large for a list of recipients: it may hold at most 1 MB.")
+                            .arg(QDir::toNativeSeparators(path)),
+                        this);
+        return;
+    }
+    if (read != RecipientsFileRead::Read || found.isEmpty())
         return;
     if (tooMany) {
         showLimitError();
@@ -162,10 +178,9 @@ void RecipientsWidget::preselectContacts(QTreeWidget *contactsTree)
 {
     selectGroupMembers(contactsTree);
     QSet<QString> listed = numbersInList();
-    const auto flags = QTreeWidgetItemIterator::Selected | QTreeWidgetItemIterator::NotHidden;
-    for (QTreeWidgetItemIterator it(contactsTree, flags); *it; ++it) {
+    for (QTreeWidgetItemIterator it(contactsTree, QTreeWidgetItemIterator::Selected); *it; ++it) {
         const BaseObject *record = recordOf(*it);
-        if (!isPickable(record))
+        if (!isPickable(record) || !shownWithAncestors(*it))
             continue;
         const QString number = numberOf(record);
         if (!isPhoneNumber(number) || listed.contains(number))

@@ -11,6 +11,14 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Qelvoxdesk Website</source>
+        <translation>Qelvoxdesk-Website</translation>
+    </message>
+    <message>
+        <source>© Qelvox. Online fax, SMS and voice mail.</source>
+        <translation>© Qelvox. Fax, SMS und Sprachnachrichten online.</translation>
+    </message>
 </context>
 <context>
     <name>AccountDlg</name>
@@ -181,6 +189,14 @@
     <message>
         <source>The password have been changed successfuly.</source>
         <translation>Das Passwort wurde geändert.</translation>
+    </message>
+    <message>
+        <source>The email address has been changed, but it could not be saved on this computer: sign in with the new address next time.</source>
+        <translation>Die E-Mail-Adresse wurde geändert, konnte aber auf diesem Computer nicht gespeichert werden: Melden Sie sich beim nächsten Mal mit der neuen Adresse an.</translation>
+    </message>
+    <message>
+        <source>The password has been changed, but it could not be saved on this computer: sign in with the new password next time.</source>
+        <translation>Das Passwort wurde geändert, konnte aber auf diesem Computer nicht gespeichert werden: Melden Sie sich beim nächsten Mal mit dem neuen Passwort an.</translation>
     </message>
 </context>
 <context>
@@ -1048,6 +1064,10 @@ Bitte besuchen Sie unsere Website und wenden Sie sich an den Support.</translati
         <source>You need to select less than 2000 recipients</source>
         <translation>Sie müssen weniger als 2000 Empfänger auswählen</translation>
     </message>
+    <message>
+        <source>The file %1 is too large for a list of recipients: it may hold at most 1 MB.</source>
+        <translation>Die Datei %1 ist zu groß für eine Empfängerliste: Sie darf höchstens 1 MB groß sein.</translation>
+    </message>
 </context>
 <context>
     <name>RenameFolderDlg</name>
@@ -1195,6 +1215,14 @@ Bitte besuchen Sie unsere Website und wenden Sie sich an den Support.</translati
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved in %1.</source>
+        <translation>Die Einstellungen konnten nicht in %1 gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>no proxy</source>
+        <translation>kein Proxy</translation>
     </message>
 </context>
 <context>
@@ -1354,6 +1382,14 @@ Bitte besuchen Sie unsere Website und wenden Sie sich an den Support.</translati
     <message>
         <source>CSV files (*.csv)</source>
         <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>No application could open %1.</source>
+        <translation>Keine Anwendung konnte %1 öffnen.</translation>
+    </message>
+    <message>
+        <source>No application could open the file %1. Do you want to open the folder that holds it?</source>
+        <translation>Keine Anwendung konnte die Datei %1 öffnen. Möchten Sie den Ordner öffnen, der sie enthält?</translation>
     </message>
 </context>
 <context>

@@ -11,6 +11,14 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Qelvoxdesk Website</source>
+        <translation>Qelvoxdesk Website</translation>
+    </message>
+    <message>
+        <source>© Qelvox. Online fax, SMS and voice mail.</source>
+        <translation>© Qelvox. Online fax, SMS and voice mail.</translation>
+    </message>
 </context>
 <context>
     <name>AccountDlg</name>
@@ -181,6 +189,14 @@
     <message>
         <source>The password have been changed successfuly.</source>
         <translation>The password has been changed successfuly.</translation>
+    </message>
+    <message>
+        <source>The email address has been changed, but it could not be saved on this computer: sign in with the new address next time.</source>
+        <translation>The email address has been changed, but it could not be saved on this computer: sign in with the new address next time.</translation>
+    </message>
+    <message>
+        <source>The password has been changed, but it could not be saved on this computer: sign in with the new password next time.</source>
+        <translation>The password has been changed, but it could not be saved on this computer: sign in with the new password next time.</translation>
     </message>
 </context>
 <context>
@@ -1048,6 +1064,10 @@ Please visit our site and contact the support team.</translation>
         <source>You need to select less than 2000 recipients</source>
         <translation>You need to select less than 2000 recipients</translation>
     </message>
+    <message>
+        <source>The file %1 is too large for a list of recipients: it may hold at most 1 MB.</source>
+        <translation>The file %1 is too large for a list of recipients: it may hold at most 1 MB.</translation>
+    </message>
 </context>
 <context>
     <name>RenameFolderDlg</name>
@@ -1195,6 +1215,14 @@ Please visit our site and contact the support team.</translation>
     <message>
         <source>Close</source>
         <translation>Close</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved in %1.</source>
+        <translation>The settings could not be saved in %1.</translation>
+    </message>
+    <message>
+        <source>no proxy</source>
+        <translation>no proxy</translation>
     </message>
 </context>
 <context>
@@ -1354,6 +1382,14 @@ Please visit our site and contact the support team.</translation>
     <message>
         <source>CSV files (*.csv)</source>
         <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>No application could open %1.</source>
+        <translation>No application could open %1.</translation>
+    </message>
+    <message>
+        <source>No application could open the file %1. Do you want to open the folder that holds it?</source>
+        <translation>No application could open the file %1. Do you want to open the folder that holds it?</translation>
     </message>
 </context>
 <context>

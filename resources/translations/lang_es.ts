@@ -11,6 +11,14 @@
         <source>OK</source>
         <translation>Aceptar</translation>
     </message>
+    <message>
+        <source>Qelvoxdesk Website</source>
+        <translation>Sitio web de Qelvoxdesk</translation>
+    </message>
+    <message>
+        <source>© Qelvox. Online fax, SMS and voice mail.</source>
+        <translation>© Qelvox. Fax, SMS y buzón de voz en línea.</translation>
+    </message>
 </context>
 <context>
     <name>AccountDlg</name>
@@ -181,6 +189,14 @@
     <message>
         <source>The password have been changed successfuly.</source>
         <translation>La contraseña se ha cambiado correctamente.</translation>
+    </message>
+    <message>
+        <source>The email address has been changed, but it could not be saved on this computer: sign in with the new address next time.</source>
+        <translation>La dirección de correo electrónico se ha cambiado, pero no se ha podido guardar en este ordenador: la próxima vez inicie sesión con la nueva dirección.</translation>
+    </message>
+    <message>
+        <source>The password has been changed, but it could not be saved on this computer: sign in with the new password next time.</source>
+        <translation>La contraseña se ha cambiado, pero no se ha podido guardar en este ordenador: la próxima vez inicie sesión con la nueva contraseña.</translation>
     </message>
 </context>
 <context>
@@ -1048,6 +1064,10 @@ Visite nuestro sitio y póngase en contacto con el equipo de soporte.</translati
         <source>You need to select less than 2000 recipients</source>
         <translation>Debe seleccionar menos de 2000 destinatarios</translation>
     </message>
+    <message>
+        <source>The file %1 is too large for a list of recipients: it may hold at most 1 MB.</source>
+        <translation>El archivo %1 es demasiado grande para una lista de destinatarios: puede tener como máximo 1 MB.</translation>
+    </message>
 </context>
 <context>
     <name>RenameFolderDlg</name>
@@ -1195,6 +1215,14 @@ Visite nuestro sitio y póngase en contacto con el equipo de soporte.</translati
     <message>
         <source>Close</source>
         <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved in %1.</source>
+        <translation>No se han podido guardar los ajustes en %1.</translation>
+    </message>
+    <message>
+        <source>no proxy</source>
+        <translation>sin proxy</translation>
     </message>
 </context>
 <context>
@@ -1354,6 +1382,14 @@ Visite nuestro sitio y póngase en contacto con el equipo de soporte.</translati
     <message>
         <source>CSV files (*.csv)</source>
         <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>No application could open %1.</source>
+        <translation>Ninguna aplicación pudo abrir %1.</translation>
+    </message>
+    <message>
+        <source>No application could open the file %1. Do you want to open the folder that holds it?</source>
+        <translation>Ninguna aplicación pudo abrir el archivo %1. ¿Desea abrir la carpeta que lo contiene?</translation>
     </message>
 </context>
 <context>

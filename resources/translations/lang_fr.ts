@@ -11,6 +11,14 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Qelvoxdesk Website</source>
+        <translation>Site web de Qelvoxdesk</translation>
+    </message>
+    <message>
+        <source>© Qelvox. Online fax, SMS and voice mail.</source>
+        <translation>© Qelvox. Fax, SMS et messagerie vocale en ligne.</translation>
+    </message>
 </context>
 <context>
     <name>AccountDlg</name>
@@ -181,6 +189,14 @@
     <message>
         <source>The password have been changed successfuly.</source>
         <translation>Le mot de passe a été modifié.</translation>
+    </message>
+    <message>
+        <source>The email address has been changed, but it could not be saved on this computer: sign in with the new address next time.</source>
+        <translation>L&apos;adresse e-mail a été modifiée, mais elle n&apos;a pas pu être enregistrée sur cet ordinateur : connectez-vous avec la nouvelle adresse la prochaine fois.</translation>
+    </message>
+    <message>
+        <source>The password has been changed, but it could not be saved on this computer: sign in with the new password next time.</source>
+        <translation>Le mot de passe a été modifié, mais il n&apos;a pas pu être enregistré sur cet ordinateur : connectez-vous avec le nouveau mot de passe la prochaine fois.</translation>
     </message>
 </context>
 <context>
@@ -1048,6 +1064,10 @@ Veuillez vous rendre sur notre site et contacter l&apos;assistance.</translation
         <source>You need to select less than 2000 recipients</source>
         <translation>Vous devez sélectionner moins de 2000 destinataires</translation>
     </message>
+    <message>
+        <source>The file %1 is too large for a list of recipients: it may hold at most 1 MB.</source>
+        <translation>Le fichier %1 est trop volumineux pour une liste de destinataires : il peut contenir au plus 1 Mo.</translation>
+    </message>
 </context>
 <context>
     <name>RenameFolderDlg</name>
@@ -1195,6 +1215,14 @@ Veuillez vous rendre sur notre site et contacter l&apos;assistance.</translation
     <message>
         <source>Close</source>
         <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved in %1.</source>
+        <translation>Les paramètres n&apos;ont pas pu être enregistrés dans %1.</translation>
+    </message>
+    <message>
+        <source>no proxy</source>
+        <translation>aucun proxy</translation>
     </message>
 </context>
 <context>
@@ -1354,6 +1382,14 @@ Veuillez vous rendre sur notre site et contacter l&apos;assistance.</translation
     <message>
         <source>CSV files (*.csv)</source>
         <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>No application could open %1.</source>
+        <translation>Aucune application n&apos;a pu ouvrir %1.</translation>
+    </message>
+    <message>
+        <source>No application could open the file %1. Do you want to open the folder that holds it?</source>
+        <translation>Aucune application n&apos;a pu ouvrir le fichier %1. Voulez-vous ouvrir le dossier qui le contient ?</translation>
     </message>
 </context>
 <context>

@@ -11,6 +11,14 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Qelvoxdesk Website</source>
+        <translation>Sito web di Qelvoxdesk</translation>
+    </message>
+    <message>
+        <source>© Qelvox. Online fax, SMS and voice mail.</source>
+        <translation>© Qelvox. Fax, SMS e segreteria telefonica online.</translation>
+    </message>
 </context>
 <context>
     <name>AccountDlg</name>
@@ -181,6 +189,14 @@
     <message>
         <source>The password have been changed successfuly.</source>
         <translation>La password è stata modificata.</translation>
+    </message>
+    <message>
+        <source>The email address has been changed, but it could not be saved on this computer: sign in with the new address next time.</source>
+        <translation>L&apos;indirizzo e-mail è stato modificato, ma non è stato possibile salvarlo su questo computer: la prossima volta accedi con il nuovo indirizzo.</translation>
+    </message>
+    <message>
+        <source>The password has been changed, but it could not be saved on this computer: sign in with the new password next time.</source>
+        <translation>La password è stata modificata, ma non è stato possibile salvarla su questo computer: la prossima volta accedi con la nuova password.</translation>
     </message>
 </context>
 <context>
@@ -1048,6 +1064,10 @@ Visitare il nostro sito e contattare l&apos;assistenza.</translation>
         <source>You need to select less than 2000 recipients</source>
         <translation>Devi selezionare meno di 2000 destinatari</translation>
     </message>
+    <message>
+        <source>The file %1 is too large for a list of recipients: it may hold at most 1 MB.</source>
+        <translation>Il file %1 è troppo grande per un elenco di destinatari: può contenere al massimo 1 MB.</translation>
+    </message>
 </context>
 <context>
     <name>RenameFolderDlg</name>
@@ -1195,6 +1215,14 @@ Visitare il nostro sito e contattare l&apos;assistenza.</translation>
     <message>
         <source>Close</source>
         <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved in %1.</source>
+        <translation>Non è stato possibile salvare le impostazioni in %1.</translation>
+    </message>
+    <message>
+        <source>no proxy</source>
+        <translation>nessun proxy</translation>
     </message>
 </context>
 <context>
@@ -1354,6 +1382,14 @@ Visitare il nostro sito e contattare l&apos;assistenza.</translation>
     <message>
         <source>CSV files (*.csv)</source>
         <translation>File CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>No application could open %1.</source>
+        <translation>Nessuna applicazione ha potuto aprire %1.</translation>
+    </message>
+    <message>
+        <source>No application could open the file %1. Do you want to open the folder that holds it?</source>
+        <translation>Nessuna applicazione ha potuto aprire il file %1. Vuoi aprire la cartella che lo contiene?</translation>
     </message>
 </context>
 <context>

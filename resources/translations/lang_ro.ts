@@ -11,6 +11,14 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Qelvoxdesk Website</source>
+        <translation>Site-ul Qelvoxdesk</translation>
+    </message>
+    <message>
+        <source>© Qelvox. Online fax, SMS and voice mail.</source>
+        <translation>© Qelvox. Fax, SMS și mesagerie vocală online.</translation>
+    </message>
 </context>
 <context>
     <name>AccountDlg</name>
@@ -181,6 +189,14 @@
     <message>
         <source>The password have been changed successfuly.</source>
         <translation>Parola a fost schimbată.</translation>
+    </message>
+    <message>
+        <source>The email address has been changed, but it could not be saved on this computer: sign in with the new address next time.</source>
+        <translation>Adresa de e-mail a fost schimbată, dar nu a putut fi salvată pe acest calculator: data viitoare conectați-vă cu noua adresă.</translation>
+    </message>
+    <message>
+        <source>The password has been changed, but it could not be saved on this computer: sign in with the new password next time.</source>
+        <translation>Parola a fost schimbată, dar nu a putut fi salvată pe acest calculator: data viitoare conectați-vă cu noua parolă.</translation>
     </message>
 </context>
 <context>
@@ -1049,6 +1065,10 @@ Vizitați site-ul nostru și contactați echipa de asistență.</translation>
         <source>You need to select less than 2000 recipients</source>
         <translation>Trebuie să selectați mai puțin de 2000 de destinatari</translation>
     </message>
+    <message>
+        <source>The file %1 is too large for a list of recipients: it may hold at most 1 MB.</source>
+        <translation>Fișierul %1 este prea mare pentru o listă de destinatari: poate avea cel mult 1 MB.</translation>
+    </message>
 </context>
 <context>
     <name>RenameFolderDlg</name>
@@ -1196,6 +1216,14 @@ Vizitați site-ul nostru și contactați echipa de asistență.</translation>
     <message>
         <source>Close</source>
         <translation>Închide</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved in %1.</source>
+        <translation>Setările nu au putut fi salvate în %1.</translation>
+    </message>
+    <message>
+        <source>no proxy</source>
+        <translation>fără proxy</translation>
     </message>
 </context>
 <context>
@@ -1356,6 +1384,14 @@ Vizitați site-ul nostru și contactați echipa de asistență.</translation>
     <message>
         <source>CSV files (*.csv)</source>
         <translation>Fișiere CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>No application could open %1.</source>
+        <translation>Nicio aplicație nu a putut deschide %1.</translation>
+    </message>
+    <message>
+        <source>No application could open the file %1. Do you want to open the folder that holds it?</source>
+        <translation>Nicio aplicație nu a putut deschide fișierul %1. Doriți să deschideți dosarul care îl conține?</translation>
     </message>
 </context>
 <context>

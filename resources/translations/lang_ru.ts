@@ -11,6 +11,14 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Qelvoxdesk Website</source>
+        <translation>Сайт Qelvoxdesk</translation>
+    </message>
+    <message>
+        <source>© Qelvox. Online fax, SMS and voice mail.</source>
+        <translation>© Qelvox. Факс, SMS и голосовая почта онлайн.</translation>
+    </message>
 </context>
 <context>
     <name>AccountDlg</name>
@@ -181,6 +189,14 @@
     <message>
         <source>The password have been changed successfuly.</source>
         <translation>Пароль изменён.</translation>
+    </message>
+    <message>
+        <source>The email address has been changed, but it could not be saved on this computer: sign in with the new address next time.</source>
+        <translation>Адрес электронной почты изменён, но его не удалось сохранить на этом компьютере: в следующий раз входите с новым адресом.</translation>
+    </message>
+    <message>
+        <source>The password has been changed, but it could not be saved on this computer: sign in with the new password next time.</source>
+        <translation>Пароль изменён, но его не удалось сохранить на этом компьютере: в следующий раз входите с новым паролем.</translation>
     </message>
 </context>
 <context>
@@ -1049,6 +1065,10 @@ Please visit our site and contact the support team.</source>
         <source>You need to select less than 2000 recipients</source>
         <translation>Нужно выбрать менее 2000 получателей</translation>
     </message>
+    <message>
+        <source>The file %1 is too large for a list of recipients: it may hold at most 1 MB.</source>
+        <translation>Файл %1 слишком велик для списка получателей: допускается не более 1 МБ.</translation>
+    </message>
 </context>
 <context>
     <name>RenameFolderDlg</name>
@@ -1196,6 +1216,14 @@ Please visit our site and contact the support team.</source>
     <message>
         <source>Close</source>
         <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved in %1.</source>
+        <translation>Не удалось сохранить настройки в %1.</translation>
+    </message>
+    <message>
+        <source>no proxy</source>
+        <translation>без прокси</translation>
     </message>
 </context>
 <context>
@@ -1356,6 +1384,14 @@ Please visit our site and contact the support team.</source>
     <message>
         <source>CSV files (*.csv)</source>
         <translation>Файлы CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>No application could open %1.</source>
+        <translation>Ни одно приложение не смогло открыть %1.</translation>
+    </message>
+    <message>
+        <source>No application could open the file %1. Do you want to open the folder that holds it?</source>
+        <translation>Ни одно приложение не смогло открыть файл %1. Открыть папку, в которой он находится?</translation>
     </message>
 </context>
 <context>

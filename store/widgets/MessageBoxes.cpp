@@ -22,18 +22,23 @@ QString titleOf(MessageKind kind)
 
 bool confirm(const QString &text, QWidget *parent)
 {
-    MessageBoxRequest request;
-    request.parent = parent;
-    request.icon = QMessageBox::Information;
-    request.title = Utils::tr("Restriction");
-    request.text = text;
-    request.buttons = {{QCoreApplication::translate("QApplication", "Yes"), QMessageBox::AcceptRole},
-                       {QCoreApplication::translate("QApplication", "No"), QMessageBox::RejectRole}};
-    request.defaultButton = 1;
-    return Prompts::ask(request) == 0;
+    return askYesNo(QMessageBox::Information, Utils::tr("Restriction"), text, false, parent);
 }
 
 } // namespace
+
+bool askYesNo(QMessageBox::Icon icon, const QString &title, const QString &text, bool yesByDefault, QWidget *parent)
+{
+    MessageBoxRequest request;
+    request.parent = parent;
+    request.icon = icon;
+    request.title = title;
+    request.text = text;
+    request.buttons = {{QCoreApplication::translate("QApplication", "Yes"), QMessageBox::AcceptRole},
+                       {QCoreApplication::translate("QApplication", "No"), QMessageBox::RejectRole}};
+    request.defaultButton = yesByDefault ? 0 : 1;
+    return Prompts::ask(request) == 0;
+}
 
 void showMessage(MessageKind kind, const QString &text, QWidget *parent)
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMessageBox>
 #include <QString>
 
 class QWidget;
@@ -13,6 +14,8 @@ void showInformation(const QString &text, QWidget *parent);
 void showRestriction(const QString &text, QWidget *parent);
 void showError(const QString &text, QWidget *parent);
 
+// A modal "Yes"/"No" question; true only when "Yes" was pressed.
+bool askYesNo(QMessageBox::Icon icon, const QString &title, const QString &text, bool yesByDefault, QWidget *parent);
 // Modal "Yes"/"No" questions whose default is "No"; true only when "Yes" was pressed.
 bool confirmDelete(int count, QWidget *parent);
 bool confirmRemoveFolder(const QString &folderName, QWidget *parent);

@@ -4,6 +4,8 @@
 #include "ModalDriver.h"
 #include "QelvoxTestCase.h"
 
+#include <QDesktopServices>
+#include <QDir>
 #include <QFile>
 
 namespace {
@@ -172,6 +174,25 @@ private slots:
         QCOMPARE(session().operations(), (QStringList{"downloadFile", "downloadFile"}));
         QCOMPARE(fileBytes(path), pdfBytes);
         QCOMPARE(desktop().urls.opened, QList<QUrl>{QUrl::fromLocalFile(path)});
+        QCOMPARE(session().persistedTasks().values(), QStringList{"MARK_READ"});
+    }
+
+    // A machine without a viewer for the type: the user is told which file was saved and may open its
+    // folder; the document did arrive, so the item is read.
+    void documentWithoutAnApplicationIsTold()
+    {
+        QDesktopServices::unsetUrlHandler(QStringLiteral("file")); // offscreen opens nothing itself
+        QTreeWidgetItem *row = selectOnly("receivedFax0");
+        QVERIFY(row);
+        const QString path = documentPath(QStringLiteral("Fax_rx_%1.pdf").arg(recordOf(row)->id));
+        desktop().prompts.boxAnswers = {1};
+        session().invoke("eventItemPreview");
+        QCOMPARE(session().takeBoxTexts(),
+                 QStringList{QStringLiteral("No application could open the file %1. Do you want to open the folder "
+                                            "that holds it?")
+                                 .arg(QDir::toNativeSeparators(path))});
+        QCOMPARE(fileBytes(path), pdfBytes);
+        QVERIFY(!isBold(row));
         QCOMPARE(session().persistedTasks().values(), QStringList{"MARK_READ"});
     }
 

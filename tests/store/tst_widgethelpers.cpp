@@ -1,4 +1,5 @@
 #include "BusyCursor.h"
+#include "DesktopOpen.h"
 #include "MessageBoxes.h"
 #include "PromptRecorder.h"
 #include "QelvoxTestCase.h"
@@ -146,6 +147,28 @@ private slots:
         showError(name, nullptr);
         QCOMPARE(format, Qt::PlainText);
         QCOMPARE(shown, name);
+    }
+
+    // Without an application for a type (none is registered offscreen), opening is not done and the user
+    // learns what could not be opened; a document's folder is offered, and that failing is said too.
+    void openingWithoutAnApplicationIsTold()
+    {
+        const QUrl page(QStringLiteral("https://example.test/a?b=1"));
+        QVERIFY(!openLink(page, nullptr));
+        const QString document = m_dir.filePath(QStringLiteral("Fax_rx_7.pdf"));
+        m_prompts->boxAnswers = {0};
+        QVERIFY(!openDocument(document, nullptr));
+        m_prompts->boxAnswers = {1};
+        QVERIFY(!openDocument(document, nullptr));
+        QStringList texts;
+        for (const MessageBoxRequest &box : qAsConst(m_prompts->boxes))
+            texts += box.text;
+        const QString question = QStringLiteral("No application could open the file %1. Do you want to open the "
+                                                "folder that holds it?")
+                                     .arg(document);
+        QCOMPARE(texts, (QStringList{"No application could open https://example.test/a?b=1.", question,
+                                     QStringLiteral("No application could open %1.").arg(m_dir.path()), question}));
+        QCOMPARE(m_prompts->boxes[1].defaultButton, 0);
     }
 
     // A window designed larger than the screen (a form at a large scale factor) opens within the screen's

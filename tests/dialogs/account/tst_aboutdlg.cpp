@@ -1,5 +1,6 @@
 #include "AboutDlg.h"
 #include "DesktopFixture.h"
+#include "ServiceEndpoints.h"
 #include "SettingsStore.h"
 
 #include <QApplication>
@@ -35,7 +36,10 @@ private slots:
         QCOMPARE(plainText(dialog.appName), QStringLiteral("Qelvoxdesk ") + QString::fromLatin1(appVersion()));
         QCOMPARE(plainText(dialog.urlLabel), QStringLiteral("Qelvoxdesk Website"));
         QVERIFY(dialog.urlLabel->text().contains(QStringLiteral("/index.php?action=download")));
-        QVERIFY(dialog.urlLabel->openExternalLinks());
+        QVERIFY(!plainText(dialog.noticeLabel).contains(u'%'));
+        const QString link = ServiceEndpoints::webPage("/index.php?action=download");
+        emit dialog.urlLabel->linkActivated(link);
+        QCOMPARE(m_fixture->urls.opened, QList<QUrl>{QUrl(link)});
         QVERIFY(!dialog.label->pixmap().isNull());
         QVERIFY(!dialog.windowIcon().isNull());
         QVERIFY(!(dialog.windowFlags() & Qt::WindowMinMaxButtonsHint));

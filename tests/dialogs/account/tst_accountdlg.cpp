@@ -5,6 +5,9 @@
 #include "SettingsStore.h"
 #include "TextHelpers.h"
 
+#include <QDir>
+#include <QFile>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTranslator>
@@ -606,6 +609,37 @@ private slots:
         QVERIFY(!dialog->updatePassword->isEnabled());
         dialog->passwordCheck->setText(password);
         QVERIFY(dialog->updatePassword->isEnabled());
+    }
+
+    // The service took the change, but the settings file cannot hold it: the user must learn that the next
+    // sign-in needs the new value, not be told all went well.
+    void changesTheSettingsCannotHoldAreTold()
+    {
+        auto dialog = loadedDialog();
+        QVERIFY(dialog);
+        const QString file = SettingsStore::settingsFilePath();
+        QVERIFY(QFile::remove(file) && QDir().mkpath(file));
+        const auto unblock = qScopeGuard([&] { QDir(file).removeRecursively(); });
+        const QString address = QStringLiteral("moved-%1@example.test").arg(m_accounts);
+        dialog->optionTabs->setCurrentRow(2);
+        dialog->emailCheck->setText(m_password);
+        dialog->email1->setText(address);
+        dialog->email2->setText(address);
+        QTest::mouseClick(dialog->updateEmail, Qt::LeftButton);
+        const QString password = QStringLiteral("an0ther");
+        dialog->passwordCheck->setText(m_password);
+        dialog->password1->setText(password);
+        dialog->password2->setText(password);
+        QTest::mouseClick(dialog->updatePassword, Qt::LeftButton);
+
+        QCOMPARE(operations(), (Ops{"setNewEmail", "setNewPassword"}));
+        QCOMPARE(takeBoxes(), (QStringList{"The email address has been changed, but it could not be saved on this "
+                                           "computer: sign in with the new address next time.",
+                                           "The password has been changed, but it could not be saved on this "
+                                           "computer: sign in with the new password next time."}));
+        const QJsonObject next = nextOrdinaryCall();
+        QCOMPARE(next.value("status").toInt(), 0);
+        QCOMPARE(next.value("email").toString(), address);
     }
 };
 

@@ -7,6 +7,8 @@
 #include "SettingsDlg.h"
 #include "SettingsStore.h"
 
+#include <QDir>
+#include <QFile>
 #include <QSettings>
 #include <QTest>
 
@@ -261,7 +263,8 @@ private slots:
         QTest::addColumn<int>("shownInterval");
         QTest::addColumn<int>("storedPort");
         QTest::addColumn<int>("shownPort");
-        QTest::newRow("below the ranges") << 3 << 5 << 0 << 1;
+        QTest::newRow("below the ranges") << 3 << 5 << -1 << 0;
+        QTest::newRow("no proxy") << 5 << 5 << 0 << 0;
         QTest::newRow("inside") << 30 << 30 << 65535 << 65535;
         QTest::newRow("above the ranges") << 90 << 60 << 65536 << 65535;
     }
@@ -278,6 +281,8 @@ private slots:
         auto dialog = openDialog();
         QCOMPARE(dialog->check->value(), shownInterval);
         QCOMPARE(dialog->proxyPort->value(), shownPort);
+        if (shownPort == 0)
+            QCOMPARE(dialog->proxyPort->text(), QStringLiteral("no proxy"));
         dialog->check->setValue(1000);
         QCOMPARE(dialog->check->value(), 60);
         dialog->check->setValue(shownInterval);
@@ -312,6 +317,22 @@ private slots:
         QTest::mouseClick(dialog->saveButton, Qt::LeftButton);
         QCOMPARE(QelvoxAPI::getShiftTime(&shift), 0);
         QCOMPARE(proxy.tunnels().size(), 1);
+    }
+
+    // A Save whose values cannot be written says so; the dialog still closes as after any Save.
+    void saveThatCannotBeWrittenIsTold()
+    {
+        auto dialog = openDialog();
+        const QString file = SettingsStore::settingsFilePath();
+        QVERIFY(QFile::remove(file) && QDir().mkpath(file));
+        const auto names = recordSignals(*dialog);
+        dialog->sound->setChecked(!dialog->sound->isChecked());
+        QTest::mouseClick(dialog->saveButton, Qt::LeftButton);
+        QCOMPARE(*names, QStringList{"close(true)"});
+        QCOMPARE(m_fixture->prompts.boxes.size(), 1);
+        QCOMPARE(m_fixture->prompts.boxes.takeFirst().text,
+                 QStringLiteral("The settings could not be saved in %1.").arg(file));
+        QVERIFY(QDir(file).removeRecursively());
     }
 };
 

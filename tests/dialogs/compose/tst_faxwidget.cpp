@@ -2,6 +2,7 @@
 #include "SendDialogTestKit.h"
 #include "SettingsStore.h"
 
+#include <QDesktopServices>
 #include <QSignalSpy>
 
 // The fax options: how they start from the last fax's settings, the report boxes, the cover page.
@@ -48,8 +49,19 @@ private slots:
         QVERIFY(!widget.isCoverPage());
         QVERIFY(widget.coverPage->isHidden());
         QVERIFY(widget.coverPageLink->isHidden());
-        QVERIFY(widget.coverPageLink->openExternalLinks());
         QVERIFY(widget.coverPageLink->text().contains("/myaccount/index.php?action=account_management"));
+    }
+
+    // Without a browser the link says which page it could not open instead of doing nothing.
+    void coverPageLinkOpensInTheBrowser()
+    {
+        FAXWidget widget(nullptr);
+        const QString page = QStringLiteral("https://example.test/myaccount/index.php?action=account_management");
+        emit widget.coverPageLink->linkActivated(page);
+        QCOMPARE(m_kit->desktop->urls.opened, QList<QUrl>{QUrl(page)});
+        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+        emit widget.coverPageLink->linkActivated(page);
+        QCOMPARE(m_kit->takeBoxTexts(), QStringList{"No application could open " + page + '.'});
     }
 
     void reportBoxesGoTogether()

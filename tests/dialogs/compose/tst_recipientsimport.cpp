@@ -1,8 +1,10 @@
 #include "RecipientForm.h"
+#include "RecipientsFile.h"
 #include "RecipientsWidget.h"
 #include "SendDialogTestKit.h"
 
 #include <QSignalSpy>
+#include <QStringEncoder>
 
 namespace {
 
@@ -61,6 +63,19 @@ private slots:
         QTest::newRow("listed number skipped") << QByteArray("X;+3399\nB;+332\n")
                                                << QStringList{"B|+332", "Old|+3399"};
         QTest::newRow("nothing usable") << QByteArray("\n;\nname\n") << QStringList{"Old|+3399"};
+
+        const QString names = QStringLiteral("Zoë;+331\r\nЖанна;+332\r\n");
+        const QStringList decoded{"Zoë|+331", "Жанна|+332"};
+        const auto utf16 = [&](QStringConverter::Encoding encoding, bool marked) {
+            QStringEncoder encoder(encoding, marked ? QStringConverter::Flag::WriteBom : QStringConverter::Flag::Default);
+            return QByteArray(encoder.encode(names));
+        };
+        QTest::newRow("UTF-8 with a byte-order mark") << "\xEF\xBB\xBF" + names.toUtf8() << decoded;
+        QTest::newRow("UTF-16 LE marked") << utf16(QStringConverter::Utf16LE, true) << decoded;
+        QTest::newRow("UTF-16 BE marked") << utf16(QStringConverter::Utf16BE, true) << decoded;
+        QTest::newRow("UTF-16 LE unmarked") << utf16(QStringConverter::Utf16LE, false) << decoded;
+        QTest::newRow("UTF-16 BE unmarked") << utf16(QStringConverter::Utf16BE, false) << decoded;
+        QTest::newRow("Latin-1") << QByteArray("Zo\xEB;+331\nJos\xE9;+332\n") << QStringList{"Zoë|+331", "José|+332"};
     }
     void readsLines()
     {
@@ -102,6 +117,22 @@ private slots:
         const bool refused = rows == listed;
         QCOMPARE(m_kit->takeBoxTexts(), refused ? QStringList{limitText} : QStringList());
         QCOMPARE(changed.count(), refused ? 0 : 1);
+    }
+
+    // A file past the size limit (here one long line, as a binary file would be) is refused unread.
+    void refusesAHugeFile()
+    {
+        RecipientsWidget picker(nullptr, nullptr, false, true);
+        QByteArray bytes = "+331\n" + QByteArray(maxRecipientsFileSize, '7');
+        const QString path = m_kit->writeFile("huge.txt", bytes);
+        picker.importRecipientsFile(path);
+        QVERIFY(!picker.hasRecipients());
+        QCOMPARE(m_kit->takeBoxTexts(),
+                 QStringList{QStringLiteral("The file %1 is too large for a list of recipients: it may hold at most 1 MB.")
+                                 .arg(path)});
+        bytes.chop(5);
+        picker.importRecipientsFile(m_kit->writeFile("huge.txt", bytes));
+        QCOMPARE(picker.recipientNumbers().size(), 2);
     }
 
     void ignoresPathsWithoutReadableFile_data()

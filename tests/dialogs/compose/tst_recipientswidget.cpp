@@ -133,6 +133,19 @@ private slots:
         QVERIFY(findRow(&contacts.tree, "Bob")->isSelected());
     }
 
+    // With "Ann" typed in the search box the filter hides her group, and so her: she is not a recipient the
+    // user can see.
+    void preselectsNoContactHiddenWithItsGroup()
+    {
+        ContactsTreeFixture contacts;
+        QTreeWidgetItem *group = findRow(&contacts.tree, "Friends");
+        group->setSelected(true);
+        group->setHidden(true);
+        findRow(&contacts.tree, "Eve")->setSelected(true);
+        RecipientsWidget picker(nullptr, &contacts.tree, true, true);
+        QCOMPARE(picker.recipientNumbers(), QStringList{"+4930"});
+    }
+
     void addsTypedNumber_data()
     {
         QTest::addColumn<QString>("typed");
