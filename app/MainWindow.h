@@ -139,8 +139,6 @@ private:
 
     // Item actions.
     void connectItemActions();
-    // A task id for a send or forward and its pending row.
-    int newSendTaskId();
     // The send dialog in fax or SMS mode, and the pending row and task of what it sends.
     void sendMessage(bool fax);
     void markSelection(bool read);
@@ -220,8 +218,21 @@ private:
     void queueStartupTasks();
     void restoreLocalTasks();
 
-    // Item actions.
-    int m_lastSendTaskId = 0;
+    // The user's changes on the cache's side.
+    // Queues the changes; when some could not be stored, tells the user once which, and that they are lost
+    // if the program ends before they are carried out.
+    void queueChanges(const QList<TaskItem> &changes);
+    void queueChange(int type, const QVariant &argument);
+    QString changeName(const TaskItem &change) const;
+    // At log-in. Without a writable cache and customer folder no change of the user's runs, since its
+    // completion could not be recorded and it would run again at the next start; the user is told.
+    void checkDataWritable();
+    bool dataWritable();
+    // Before each task: retries what could not be written, and lets the held changes run once it can.
+    void retryPendingWrites();
+
+    // The cache or the customer folder could not be written at log-in: the user's changes are held.
+    bool m_dataUnwritable = false;
     // Contacts: the Outlook actions are connected once per run, however often a log-in sets them up.
     bool m_outlookActionsConnected = false;
     CacheDatabase m_cache;

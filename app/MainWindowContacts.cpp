@@ -3,6 +3,7 @@
 
 #include "AddContactDlg.h"
 #include "AddContactGroupDlg.h"
+#include "ContactsCsvReader.h"
 #include "EntitiesView.h"
 #include "FolderView.h"
 #include "LocalIdFollower.h"
@@ -119,11 +120,13 @@ void MainWindow::editContact(const qtContactInfo *contact)
 void MainWindow::editContact(std::unique_ptr<qtContactInfo> contact)
 {
     if (contact->id == 0 && contact->localid == 0) {
+        // A record created offline carries the negated id of its creation task.
         contact->localid = m_cache.nextTaskId();
+        contact->taskid = contact->localid;
         contact->id = -contact->localid;
     }
     m_entities->addContactRow(*contact);
-    m_tasks.add(TaskType::CHANGE_CONTACT, recordToVariant(contact.release()));
+    queueChange(TaskType::CHANGE_CONTACT, recordToVariant(contact.release()));
 }
 
 void MainWindow::editContactGroup(const qtContactGroupInfo *group)
@@ -143,8 +146,8 @@ void MainWindow::editContactGroup(const qtContactGroupInfo *group)
             m_entities->addContactRow(*member);
         else if (const auto *removals = taskRecord<ObjectsRequest>(change.type, change.argument))
             m_entities->removeObjects(*removals);
-        m_tasks.add(change.type, change.argument);
     }
+    queueChanges(changes);
 }
 
 void MainWindow::importContact(const QString &name, const QString &fax, const QString &sms)
@@ -170,22 +173,23 @@ void MainWindow::importContactsCsv(const QString &path, bool outlookFile)
         return;
     QTextStream stream(&file);
     stream.setEncoding(QStringConverter::Utf8);
+    if (!outlookFile) {
+        ContactsCsvReader reader(stream);
+        QStringList fields;
+        while (reader.readRecord(fields)) {
+            if (fields.size() >= 2)
+                importContact(fields.at(0), fields.at(1), fields.value(2));
+        }
+        return;
+    }
     QString line;
     while (stream.readLineInto(&line)) {
-        if (outlookFile) {
-            // The user may turn the Outlook contacts off while a long file is read.
-            if (!SettingsStore::instance().outlook())
-                return;
-            const QStringList fields = line.split(QLatin1Char(';'));
-            if (fields.size() >= 2)
-                addOutlookContact(fields.at(0), fields.at(1), fields.value(3));
-            continue;
-        }
-        QStringList fields = line.split(QLatin1Char(';'));
-        if (fields.size() < 2)
-            fields = line.split(QLatin1Char('\t'));
+        // The user may turn the Outlook contacts off while a long file is read.
+        if (!SettingsStore::instance().outlook())
+            return;
+        const QStringList fields = line.split(QLatin1Char(';'));
         if (fields.size() >= 2)
-            importContact(fields.at(0), fields.at(1), fields.value(2));
+            addOutlookContact(fields.at(0), fields.at(1), fields.value(3));
     }
 }
 
@@ -214,5 +218,8 @@ void MainWindow::eventAddToContacts()
 
 void MainWindow::eventOutlookContacts()
 {
-    m_tasks.add(TaskType::IMPORT_OUTLOOK_CONTACTS, 0);
+    // Settings saved from the log-in dialog set the Outlook contacts up too: without a session there is none
+    // to import into, and the log-in that follows queues the import itself.
+    if (SettingsStore::instance().isLoggedIn())
+        m_tasks.add(TaskType::IMPORT_OUTLOOK_CONTACTS, 0);
 }

@@ -76,12 +76,14 @@ void MainWindow::saveFolder(int id, const QString &name)
 {
     auto folder = std::make_unique<QelFolderInfo>(id, 0);
     if (id == 0) {
+        // A record created offline carries the negated id of its creation task.
         folder->localid = m_cache.nextTaskId();
+        folder->taskid = folder->localid;
         folder->id = -folder->localid;
     }
     folder->name = name;
     m_entities->renameFolder(*folder);
-    m_tasks.add(TaskType::CHANGE_FOLDER, recordToVariant(folder.release()));
+    queueChange(TaskType::CHANGE_FOLDER, recordToVariant(folder.release()));
 }
 
 void MainWindow::eventDeleteFolder()
@@ -102,5 +104,5 @@ void MainWindow::eventDeleteFolder()
     if (!request || folder.folderId() == 0)
         return;
     m_entities->removeFolderEntity(folder.folderId());
-    m_tasks.add(TaskType::DELETE_OBJECT, recordToVariant(request.release()));
+    queueChange(TaskType::DELETE_OBJECT, recordToVariant(request.release()));
 }

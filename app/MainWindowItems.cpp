@@ -55,14 +55,6 @@ void MainWindow::connectItemActions()
     connect(m_entities, &EntitiesView::signalInboxAction, this, &MainWindow::eventInboxAction);
 }
 
-int MainWindow::newSendTaskId()
-{
-    // The store's next id is taken again by a task that could not be persisted; two pending rows must never
-    // share an id, or one's result would land on the other.
-    m_lastSendTaskId = qMax(m_cache.nextTaskId(), m_lastSendTaskId + 1);
-    return m_lastSendTaskId;
-}
-
 void MainWindow::eventSendFax()
 {
     sendMessage(true);
@@ -85,13 +77,13 @@ void MainWindow::sendMessage(bool fax)
     });
     const int outbox = m_entities->outboxFolderId();
     if (faxRequest) {
-        faxRequest->taskid = newSendTaskId();
+        faxRequest->taskid = m_cache.nextTaskId();
         m_entities->addPendingFax(FAXSentInfoRegister::fromSendFaxRequest(*faxRequest, outbox));
-        m_tasks.add(TaskType::SEND_FAX, recordToVariant(faxRequest.release()));
+        queueChange(TaskType::SEND_FAX, recordToVariant(faxRequest.release()));
     } else if (smsRequest) {
-        smsRequest->taskid = newSendTaskId();
+        smsRequest->taskid = m_cache.nextTaskId();
         m_entities->addPendingSms(SMSSentInfoRegister::fromSendSmsRequest(*smsRequest, outbox));
-        m_tasks.add(TaskType::SEND_SMS, recordToVariant(smsRequest.release()));
+        queueChange(TaskType::SEND_SMS, recordToVariant(smsRequest.release()));
     }
 }
 
@@ -110,16 +102,18 @@ void MainWindow::eventForward()
     if (!request)
         return;
     const int outbox = m_entities->outboxFolderId();
+    QList<TaskItem> forwards;
     for (ForwardEntry *entry : request->takeEntries()) {
-        entry->taskid = newSendTaskId();
+        entry->taskid = m_cache.nextTaskId();
         if (entry->forward == 4)
             m_entities->addPendingSms(SMSSentInfoRegister::fromForwardEntry(*entry, outbox));
         else if (entry->forward == 5)
             m_entities->addPendingEmail(EMAILSentInfoRegister::fromForwardEntry(*entry, outbox));
         else
             m_entities->addPendingFax(FAXSentInfoRegister::fromForwardEntry(*entry, outbox));
-        m_tasks.add(TaskType::SEND_FORWARD, recordToVariant(entry));
+        forwards += TaskItem(TaskType::SEND_FORWARD, recordToVariant(entry));
     }
+    queueChanges(forwards);
 }
 
 void MainWindow::eventDelete()
@@ -130,7 +124,7 @@ void MainWindow::eventDelete()
     if (!request)
         return;
     m_entities->removeObjects(*request);
-    m_tasks.add(TaskType::DELETE_OBJECT, recordToVariant(request.release()));
+    queueChange(TaskType::DELETE_OBJECT, recordToVariant(request.release()));
 }
 
 void MainWindow::markSelection(bool read)
@@ -140,7 +134,7 @@ void MainWindow::markSelection(bool read)
     if (!request)
         return;
     m_entities->markRows(*request, read);
-    m_tasks.add(read ? TaskType::MARK_READ : TaskType::MARK_UNREAD, recordToVariant(request.release()));
+    queueChange(read ? TaskType::MARK_READ : TaskType::MARK_UNREAD, recordToVariant(request.release()));
 }
 
 void MainWindow::eventItemMarkAsRead()
@@ -158,7 +152,7 @@ void MainWindow::markItemRead(const BaseObject &item)
     auto request = std::make_unique<ObjectsRequest>();
     request->objects[item.type].append(item.id);
     m_entities->markRows(*request, true);
-    m_tasks.add(TaskType::MARK_READ, recordToVariant(request.release()));
+    queueChange(TaskType::MARK_READ, recordToVariant(request.release()));
 }
 
 void MainWindow::eventMovetoFolder()
@@ -168,7 +162,7 @@ void MainWindow::eventMovetoFolder()
     if (!request)
         return;
     m_entities->moveItems(*request);
-    m_tasks.add(TaskType::MOVE_TO_FOLDER, recordToVariant(request.release()));
+    queueChange(TaskType::MOVE_TO_FOLDER, recordToVariant(request.release()));
 }
 
 void MainWindow::eventItemDetails()

@@ -35,6 +35,7 @@ void MainWindow::eventLogoutClose(int customerid, bool autoconnect)
     SettingsStore::instance().setCustomerId(customerid);
     if (!openCustomerCache())
         return;
+    checkDataWritable();
     queueStartupTasks();
     restoreLocalTasks();
     setTraySendEnabled(true);

@@ -13,7 +13,6 @@
 #include "TaskExecuter.h"
 #include "TaskKind.h"
 #include "TaskType.h"
-#include "FileHelpers.h"
 #include "qtContactGroupInfo.h"
 #include "qtContactInfo.h"
 #include "qtObjectsInfo.h"
@@ -68,14 +67,14 @@ void MainWindow::applyTaskResult()
     case TaskType::DELETE_OBJECT:
         if (auto *request = taskRecord<ObjectsRequest>(task.type, task.argument)) {
             m_cache.deleteObjects(*request);
-            m_cache.deleteTask(request->taskid);
+            m_tasks.complete(request->taskid);
             eventSyncGenerate();
         }
         break;
     case TaskType::MARK_READ:
     case TaskType::MARK_UNREAD:
         if (auto *request = taskRecord<ObjectsRequest>(task.type, task.argument)) {
-            m_cache.deleteTask(request->taskid);
+            m_tasks.complete(request->taskid);
             eventSyncGenerate();
         }
         break;
@@ -86,7 +85,7 @@ void MainWindow::applyTaskResult()
     case TaskType::MOVE_TO_FOLDER:
         if (auto *move = taskRecord<MoveToFolderRequest>(task.type, task.argument)) {
             m_cache.moveObjects(*move);
-            m_cache.deleteTask(move->taskid);
+            m_tasks.complete(move->taskid);
         }
         break;
     case TaskType::GET_OBJECTS:
@@ -114,8 +113,9 @@ void MainWindow::applyTaskResult()
 void MainWindow::applySendResult(int taskId, int serviceId, int status)
 {
     m_entities->updatePendingSent(taskId, serviceId, status);
-    removeTaskDirectory(taskId);
-    m_cache.deleteTask(taskId);
+    // When the rows cannot go now, the queue tries again before the next task, and the send is never
+    // restored in this run meanwhile.
+    m_tasks.complete(taskId);
 }
 
 namespace {
@@ -128,7 +128,9 @@ void adoptServiceId(Record &record, EntitiesView &views, void (EntitiesView::*re
     if (record.localid <= 0)
         return;
     (views.*replaceInViews)(-record.localid, record.id);
-    tasks.replaceLocalId(-record.localid, record.id);
+    // When the rows cannot follow, the creation's own rows stay until they do: a restart then makes the
+    // record again for the rows that still name it by its local id.
+    tasks.replaceLocalId(-record.localid, record.id, record.taskid);
     record.localid = 0;
 }
 
@@ -142,7 +144,7 @@ void MainWindow::applyCreatedGroup(qtContactGroupInfo &group)
         adoptServiceId(group, *m_entities, &EntitiesView::replaceGroupId, m_tasks);
         m_cache.storeContactGroup(&group);
     }
-    m_cache.deleteTask(group.taskid);
+    m_tasks.complete(group.taskid);
     eventSyncGenerate();
 }
 
@@ -152,7 +154,7 @@ void MainWindow::applyCreatedContact(qtContactInfo &contact)
         adoptServiceId(contact, *m_entities, &EntitiesView::replaceContactId, m_tasks);
         m_cache.storeContact(&contact);
     }
-    m_cache.deleteTask(contact.taskid);
+    m_tasks.complete(contact.taskid);
     eventSyncGenerate();
 }
 
@@ -162,7 +164,7 @@ void MainWindow::applyCreatedFolder(QelFolderInfo &folder)
         adoptServiceId(folder, *m_entities, &EntitiesView::replaceFolderId, m_tasks);
         m_cache.storeFolder(&folder);
     }
-    m_cache.deleteTask(folder.taskid);
+    m_tasks.complete(folder.taskid);
 }
 
 void MainWindow::applyChangeQuery()

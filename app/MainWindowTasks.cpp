@@ -12,6 +12,7 @@
 #include "TaskType.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 
 namespace {
 
@@ -52,6 +53,7 @@ void MainWindow::startPump(int intervalMs)
 void MainWindow::eventTaskExecuterStart()
 {
     m_pumpTimer.stop();
+    retryPendingWrites();
     if (m_tasks.isIdle()) {
         startPump(idlePollMs);
         return;
@@ -132,7 +134,11 @@ void MainWindow::awaitWorker()
 {
     // The run may have ended with its end not delivered yet: the flag, not the thread, tells.
     if (m_taskRunning) {
+        // The wait lasts up to the service's time-outs. The cursor changes without an event loop pass: no
+        // event may run here, the end of the run is delivered below.
+        QGuiApplication::setOverrideCursor(Qt::BusyCursor);
         m_worker->wait();
+        QGuiApplication::restoreOverrideCursor();
         // The end of the run is posted to this thread; delivered now, its result applies to the session
         // that is still open.
         QCoreApplication::sendPostedEvents(m_worker, QEvent::MetaCall);

@@ -158,6 +158,10 @@ private:
     QList<QTreeWidgetItem *> allRows() const;
     // Filters the shown rows, the hidden rows or both again, by position.
     void refilterRows(bool shownRows = true, bool hiddenRows = true);
+    // The deletion check and question over the rows; false when refused or not confirmed, or when the list
+    // is gone once the question returns: results applied while it is open may delete rows and whole lists,
+    // so the caller collects the rows again afterwards and, on false, touches nothing of the list.
+    bool askDeletion(const QList<QTreeWidgetItem *> &rows);
     ObjectsRequest *takeRows(const QList<QTreeWidgetItem *> &rows, bool checkDeletion);
     QTreeWidgetItem *firstInTreeOrder(const RowIndex::Rows &rows) const;
     // Gives row a new record and keeps the index in step with the record's key.

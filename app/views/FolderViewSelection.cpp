@@ -4,6 +4,7 @@
 #include "BaseContactInfo.h"
 #include "BaseFAXSentInfo.h"
 #include "BaseSMSSentInfo.h"
+#include "ContactsCsvReader.h"
 #include "CustomQTreeWidgetItem.h"
 #include "ForwardRequest.h"
 #include "MessageBoxes.h"
@@ -14,6 +15,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QPointer>
 #include <QTextStream>
 #include <algorithm>
 
@@ -112,18 +114,36 @@ ObjectsRequest *FolderView::selectionRequest(bool selectAllFirst, bool checkDele
 {
     if (selectAllFirst)
         selectAll();
+    if (checkDeletion && !askDeletion(visibleSelectedRows()))
+        return nullptr;
     return takeRows(visibleSelectedRows(), checkDeletion);
+}
+
+bool FolderView::askDeletion(const QList<QTreeWidgetItem *> &rows)
+{
+    const auto refused = [](const QTreeWidgetItem *row) { return !mayDelete(*recordOf(row)); };
+    if (std::any_of(rows.cbegin(), rows.cend(), refused)) {
+        showRestriction(tr("Impossible to delete selected item(s)."), this);
+        clearSelection();
+        return false;
+    }
+    if (rows.isEmpty()) {
+        clearSelection();
+        return false;
+    }
+    const QPointer<FolderView> self(this);
+    // Over the window, which outlives the list: a box over the list would go with it.
+    const bool confirmed = confirmDelete(int(rows.size()), window());
+    if (!self)
+        return false;
+    if (!confirmed)
+        clearSelection();
+    return confirmed;
 }
 
 ObjectsRequest *FolderView::takeRows(const QList<QTreeWidgetItem *> &rows, bool checkDeletion)
 {
-    const auto refused = [&rows](const QTreeWidgetItem *row) { return !mayDelete(*recordOf(row)); };
-    if (checkDeletion && std::any_of(rows.cbegin(), rows.cend(), refused)) {
-        showRestriction(tr("Impossible to delete selected item(s)."), this);
-        clearSelection();
-        return nullptr;
-    }
-    if (rows.isEmpty() || (checkDeletion && !confirmDelete(int(rows.size()), this))) {
+    if (rows.isEmpty()) {
         clearSelection();
         return nullptr;
     }
@@ -154,9 +174,11 @@ ObjectsRequest *FolderView::folderDeletionRequest()
     // The folder goes with everything in it, so the check and the confirmation cover the rows the filter
     // hides as well.
     selectAll();
-    ObjectsRequest *request = takeRows(allRows(), true);
-    if (!request && topLevelItemCount() > 0)
+    if (topLevelItemCount() > 0 && !askDeletion(allRows()))
         return nullptr;
+    // The rows as they are once the question is answered; the folder's id too, which its creation may have
+    // changed meanwhile.
+    ObjectsRequest *request = takeRows(allRows(), true);
     if (!request)
         request = new ObjectsRequest;
     request->objects[ObjectType::Folder].append(m_folderId);
@@ -259,6 +281,8 @@ void FolderView::exportContactsCsv()
         if (!RecordKinds::isContact(record->type))
             continue;
         const auto *contact = static_cast<const BaseContactInfo *>(record);
-        out << contact->name << ';' << contact->number << ';' << contact->gsmnumber << "\r\n";
+        // Quoted only where a name or number would break the line's fields.
+        out << ContactsCsvReader::field(contact->name) << ';' << ContactsCsvReader::field(contact->number) << ';'
+            << ContactsCsvReader::field(contact->gsmnumber) << "\r\n";
     }
 }

@@ -202,9 +202,8 @@ void AddContactGroupDlg::eventAddContact()
 
 int AddContactGroupDlg::takeLocalId()
 {
-    if (nextLocalId == 0)
-        nextLocalId = database->nextTaskId();
-    return nextLocalId++;
+    // Each from the store, which never gives an id twice: the tasks queued meanwhile take ids too.
+    return database->nextTaskId();
 }
 
 void AddContactGroupDlg::eventSet()

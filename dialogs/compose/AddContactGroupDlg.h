@@ -64,5 +64,4 @@ private:
     const qtContactGroupInfo *group;
     QList<TaskItem> changes;
     int groupId;
-    int nextLocalId = 0;
 };

@@ -780,6 +780,18 @@ Bitte prüfen Sie Ihre Internetverbindung.</translation>
         <translation>Zu Kontakten hinzufügen</translation>
     </message>
     <message>
+        <source>This change could not be saved on this computer: %1
+It stays queued and is carried out while the program runs, but it is lost if the program ends before then.</source>
+        <translation>Diese Änderung konnte auf diesem Computer nicht gespeichert werden: %1
+Sie bleibt in der Warteschlange und wird ausgeführt, solange das Programm läuft, geht aber verloren, wenn das Programm vorher beendet wird.</translation>
+    </message>
+    <message>
+        <source>The account&apos;s local data cannot be written: %1
+Nothing you change is sent to the service until it can be written again.</source>
+        <translation>Die lokalen Daten des Kontos können nicht geschrieben werden: %1
+Ihre Änderungen werden erst an den Dienst gesendet, wenn die Daten wieder geschrieben werden können.</translation>
+    </message>
+    <message>
         <source>The account&apos;s local data cannot be opened: %1</source>
         <translation>Die lokalen Daten des Kontos können nicht geöffnet werden: %1</translation>
     </message>

@@ -780,6 +780,18 @@ Please check your internet connection.</translation>
         <translation>Add to contacts</translation>
     </message>
     <message>
+        <source>This change could not be saved on this computer: %1
+It stays queued and is carried out while the program runs, but it is lost if the program ends before then.</source>
+        <translation>This change could not be saved on this computer: %1
+It stays queued and is carried out while the program runs, but it is lost if the program ends before then.</translation>
+    </message>
+    <message>
+        <source>The account&apos;s local data cannot be written: %1
+Nothing you change is sent to the service until it can be written again.</source>
+        <translation>The account&apos;s local data cannot be written: %1
+Nothing you change is sent to the service until it can be written again.</translation>
+    </message>
+    <message>
         <source>The account&apos;s local data cannot be opened: %1</source>
         <translation>The account&apos;s local data cannot be opened: %1</translation>
     </message>

@@ -780,6 +780,18 @@ Compruebe su conexión a Internet.</translation>
         <translation>Añadir a contactos</translation>
     </message>
     <message>
+        <source>This change could not be saved on this computer: %1
+It stays queued and is carried out while the program runs, but it is lost if the program ends before then.</source>
+        <translation>Este cambio no se ha podido guardar en este equipo: %1
+Sigue en cola y se realizará mientras el programa esté en marcha, pero se perderá si el programa se cierra antes.</translation>
+    </message>
+    <message>
+        <source>The account&apos;s local data cannot be written: %1
+Nothing you change is sent to the service until it can be written again.</source>
+        <translation>No se pueden escribir los datos locales de la cuenta: %1
+Ninguno de sus cambios se envía al servicio hasta que los datos se puedan volver a escribir.</translation>
+    </message>
+    <message>
         <source>The account&apos;s local data cannot be opened: %1</source>
         <translation>No se pueden abrir los datos locales de la cuenta: %1</translation>
     </message>

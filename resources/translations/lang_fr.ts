@@ -780,6 +780,18 @@ Veuillez vérifier votre connexion Internet.</translation>
         <translation>Ajouter aux contacts</translation>
     </message>
     <message>
+        <source>This change could not be saved on this computer: %1
+It stays queued and is carried out while the program runs, but it is lost if the program ends before then.</source>
+        <translation>Cette modification n&apos;a pas pu être enregistrée sur cet ordinateur : %1
+Elle reste en attente et sera effectuée tant que le programme fonctionne, mais elle sera perdue si le programme se termine avant.</translation>
+    </message>
+    <message>
+        <source>The account&apos;s local data cannot be written: %1
+Nothing you change is sent to the service until it can be written again.</source>
+        <translation>Impossible d&apos;écrire les données locales du compte : %1
+Aucune de vos modifications n&apos;est envoyée au service tant que les données ne peuvent pas être écrites.</translation>
+    </message>
+    <message>
         <source>The account&apos;s local data cannot be opened: %1</source>
         <translation>Impossible d&apos;ouvrir les données locales du compte : %1</translation>
     </message>

@@ -780,6 +780,18 @@ Controllare la connessione a Internet.</translation>
         <translation>Aggiungi ai contatti</translation>
     </message>
     <message>
+        <source>This change could not be saved on this computer: %1
+It stays queued and is carried out while the program runs, but it is lost if the program ends before then.</source>
+        <translation>Questa modifica non è stata salvata su questo computer: %1
+Resta in coda e verrà eseguita mentre il programma è in funzione, ma andrà persa se il programma termina prima.</translation>
+    </message>
+    <message>
+        <source>The account&apos;s local data cannot be written: %1
+Nothing you change is sent to the service until it can be written again.</source>
+        <translation>Impossibile scrivere i dati locali dell&apos;account: %1
+Nessuna modifica viene inviata al servizio finché non sarà possibile scriverli di nuovo.</translation>
+    </message>
+    <message>
         <source>The account&apos;s local data cannot be opened: %1</source>
         <translation>Impossibile aprire i dati locali dell&apos;account: %1</translation>
     </message>

@@ -780,6 +780,18 @@ Verificați conexiunea la Internet.</translation>
         <translation>Adaugă la contacte</translation>
     </message>
     <message>
+        <source>This change could not be saved on this computer: %1
+It stays queued and is carried out while the program runs, but it is lost if the program ends before then.</source>
+        <translation>Această modificare nu a putut fi salvată pe acest calculator: %1
+Rămâne în coadă și va fi efectuată cât timp programul rulează, dar se va pierde dacă programul se închide înainte.</translation>
+    </message>
+    <message>
+        <source>The account&apos;s local data cannot be written: %1
+Nothing you change is sent to the service until it can be written again.</source>
+        <translation>Datele locale ale contului nu pot fi scrise: %1
+Nicio modificare nu este trimisă serviciului până când datele nu pot fi scrise din nou.</translation>
+    </message>
+    <message>
         <source>The account&apos;s local data cannot be opened: %1</source>
         <translation>Datele locale ale contului nu pot fi deschise: %1</translation>
     </message>

@@ -780,6 +780,18 @@ Please check your internet connection.</source>
         <translation>Добавить в контакты</translation>
     </message>
     <message>
+        <source>This change could not be saved on this computer: %1
+It stays queued and is carried out while the program runs, but it is lost if the program ends before then.</source>
+        <translation>Не удалось сохранить это изменение на компьютере: %1
+Оно остаётся в очереди и будет выполнено, пока программа работает, но будет потеряно, если программа завершится раньше.</translation>
+    </message>
+    <message>
+        <source>The account&apos;s local data cannot be written: %1
+Nothing you change is sent to the service until it can be written again.</source>
+        <translation>Не удаётся записать локальные данные учётной записи: %1
+Ваши изменения не будут отправлены в сервис, пока запись снова не станет возможной.</translation>
+    </message>
+    <message>
         <source>The account&apos;s local data cannot be opened: %1</source>
         <translation>Не удаётся открыть локальные данные учётной записи: %1</translation>
     </message>

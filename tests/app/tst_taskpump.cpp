@@ -16,6 +16,8 @@
 
 #include <QJsonDocument>
 #include <QSignalSpy>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTest>
 #include <QTimer>
 
@@ -256,6 +258,60 @@ private slots:
         QVERIFY(cached.contacts.isEmpty());
         QCOMPARE(cached.contactgroups.size(), 1);
         QCOMPARE(cached.contactgroups.first().id, groupId);
+    }
+
+    void unrecordableChangesRunOnce_data()
+    {
+        QTest::addColumn<QString>("trigger");
+        QTest::addColumn<bool>("refusedAtLogIn");
+        // The cache takes no row (a read-only or full disk): the log-in says so and holds the user's changes.
+        QTest::newRow("cache refuses every write")
+            << "BEFORE INSERT ON settings WHEN NEW.parameter='write_check'" << true;
+        // The send goes out, but its rows cannot go: it must not go out again, not even after a new log-in.
+        QTest::newRow("completion cannot be recorded") << "BEFORE DELETE ON localtask" << false;
+    }
+
+    void unrecordableChangesRunOnce()
+    {
+        QFETCH(QString, trigger);
+        QFETCH(bool, refusedAtLogIn);
+        const MainWindowSession::Account account = m_session.addAccount(accountWithFaxes(1));
+        QVERIFY(m_session.fillCache(account));
+        const int sms = m_session.persistSms("Once only");
+        const QString connection("trigger");
+        {
+            QSqlDatabase cache = QSqlDatabase::addDatabase("QSQLITE", connection);
+            cache.setDatabaseName(SettingsStore::instance().cacheDatabasePath());
+            QVERIFY(cache.open());
+            QVERIFY(QSqlQuery(cache).exec("CREATE TRIGGER refuse " + trigger +
+                                          " BEGIN SELECT RAISE(ABORT, 'read-only'); END"));
+        }
+        const auto sends = [&] { return m_session.count("sendSmsAsynchronous"); };
+
+        m_session.logIn(account);
+        settle();
+        if (refusedAtLogIn) {
+            QCOMPARE(m_session.prompts().boxes.size(), 1);
+            QVERIFY2(m_session.prompts().boxes.takeFirst().text.startsWith(
+                         "The account's local data cannot be written: "),
+                     "no word of the unwritable cache");
+            QCOMPARE(sends(), 0);
+        } else {
+            QCOMPARE(sends(), 1);
+            m_session.logOut();
+            m_session.logIn(account);
+            settle();
+            QCOMPARE(sends(), 1);
+        }
+        QCOMPARE(m_session.persistedTasks(), QList<int>{sms});
+
+        QVERIFY(QSqlQuery(QSqlDatabase::database(connection)).exec("DROP TRIGGER refuse"));
+        QSqlDatabase::database(connection).close();
+        QSqlDatabase::removeDatabase(connection);
+        m_session.runPump();
+        QTRY_VERIFY_WITH_TIMEOUT(m_session.persistedTasks().isEmpty(), cycleTimeoutMs);
+        settle();
+        QCOMPARE(sends(), 1);
     }
 
     void refusedCreationStoresNothing_data()
