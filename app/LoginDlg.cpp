@@ -1,6 +1,7 @@
 #include "LoginDlg.h"
 
 #include "BusyCursor.h"
+#include "DesktopOpen.h"
 #include "MessageBoxes.h"
 #include "QelRegister.h"
 #include "QelvoxAPI.h"
@@ -26,6 +27,7 @@ LoginDlg::LoginDlg(QWidget *parent)
 {
     newWorker();
     setupUi(this);
+    openLinksWithDesktop(ui_forgotPassLabel_2);
     m_reloginTimer->setObjectName(QStringLiteral("reloginTimer"));
     m_blinkTimer->setObjectName(QStringLiteral("blinkTimer"));
     m_reloginTimer->setInterval(reloginIntervalMs);
