@@ -4,6 +4,7 @@
 #include "MenuActions.h"
 #include "ForwardRequest.h"
 #include "ObjectsRequest.h"
+#include "Prompts.h"
 #include "ViewRecords.h"
 
 #include <QDir>
@@ -373,6 +374,31 @@ private slots:
         QCOMPARE(list->selectionRequest(false, true), nullptr);
         m_fixture->prompts.boxes.clear();
         QCOMPARE(list->rowCountText(), QStringLiteral("4"));
+    }
+
+    void deletionCollectsRowsOnceAnswered()
+    {
+        // While the question is open, the pump may apply results that delete rows, or the folder's whole list.
+        auto *folder = new FolderView(nullptr, m_folderMenu.get(), FolderView::UserFolderList, folderId);
+        for (int id : {1, 2, 3})
+            folder->addItem(receivedFax(id, folderId, aDate, QStringLiteral("+3311")));
+        selectRows(*folder, {{ObjectType::FaxReceived, 1}, {ObjectType::FaxReceived, 2}});
+        Prompts::setMessageBoxAnswer([&](const MessageBoxRequest &) {
+            folder->removeItem(folder->findItem(1, ObjectType::FaxReceived));
+            return 0;
+        });
+        std::unique_ptr<ObjectsRequest> selected(folder->selectionRequest(false, true));
+        QCOMPARE(objectsOf(selected.get()), (Objects{{ObjectType::FaxReceived, {2}}}));
+
+        Prompts::setMessageBoxAnswer([&](const MessageBoxRequest &) {
+            delete folder;
+            folder = nullptr;
+            return 0;
+        });
+        FolderView *list = folder;
+        QCOMPARE(list->folderDeletionRequest(), nullptr);
+        QCOMPARE(folder, nullptr);
+        Prompts::setMessageBoxAnswer({});
     }
 
     void emptyFolderGoesWithoutQuestion()
