@@ -152,6 +152,8 @@ private:
     void makeInboxCurrent();
     void dropUserFolder(std::size_t index);
     void addOrUpdateRecord(const BaseForView &record);
+    // A sent fax or SMS that arrives replaces the pending row of the send that made it.
+    void removeArrivedPendingRow(const BaseForView &record);
     // Sorting paused for the lists that the objects add rows to.
     std::vector<std::unique_ptr<SortingPause>> pauseSortingOfTargets(const qtObjectsInfo &objects) const;
     void removeObject(int id, int type);

@@ -2,6 +2,7 @@
 #include "EntitiesView.h"
 
 #include "BaseForView.h"
+#include "BaseRecipients.h"
 #include "ChangeEntry.h"
 #include "CustomQTreeWidgetItem.h"
 #include "FolderView.h"
@@ -62,6 +63,7 @@ void EntitiesView::addOrUpdateRecord(const BaseForView &record)
     FolderView *target = viewByFolderId(record.folderid);
     if (!target)
         return;
+    removeArrivedPendingRow(record);
     FolderView *list = nullptr;
     QTreeWidgetItem *row = nullptr;
     if (findItem(record.id, record.type, &list, &row) && list != target) {
@@ -69,6 +71,18 @@ void EntitiesView::addOrUpdateRecord(const BaseForView &record)
         row = nullptr;
     }
     target->addItem(record.clone(), row);
+}
+
+void EntitiesView::removeArrivedPendingRow(const BaseForView &record)
+{
+    const int pendingType = record.type == ObjectType::SmsSent   ? ObjectType::PendingSms
+                            : record.type == ObjectType::FaxSent ? ObjectType::PendingFax
+                                                                 : 0;
+    QTreeWidgetItem *row = pendingType ? m_outbox.view->findItem(record.id, pendingType) : nullptr;
+    // Only a row whose send has run carries the service's id; one still waiting carries its task's id,
+    // which may equal a service id by chance.
+    if (row && static_cast<const BaseRecipients *>(CustomQTreeWidgetItem::record(row))->sentstatus != -2)
+        m_outbox.view->removePendingItem(row);
 }
 
 void EntitiesView::addOrUpdateItem(const BaseForView &record)
