@@ -1,7 +1,6 @@
 // The user's changes on the cache's side: stored before they run, the user told when they cannot be, and
 // nothing run that could not be recorded as done.
 #include "MainWindow.h"
-
 #include "MessageBoxes.h"
 #include "ObjectType.h"
 #include "ObjectsRequest.h"
@@ -81,7 +80,8 @@ QString MainWindow::changeName(const TaskItem &change) const
 
 bool MainWindow::dataWritable()
 {
-    QTemporaryFile probe(SettingsStore::instance().customerDirectory() + QStringLiteral("/write-check-XXXXXX"));
+    QTemporaryFile probe(SettingsStore::instance().customerDirectory() +
+                         QStringLiteral("/write-check-XXXXXX"));
     return probe.open() && m_cache.canWrite();
 }
 

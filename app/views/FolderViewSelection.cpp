@@ -282,7 +282,7 @@ void FolderView::exportContactsCsv()
             continue;
         const auto *contact = static_cast<const BaseContactInfo *>(record);
         // Quoted only where a name or number would break the line's fields.
-        out << ContactsCsvReader::field(contact->name) << ';' << ContactsCsvReader::field(contact->number) << ';'
-            << ContactsCsvReader::field(contact->gsmnumber) << "\r\n";
+        out << ContactsCsvReader::field(contact->name) << ';' << ContactsCsvReader::field(contact->number)
+            << ';' << ContactsCsvReader::field(contact->gsmnumber) << "\r\n";
     }
 }

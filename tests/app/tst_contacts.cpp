@@ -385,7 +385,8 @@ private slots:
         m_desktop.prompts.fileDialogs.clear();
         QFile exported(out);
         QVERIFY(exported.open(QIODevice::ReadOnly));
-        QCOMPARE(exported.readAll(), QByteArray("\"Ann; \"\"A.\"\"\nB\";+441;\r\n\"Bo \"\"Q\"\" Li\";+442;\r\n"));
+        QCOMPARE(exported.readAll(),
+                 QByteArray("\"Ann; \"\"A.\"\"\nB\";+441;\r\n\"Bo \"\"Q\"\" Li\";+442;\r\n"));
         QVERIFY(tasksDone());
     }
 

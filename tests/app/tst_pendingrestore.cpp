@@ -48,7 +48,7 @@ private slots:
         const MainWindowSession::Account account = m_session.addAccount(QJsonDocument::fromJson(R"({
           "receivedFaxes": [{"sender": "+3314", "pages": 1, "read": true}],
           "sentSms": [{"recipients": ["+3366"], "status": 1, "content": "Earlier"}]})")
-                                                                             .object());
+                                                                            .object());
         QVERIFY(m_session.fillCache(account));
         qtObjectsInfo cached;
         m_session.openCache()->loadAll(cached);

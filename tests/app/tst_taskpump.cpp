@@ -70,6 +70,22 @@ private:
 
     void settle() { QVERIFY(m_session.settle()); }
 
+    // The current customer's cache refuses the statements the trigger names (a read-only or full disk).
+    bool refuseInCache(const QString &trigger)
+    {
+        QSqlDatabase cache = QSqlDatabase::addDatabase("QSQLITE", "refusing");
+        cache.setDatabaseName(SettingsStore::instance().cacheDatabasePath());
+        return cache.open() && QSqlQuery(cache).exec("CREATE TRIGGER refuse " + trigger +
+                                                     " BEGIN SELECT RAISE(ABORT, 'read-only'); END");
+    }
+    bool stopRefusing()
+    {
+        const bool dropped = QSqlQuery(QSqlDatabase::database("refusing")).exec("DROP TRIGGER refuse");
+        QSqlDatabase::database("refusing").close();
+        QSqlDatabase::removeDatabase("refusing");
+        return dropped;
+    }
+
 protected:
     void setUp() override { m_session.setUp(); }
     void tearDown() override { m_session.tearDown(); }
@@ -278,14 +294,7 @@ private slots:
         const MainWindowSession::Account account = m_session.addAccount(accountWithFaxes(1));
         QVERIFY(m_session.fillCache(account));
         const int sms = m_session.persistSms("Once only");
-        const QString connection("trigger");
-        {
-            QSqlDatabase cache = QSqlDatabase::addDatabase("QSQLITE", connection);
-            cache.setDatabaseName(SettingsStore::instance().cacheDatabasePath());
-            QVERIFY(cache.open());
-            QVERIFY(QSqlQuery(cache).exec("CREATE TRIGGER refuse " + trigger +
-                                          " BEGIN SELECT RAISE(ABORT, 'read-only'); END"));
-        }
+        QVERIFY(refuseInCache(trigger));
         const auto sends = [&] { return m_session.count("sendSmsAsynchronous"); };
 
         m_session.logIn(account);
@@ -305,13 +314,44 @@ private slots:
         }
         QCOMPARE(m_session.persistedTasks(), QList<int>{sms});
 
-        QVERIFY(QSqlQuery(QSqlDatabase::database(connection)).exec("DROP TRIGGER refuse"));
-        QSqlDatabase::database(connection).close();
-        QSqlDatabase::removeDatabase(connection);
+        QVERIFY(stopRefusing());
         m_session.runPump();
         QTRY_VERIFY_WITH_TIMEOUT(m_session.persistedTasks().isEmpty(), cycleTimeoutMs);
         settle();
         QCOMPARE(sends(), 1);
+    }
+
+    void creationWhoseReferencesCannotBeRewritten()
+    {
+        const MainWindowSession::Account account = m_session.addAccount(accountWithFaxes(1));
+        QVERIFY(m_session.fillCache(account));
+        const int groupLocal = m_session.nextTaskId();
+        auto *group = new qtContactGroupInfo(-groupLocal, 0);
+        group->localid = groupLocal;
+        group->name = "Made offline";
+        const int groupTask = m_session.persistTask(TaskType::CHANGE_GROUP, recordToVariant(group));
+        auto *contact = new qtContactInfo(20, 0);
+        contact->groupid = -groupLocal;
+        contact->name = "Nina";
+        contact->number = "+3391";
+        m_session.persistTask(TaskType::CHANGE_CONTACT, recordToVariant(contact));
+        QVERIFY(refuseInCache("BEFORE UPDATE ON localtask"));
+
+        m_session.logIn(account);
+        settle();
+        // This run names the group by the service's id all the same.
+        const QJsonObject sent = m_session.standin().lastRequest("updateContactInfo");
+        const int groupId = sent.value("params")["info"]["groupid"].toInt();
+        QVERIFY(groupId > 0);
+        // The rows still naming the local id keep the group's creation, which a restart would need.
+        QCOMPARE(m_session.persistedTasks(), QList<int>{groupTask});
+
+        QVERIFY(stopRefusing());
+        m_session.runPump();
+        QTRY_VERIFY_WITH_TIMEOUT(m_session.persistedTasks().isEmpty(), cycleTimeoutMs);
+        settle();
+        QCOMPARE(m_session.count("updateContactGroupInfo"), 1);
+        QVERIFY(m_session.contacts()->findGroupItem(groupId));
     }
 
     void refusedCreationStoresNothing_data()

@@ -333,7 +333,8 @@ void LocalTaskTest::dropRules()
     // Rows that do not add up are no fault of the user's: the drop is logged.
     const QByteArray tag = QTest::currentDataTag();
     if (tag.contains("impossible") || tag.contains("more numbers") || tag.contains("missing a"))
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^persisted task 1000 dropped: .* do not add up$"));
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression("^persisted task 1000 dropped: .* do not add up$"));
     if (!file.isEmpty()) {
         QFile damaged(taskDirectory(1000) + "/" + file);
         QVERIFY(removeFile ? damaged.remove() : damaged.resize(0));
@@ -359,8 +360,10 @@ void LocalTaskTest::restoreOrderAndUnknownKinds()
     QVERIFY(fixture->execute("INSERT INTO localtask VALUES(1003, 'id', 'x')"));
     // No completion could delete a task numbered 0 or below: it would be sent again at every start.
     for (int id : {0, -3}) {
-        QVERIFY(fixture->execute(QString("INSERT INTO localtask VALUES(%1, 'OBJECT_TYPE', 'SEND_FORWARD')").arg(id)));
-        QTest::ignoreMessage(QtWarningMsg, qPrintable(QString("persisted task %1 dropped: it has no valid id").arg(id)));
+        QVERIFY(fixture->execute(
+            QString("INSERT INTO localtask VALUES(%1, 'OBJECT_TYPE', 'SEND_FORWARD')").arg(id)));
+        QTest::ignoreMessage(QtWarningMsg,
+                             qPrintable(QString("persisted task %1 dropped: it has no valid id").arg(id)));
     }
 
     Restored restored(*queue);
