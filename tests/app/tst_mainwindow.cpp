@@ -14,12 +14,16 @@
 #include "TrayPresence.h"
 #include "qtObjectsInfo.h"
 
+#include <QCursor>
+#include <QDeadlineTimer>
+#include <QGuiApplication>
 #include <QMenuBar>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
 #include <QTranslator>
 #include <QWidgetAction>
+#include <chrono>
 #include <thread>
 
 namespace {
@@ -265,7 +269,19 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(m_session.count("getObjects"), 1, cycleTimeoutMs);
         QVERIFY(m_session.worker()->isRunning());
 
-        std::thread release([this] { m_session.standin().control("release"); });
+        // The wait shows the busy cursor: the held call goes on only once it shows, or after a bound. The window
+        // thread sets the cursor before it blocks and restores it only once the call has ended, so nothing
+        // changes the cursor while the other thread reads it.
+        bool busyCursorShown = false;
+        std::thread release([this, &busyCursorShown] {
+            const QDeadlineTimer bound(cycleTimeoutMs);
+            while (!busyCursorShown && !bound.hasExpired()) {
+                const QCursor *cursor = QGuiApplication::overrideCursor();
+                busyCursorShown = cursor && cursor->shape() == Qt::BusyCursor;
+                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            }
+            m_session.standin().control("release");
+        });
         if (exit) {
             m_session.closeWindow();
         } else {
@@ -277,6 +293,8 @@ private slots:
             QVERIFY(!m_session.syncTimer()->isActive());
         }
         release.join();
+        QVERIFY(busyCursorShown);
+        QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
         qtObjectsInfo cached;
         m_session.openCache()->loadAll(cached);
         QCOMPARE(cached.faxesreceived.size(), 2);
