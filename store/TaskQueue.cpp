@@ -182,8 +182,9 @@ bool TaskQueue::waitsForRewrite(int taskId) const
 bool TaskQueue::complete(int taskId)
 {
     QMutexLocker locker(&taskListMutex);
-    const bool current = pendingIsCurrent();
-    if (!(current && waitsForRewrite(taskId)) && deleteCompletedTask(*database, taskId))
+    // What failed on another customer's cache is forgotten first.
+    pendingIsCurrent();
+    if (!waitsForRewrite(taskId) && deleteCompletedTask(*database, taskId))
         return true;
     pendingCustomer = SettingsStore::instance().customerId();
     pendingCompletions.insert(taskId);
