@@ -13,7 +13,9 @@ namespace {
 
 constexpr int dateColumn = 4;
 
-QString sortName(const BaseObject &record)
+// The name part of the column-0 key. Only a sent item with several recipients has to build it; every other
+// record lends its own field.
+const QString &sortName(const BaseObject &record, QString &built)
 {
     switch (record.type) {
     case ObjectType::ContactGroup:
@@ -25,26 +27,37 @@ QString sortName(const BaseObject &record)
         return static_cast<const qtFAXReceivedInfo &>(record).sender;
     case ObjectType::VoiceReceived:
         return static_cast<const qtVOICEReceivedInfo &>(record).sender;
-    default:
-        return recipientsText(static_cast<const BaseRecipients &>(record));
+    default: {
+        const auto &item = static_cast<const BaseRecipients &>(record);
+        if (item.recipients == 1)
+            return item.recipient;
+        built = recipientsText(item);
+        return built;
+    }
     }
 }
 
-bool hasSortKey(int type)
+bool hasSortKey(const BaseObject *record)
 {
-    return RecordKinds::isListItem(type) || RecordKinds::isContact(type) || type == ObjectType::ContactGroup;
+    return record
+           && (RecordKinds::isListItem(record->type) || RecordKinds::isContact(record->type)
+               || record->type == ObjectType::ContactGroup);
 }
 
-} // namespace
-
-QString itemSortKey(const BaseObject *record)
+// Column 0's keys compared without building them: a type code padded with blanks to 12 characters orders
+// as the number does, and a record without a key has the empty key, which comes first.
+int compareSortKeys(const BaseObject *record, const BaseObject *other)
 {
-    if (!record || !hasSortKey(record->type))
-        return QString();
-    return QStringLiteral("%1").arg(record->type, 12) + sortName(*record);
+    const bool keyed = hasSortKey(record);
+    const bool otherKeyed = hasSortKey(other);
+    if (!keyed || !otherKeyed)
+        return int(keyed) - int(otherKeyed);
+    if (record->type != other->type)
+        return record->type < other->type ? -1 : 1;
+    QString built;
+    QString otherBuilt;
+    return QString::compare(sortName(*record, built), sortName(*other, otherBuilt), Qt::CaseInsensitive);
 }
-
-namespace {
 
 const QString &dateKeyOf(const BaseObject *record)
 {
@@ -56,41 +69,57 @@ const QString &dateKeyOf(const BaseObject *record)
 
 } // namespace
 
+QString itemSortKey(const BaseObject *record)
+{
+    if (!hasSortKey(record))
+        return QString();
+    QString built;
+    return QStringLiteral("%1").arg(record->type, 12) + sortName(*record, built);
+}
+
 QString itemDateKey(const BaseObject *record)
 {
     return dateKeyOf(record);
 }
 
 CustomQTreeWidgetItem::CustomQTreeWidgetItem(BaseObject *record, const QStringList &texts)
-    : QTreeWidgetItem(texts, QTreeWidgetItem::Type)
+    : QTreeWidgetItem(texts, RowType)
 {
-    if (record)
+    if (record) {
+        m_record = record;
         setData(0, Qt::UserRole, recordToVariant(record));
+    }
 }
 
 CustomQTreeWidgetItem::~CustomQTreeWidgetItem()
 {
-    delete record(this);
+    delete m_record;
 }
 
 bool CustomQTreeWidgetItem::operator<(const QTreeWidgetItem &other) const
 {
     const QTreeWidget *list = treeWidget();
-    const int column = list ? list->sortColumn() : 0;
+    return lessThan(*this, other, list ? list->sortColumn() : 0);
+}
+
+bool CustomQTreeWidgetItem::lessThan(const QTreeWidgetItem &row, const QTreeWidgetItem &other, int column)
+{
     int order;
     if (column == 0)
-        order = QString::compare(itemSortKey(record(this)), itemSortKey(record(&other)), Qt::CaseInsensitive);
+        order = compareSortKeys(record(&row), record(&other));
     else if (column == dateColumn)
         // Date keys hold digits, separators, upper-case markers or nothing, whose order does not depend on
         // case; comparing them as they are saves folding every character of every comparison.
-        order = QString::compare(dateKeyOf(record(this)), dateKeyOf(record(&other)), Qt::CaseSensitive);
+        order = QString::compare(dateKeyOf(record(&row)), dateKeyOf(record(&other)), Qt::CaseSensitive);
     else
-        order = QString::compare(text(column), other.text(column), Qt::CaseInsensitive);
+        order = QString::compare(row.text(column), other.text(column), Qt::CaseInsensitive);
     return order < 0;
 }
 
 BaseObject *CustomQTreeWidgetItem::record(const QTreeWidgetItem *row)
 {
+    if (row->type() == RowType)
+        return static_cast<const CustomQTreeWidgetItem *>(row)->m_record;
     return recordFromVariant<BaseObject>(row->data(0, Qt::UserRole));
 }
 
@@ -100,5 +129,28 @@ void CustomQTreeWidgetItem::replaceRecord(QTreeWidgetItem *row, BaseObject *newR
     if (oldRecord == newRecord)
         return;
     row->setData(0, Qt::UserRole, newRecord ? recordToVariant(newRecord) : QVariant());
+    if (row->type() == RowType)
+        static_cast<CustomQTreeWidgetItem *>(row)->m_record = newRecord;
     delete oldRecord;
+}
+
+const QString &CustomQTreeWidgetItem::searchText(const int *columns, int count)
+{
+    if (!m_hasSearchText) {
+        QString joined;
+        for (int i = 0; i < count; ++i) {
+            if (i > 0)
+                joined += u'\n';
+            joined += text(columns[i]);
+        }
+        m_searchText = joined.toCaseFolded();
+        m_hasSearchText = true;
+    }
+    return m_searchText;
+}
+
+void CustomQTreeWidgetItem::forgetSearchText()
+{
+    m_hasSearchText = false;
+    m_searchText = QString();
 }

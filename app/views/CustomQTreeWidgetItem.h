@@ -5,10 +5,14 @@
 class BaseObject;
 
 // One row of an item list or of the contacts list. The row owns the record it shows, kept in column 0 under
-// Qt::UserRole: replacing the record or deleting the row releases it, so no list operation has to.
+// Qt::UserRole: replacing the record or deleting the row releases it, so no list operation has to. The row
+// also keeps the record's pointer and its search text at hand, so that sorting and filtering many
+// thousand rows neither read variants nor build strings.
 class CustomQTreeWidgetItem : public QTreeWidgetItem
 {
 public:
+    static constexpr int RowType = QTreeWidgetItem::UserType + 1;
+
     // Takes ownership of record (may be null); texts fill the columns from column 0 on.
     explicit CustomQTreeWidgetItem(BaseObject *record = nullptr, const QStringList &texts = QStringList());
     ~CustomQTreeWidgetItem() override;
@@ -16,12 +20,24 @@ public:
     // Sort order of the lists: column 0 by object type and then name, sender or recipients; column 4 by the
     // shifted date; the other columns by their text; every comparison without regard to case.
     bool operator<(const QTreeWidgetItem &other) const override;
+    // The same order for a given sort column, for rows that are not in a list yet.
+    static bool lessThan(const QTreeWidgetItem &row, const QTreeWidgetItem &other, int column);
 
     // The record a row shows, or null; it stays owned by the row.
     static BaseObject *record(const QTreeWidgetItem *row);
     // The one way to change a row's record: the row takes ownership of the new one (null leaves it without
     // a record) and releases the one it held, unless that is the same record.
     static void replaceRecord(QTreeWidgetItem *row, BaseObject *newRecord);
+
+    // The row's search text, case-folded: the given columns' texts joined by line breaks, built at the
+    // first call after forgetSearchText.
+    const QString &searchText(const int *columns, int count);
+    void forgetSearchText();
+
+private:
+    BaseObject *m_record = nullptr;
+    QString m_searchText;
+    bool m_hasSearchText = false;
 };
 
 // The sort key of column 0: the type code padded to 12 characters, then the name, sender or recipients.

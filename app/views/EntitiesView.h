@@ -23,7 +23,6 @@ class QelFolderInfo;
 class QMenu;
 class QStackedLayout;
 class SMSSentInfoRegister;
-class SortingPause;
 class qtContactGroupInfo;
 class qtContactInfo;
 class qtObjectsInfo;
@@ -154,8 +153,6 @@ private:
     void addOrUpdateRecord(const BaseForView &record);
     // A sent fax or SMS that arrives replaces the pending row of the send that made it.
     void removeArrivedPendingRow(const BaseForView &record);
-    // Sorting paused for the lists that the objects add rows to.
-    std::vector<std::unique_ptr<SortingPause>> pauseSortingOfTargets(const qtObjectsInfo &objects) const;
     void removeObject(int id, int type);
     void letEventsRun();
 

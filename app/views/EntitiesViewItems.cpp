@@ -10,7 +10,6 @@
 #include "MovetoFolderDlg.h"
 #include "ObjectType.h"
 #include "RecordKinds.h"
-#include "RowEdits.h"
 #include "qtObjectsInfo.h"
 
 #include <QCoreApplication>
@@ -153,39 +152,31 @@ void EntitiesView::moveItems(const MoveToFolderRequest &request)
     refreshLabels();
 }
 
-std::vector<std::unique_ptr<SortingPause>> EntitiesView::pauseSortingOfTargets(const qtObjectsInfo &objects) const
-{
-    // Each list that gains rows sorts once at the end: a tree widget sorts all its rows again after any
-    // insertion, so sorting row by row would sort the whole list many times over.
-    QSet<FolderView *> targets;
-    const auto addTarget = [this, &targets](const BaseForView &record) {
-        if (FolderView *target = viewByFolderId(record.folderid))
-            targets.insert(target);
-    };
-    std::for_each(objects.faxesreceived.cbegin(), objects.faxesreceived.cend(), addTarget);
-    std::for_each(objects.voicesreceived.cbegin(), objects.voicesreceived.cend(), addTarget);
-    std::for_each(objects.smsessent.cbegin(), objects.smsessent.cend(), addTarget);
-    std::for_each(objects.faxessent.cbegin(), objects.faxessent.cend(), addTarget);
-    if (!objects.contactgroups.isEmpty() || !objects.contacts.isEmpty())
-        targets.insert(m_contacts.view);
-    std::vector<std::unique_ptr<SortingPause>> pauses;
-    for (FolderView *target : std::as_const(targets))
-        pauses.push_back(std::make_unique<SortingPause>(target));
-    return pauses;
-}
-
 void EntitiesView::fillViews(const qtObjectsInfo &objects)
 {
     setTimeShift(objects.shifttime);
     for (const QelFolderInfo &folder : objects.folders)
         renameFolder(folder);
 
-    std::vector<std::unique_ptr<SortingPause>> pauses = pauseSortingOfTargets(objects);
+    // Each list takes its new rows in one call at the end, each at its sorted place, rather than one
+    // insertion (and one layout) a row; rows that came so far go in whenever other events may run.
+    QList<QPointer<FolderView>> lists;
+    for (const EntityEntry &entry : allEntries()) {
+        entry.view->beginRows();
+        lists.append(entry.view);
+    }
+    const auto flush = [&lists] {
+        for (FolderView *list : std::as_const(lists)) {
+            if (list)
+                list->flushRows();
+        }
+    };
     QElapsedTimer sinceEvents;
     sinceEvents.start();
-    const auto apply = [this, &sinceEvents](const BaseForView &record) {
+    const auto apply = [&](const BaseForView &record) {
         addOrUpdateRecord(record);
         if (sinceEvents.hasExpired(millisecondsBetweenEvents)) {
+            flush();
             letEventsRun();
             sinceEvents.restart();
         }
@@ -202,7 +193,10 @@ void EntitiesView::fillViews(const qtObjectsInfo &objects)
         addGroupRow(group);
     for (const qtContactInfo &contact : objects.contacts)
         addContactRow(contact);
-    pauses.clear();
+    for (FolderView *list : std::as_const(lists)) {
+        if (list)
+            list->endRows();
+    }
     refreshLabels();
     letEventsRun();
 

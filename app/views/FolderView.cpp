@@ -81,10 +81,16 @@ FolderView::FolderView(QWidget *parent, QMenu *contextMenu, int kind, int folder
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setContextMenuPolicy(Qt::CustomContextMenu);
     setIconSize(QSize(20, 20));
-    setSortingEnabled(true);
     setHeaderHidden(false);
     setAllColumnsShowFocus(true);
     setupColumns();
+    // The list sorts by its header as a sorting tree widget does, but keeps its rows in order itself: a tree
+    // widget with sorting on sorts all its rows again after every insertion, so that each batch of a
+    // synchronisation would cost more than the one before.
+    header()->setSortIndicatorShown(true);
+    header()->setSectionsClickable(true);
+    connect(header(), &QHeaderView::sortIndicatorChanged, this,
+            [this](int column, Qt::SortOrder order) { sortItems(column, order); });
 
     if (isItemList()) {
         connect(this, &QTreeWidget::itemDoubleClicked, this, &FolderView::eventItemDoubleClicked);

@@ -92,6 +92,11 @@ public:
     void removeOutlookContacts();
     // Empties the list, releasing every record.
     void clearItems();
+    // Rows added while a batch is open wait, and go into the list together, each at its sorted place, when
+    // the outermost batch ends or flushRows is called; they can be found, updated and removed meanwhile.
+    void beginRows();
+    void endRows();
+    void flushRows();
     void replaceContactId(int oldId, int newId);
     // The group's new id is also written into its members' group ids.
     void replaceGroupId(int oldId, int newId);
@@ -173,13 +178,27 @@ private:
     // The common part of the item builders: an existing row of this list takes the record and its texts,
     // or a new row is added.
     void showItem(BaseObject *record, QTreeWidgetItem *row, const char *iconPath, const char *directionIconPath);
+    // Adds a new top-level row at its sorted place, or to the open batch.
     void insertTopLevelRow(QTreeWidgetItem *row);
+    // The same for a row that the index holds already.
+    void placeTopLevelRow(QTreeWidgetItem *row);
+    // The list keeps its rows in the order of its sort indicator itself (see the constructor).
+    bool rowBefore(const QTreeWidgetItem *row, const QTreeWidgetItem *other) const;
+    void insertSorted(QTreeWidgetItem *parent, QList<QTreeWidgetItem *> rows);
+    // After a change of a row's texts or record: the list is sorted again when the row left its place.
+    void keepInOrder(QTreeWidgetItem *row);
+    void sortRows();
+    // In the list or waiting in its batch.
+    bool ownsRow(const QTreeWidgetItem *row) const;
     void detachItem(QTreeWidgetItem *row);
     void deleteRow(QTreeWidgetItem *row);
     void unindexTree(QTreeWidgetItem *row);
     void setPendingDate(QTreeWidgetItem *row, int sentStatus, const QString &marker);
 
     QString m_filterText;
+    QString m_foldedFilter;
+    int m_batchDepth = 0;
+    QList<QTreeWidgetItem *> m_pendingRows;
     int m_folderId;
     int m_kind;
     QMenu *m_menu;

@@ -5,7 +5,6 @@
 #include "CustomQTreeWidgetItem.h"
 #include "ObjectType.h"
 
-#include <QStringList>
 
 namespace {
 
@@ -38,26 +37,18 @@ SearchColumns searchColumns(int type)
     }
 }
 
-bool matches(const QTreeWidgetItem *row, const QString &filter)
+// foldedFilter is the filter text case-folded; the empty one matches every row.
+bool matches(QTreeWidgetItem *row, const QString &foldedFilter)
 {
-    if (filter.isEmpty())
+    if (foldedFilter.isEmpty())
         return true;
+    if (row->type() != CustomQTreeWidgetItem::RowType)
+        return false;
+    auto *custom = static_cast<CustomQTreeWidgetItem *>(row);
     const BaseObject *record = CustomQTreeWidgetItem::record(row);
     const SearchColumns search = searchColumns(record ? record->type : 0);
-    // The parts are joined by line breaks; only a filter that holds one can match across two parts.
-    if (filter.contains(u'\n')) {
-        QStringList parts;
-        for (int i = 0; i < search.count; ++i)
-            parts.append(row->text(search.columns[i]));
-        return parts.join(u'\n').contains(filter, Qt::CaseInsensitive);
-    }
-    for (int i = 0; i < search.count; ++i) {
-        const QVariant text = row->data(search.columns[i], Qt::DisplayRole);
-        if (text.typeId() == QMetaType::QString
-            && static_cast<const QString *>(text.constData())->contains(filter, Qt::CaseInsensitive))
-            return true;
-    }
-    return false;
+    // Folded on both sides, a plain search finds what a search without regard to case finds.
+    return custom->searchText(search.columns, search.count).contains(foldedFilter);
 }
 
 // Which rows a new filter can change, given the one the rows are filtered by now.
@@ -80,6 +71,7 @@ void FolderView::applyFilter(const QString &text)
 {
     const Recheck recheck = rowsToRecheck(m_filterText, text);
     m_filterText = text;
+    m_foldedFilter = text.toCaseFolded();
     refilterRows(recheck == Recheck::AllRows || recheck == Recheck::ShownRows,
                  recheck == Recheck::AllRows || recheck == Recheck::HiddenRows);
     eventRefreshMenu();
@@ -87,7 +79,13 @@ void FolderView::applyFilter(const QString &text)
 
 void FolderView::filterItem(QTreeWidgetItem *row)
 {
-    const bool hide = !matches(row, m_filterText);
+    // Called after every change of a row's texts.
+    if (row->type() == CustomQTreeWidgetItem::RowType)
+        static_cast<CustomQTreeWidgetItem *>(row)->forgetSearchText();
+    // A row on its way into the list is filtered once it is there: hiding needs the list.
+    if (!row->treeWidget())
+        return;
+    const bool hide = !matches(row, m_foldedFilter);
     if (row->isHidden() != hide)
         row->setHidden(hide);
 }
@@ -101,7 +99,7 @@ void FolderView::refilterRows(bool shownRows, bool hiddenRows)
             const bool hidden = isRowHidden(position, parent);
             if (hidden ? !hiddenRows : !shownRows)
                 continue;
-            const bool hide = !matches(parentRow->child(position), m_filterText);
+            const bool hide = !matches(parentRow->child(position), m_foldedFilter);
             if (hidden != hide)
                 setRowHidden(position, parent, hide);
         }

@@ -7,6 +7,9 @@
 #include "RecordKinds.h"
 #include "qtContactInfo.h"
 
+#include <QHeaderView>
+#include <algorithm>
+
 namespace {
 
 BaseObject *recordOf(const QTreeWidgetItem *row)
@@ -98,13 +101,116 @@ void FolderView::changeRowId(QTreeWidgetItem *row, int newId)
 void FolderView::insertTopLevelRow(QTreeWidgetItem *row)
 {
     m_index.add(row);
-    addTopLevelItem(row);
+    placeTopLevelRow(row);
+}
+
+void FolderView::placeTopLevelRow(QTreeWidgetItem *row)
+{
+    if (m_batchDepth > 0)
+        m_pendingRows.append(row);
+    else
+        insertSorted(nullptr, {row});
+}
+
+void FolderView::beginRows()
+{
+    ++m_batchDepth;
+}
+
+void FolderView::endRows()
+{
+    if (m_batchDepth > 0 && --m_batchDepth == 0)
+        flushRows();
+}
+
+void FolderView::flushRows()
+{
+    if (m_pendingRows.isEmpty())
+        return;
+    QList<QTreeWidgetItem *> rows;
+    rows.swap(m_pendingRows);
+    insertSorted(nullptr, rows);
+    if (m_filterText.isEmpty())
+        return;
+    for (QTreeWidgetItem *row : std::as_const(rows)) {
+        filterItem(row);
+        for (int child = 0; child < row->childCount(); ++child)
+            filterItem(row->child(child));
+    }
+}
+
+bool FolderView::ownsRow(const QTreeWidgetItem *row) const
+{
+    if (!row)
+        return false;
+    if (row->treeWidget())
+        return row->treeWidget() == this;
+    const QTreeWidgetItem *top = row->parent() ? row->parent() : row;
+    return m_pendingRows.contains(top);
+}
+
+bool FolderView::rowBefore(const QTreeWidgetItem *row, const QTreeWidgetItem *other) const
+{
+    const int column = sortColumn();
+    return header()->sortIndicatorOrder() == Qt::AscendingOrder
+               ? CustomQTreeWidgetItem::lessThan(*row, *other, column)
+               : CustomQTreeWidgetItem::lessThan(*other, *row, column);
+}
+
+void FolderView::insertSorted(QTreeWidgetItem *parent, QList<QTreeWidgetItem *> rows)
+{
+    const auto before = [this](const QTreeWidgetItem *row, const QTreeWidgetItem *other) {
+        return rowBefore(row, other);
+    };
+    std::stable_sort(rows.begin(), rows.end(), before);
+    QTreeWidgetItem *level = parent ? parent : invisibleRootItem();
+    // New rows go after the rows they tie with, as a stable sort of the whole list would put them; each run
+    // of new rows that falls between the same two rows goes in with one call.
+    int from = 0;
+    qsizetype first = 0;
+    while (first < rows.size()) {
+        int low = from;
+        int high = level->childCount();
+        while (low < high) {
+            const int middle = low + (high - low) / 2;
+            if (before(rows[first], level->child(middle)))
+                high = middle;
+            else
+                low = middle + 1;
+        }
+        qsizetype end = first + 1;
+        while (end < rows.size() && (low == level->childCount() || before(rows[end], level->child(low))))
+            ++end;
+        level->insertChildren(low, rows.mid(first, end - first));
+        from = low + int(end - first);
+        first = end;
+    }
+}
+
+void FolderView::keepInOrder(QTreeWidgetItem *row)
+{
+    if (row->treeWidget() != this)
+        return;
+    QTreeWidgetItem *level = row->parent() ? row->parent() : invisibleRootItem();
+    const int position = indexFromItem(row).row();
+    const bool afterPrevious = position == 0 || !rowBefore(row, level->child(position - 1));
+    const bool beforeNext = position + 1 >= level->childCount() || !rowBefore(level->child(position + 1), row);
+    // A whole sort rather than taking the row out and in again, which would lose its selection.
+    if (!afterPrevious || !beforeNext)
+        sortRows();
+}
+
+void FolderView::sortRows()
+{
+    sortItems(sortColumn(), header()->sortIndicatorOrder());
 }
 
 void FolderView::detachItem(QTreeWidgetItem *row)
 {
     if (QTreeWidgetItem *parent = row->parent())
         parent->removeChild(row);
+    else if (!row->treeWidget())
+        m_pendingRows.removeOne(row);
     else
         takeTopLevelItem(indexOfTopLevelItem(row));
 }
@@ -118,7 +224,7 @@ void FolderView::unindexTree(QTreeWidgetItem *row)
 
 void FolderView::deleteRow(QTreeWidgetItem *row)
 {
-    if (!row || row->treeWidget() != this)
+    if (!ownsRow(row))
         return;
     unindexTree(row);
     // Out of the list first, so that no signal of the removal reaches a row whose record is released.
@@ -160,6 +266,8 @@ void FolderView::clearItems()
     // Emptying the model in one go says nothing of the selection, so the actions learn of it first.
     clearSelection();
     m_index.clear();
+    qDeleteAll(m_pendingRows);
+    m_pendingRows.clear();
     clear();
 }
 
@@ -216,10 +324,12 @@ void FolderView::moveItemTo(int id, int type, FolderView *target)
 QString FolderView::rowCountText() const
 {
     // Item lists are flat; only the contacts list has child rows, the members of its groups.
-    int count = topLevelItemCount();
+    int count = topLevelItemCount() + int(m_pendingRows.size());
     if (!isItemList()) {
         for (int top = 0; top < topLevelItemCount(); ++top)
             count += topLevelItem(top)->childCount();
+        for (const QTreeWidgetItem *row : m_pendingRows)
+            count += row->childCount();
     }
     return QString::number(count);
 }

@@ -118,13 +118,14 @@ const QString &FolderView::sentStatusText(int sentStatus)
 void FolderView::showItem(BaseObject *record, QTreeWidgetItem *row, const char *iconPath, const char *directionIconPath)
 {
     const QStringList texts = itemTexts(*record);
-    if (row && row->treeWidget() == this) {
+    if (ownsRow(row)) {
         setRowRecord(row, record);
         for (int column = 1; column < texts.size(); ++column) {
             if (row->text(column) != texts[column])
                 row->setText(column, texts[column]);
         }
         setItemFont(row);
+        keepInOrder(row);
     } else {
         row = new CustomQTreeWidgetItem(record, texts);
         row->setIcon(0, viewIcon(iconPath));
@@ -184,10 +185,15 @@ void FolderView::setItemFont(QTreeWidgetItem *row)
     // A row that was never bold already shows the plain font.
     if (!unread && row->data(1, Qt::FontRole).isNull())
         return;
-    QFont font;
-    font.setBold(unread);
+    // One font for all rows of a weight: a font of its own would cost every unread row a copy.
+    static const QFont plain;
+    static const QFont bold = [] {
+        QFont font;
+        font.setBold(true);
+        return font;
+    }();
     for (int column = 1; column <= 4; ++column)
-        row->setFont(column, font);
+        row->setFont(column, unread ? bold : plain);
 }
 
 void FolderView::addGroupItem(qtContactGroupInfo *record)
@@ -203,6 +209,8 @@ void FolderView::addGroupItem(qtContactGroupInfo *record)
     row->setText(1, record->name);
     if (isNew)
         insertTopLevelRow(row);
+    else
+        keepInOrder(row);
     filterItem(row);
 }
 
@@ -239,9 +247,11 @@ void FolderView::addContactItem(qtContactInfo *record)
     }
     setContactTexts(row, *static_cast<qtContactInfo *>(CustomQTreeWidgetItem::record(row)));
     if (group && row->parent() != group)
-        group->addChild(row);
-    else if (!group && (row->treeWidget() != this || row->parent()))
-        addTopLevelItem(row);
+        insertSorted(group, {row});
+    else if (!group && !ownsRow(row))
+        placeTopLevelRow(row);
+    else
+        keepInOrder(row);
     filterItem(row);
 }
 
@@ -251,6 +261,7 @@ void FolderView::setPendingDate(QTreeWidgetItem *row, int sentStatus, const QStr
     item->sentstatus = sentStatus;
     item->date = marker;
     updateItemTexts(row);
+    keepInOrder(row);
     filterItem(row);
 }
 
@@ -288,6 +299,7 @@ void FolderView::queuePendingItem(QTreeWidgetItem *row, int serviceId)
         return;
     }
     updateItemTexts(row);
+    keepInOrder(row);
     filterItem(row);
 }
 

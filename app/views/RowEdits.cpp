@@ -1,26 +1,18 @@
 #include "RowEdits.h"
 
-SortingPause::SortingPause(QTreeWidget *list) : m_list(list), m_wasSorting(list->isSortingEnabled())
-{
-    if (m_wasSorting)
-        list->setSortingEnabled(false);
-}
+#include <QHeaderView>
 
-SortingPause::~SortingPause()
+RowEdits::RowEdits(QTreeWidget *list, bool orderMayChange)
+    : m_list(list), m_orderMayChange(orderMayChange), m_silence(list->model())
 {
-    if (m_wasSorting && m_list)
-        m_list->setSortingEnabled(true);
-}
-
-RowEdits::RowEdits(QTreeWidget *list, bool orderMayChange) : m_list(list), m_silence(list->model())
-{
-    if (orderMayChange)
-        m_sorting.emplace(list);
 }
 
 RowEdits::~RowEdits()
 {
     m_silence.unblock();
-    if (m_list)
-        m_list->viewport()->update();
+    if (!m_list)
+        return;
+    if (m_orderMayChange)
+        m_list->sortItems(m_list->sortColumn(), m_list->header()->sortIndicatorOrder());
+    m_list->viewport()->update();
 }

@@ -272,7 +272,7 @@ private slots:
         QTreeWidgetItem *row = nullptr;
         QVERIFY(m_tree->findItem(1, ObjectType::FaxReceived, &list, &row));
         QCOMPARE(row->text(4), QStringLiteral("09-05-2012 11:00:00"));
-        QVERIFY(m_tree->viewByFolderId(inboxId)->isSortingEnabled());
+        QVERIFY(m_tree->viewByFolderId(inboxId)->header()->isSortIndicatorShown());
     }
 
     void pendingOutboxItems()

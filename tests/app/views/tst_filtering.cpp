@@ -125,6 +125,14 @@ private slots:
         later.applyFilter(filter);
         addRecord(later, recordNamed(record));
         QCOMPARE(!later.topLevelItem(0)->isHidden(), shown);
+
+        // So is a row that waited in a batch, once the batch puts it into the list.
+        FolderView batched(nullptr, nullptr, contacts ? FolderView::ContactsList : FolderView::InboxList, listId);
+        batched.applyFilter(filter);
+        batched.beginRows();
+        addRecord(batched, recordNamed(record));
+        batched.endRows();
+        QCOMPARE(!batched.topLevelItem(0)->isHidden(), shown);
     }
 
     void membersHideWithTheirGroup()
@@ -159,6 +167,12 @@ private slots:
             fresh.applyFilter(filter);
             QCOMPARE(hiddenRows(list), hiddenRows(fresh));
         }
+        // A row whose texts change is matched by its new texts.
+        list.applyFilter(QStringLiteral("+331"));
+        QTreeWidgetItem *row = list.findItem(5, ObjectType::FaxReceived);
+        QVERIFY(row->isHidden());
+        list.addItem(receivedFax(5, listId, aDate, QStringLiteral("+3313")), row);
+        QVERIFY(!row->isHidden());
     }
 
     void applyingAFilterRefreshesTheActions()

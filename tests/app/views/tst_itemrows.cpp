@@ -7,6 +7,7 @@
 #include "Utils.h"
 #include "ViewRecords.h"
 
+#include <QHeaderView>
 #include <QTest>
 
 using namespace ViewRecords;
@@ -272,6 +273,63 @@ private slots:
         QCOMPARE(order.mid(0, 3), (QList<int>{4, 2, 1}));
         QVERIFY(order.mid(3).contains(3) && order.mid(3).contains(1000));
         QCOMPARE(outbox.sortColumn(), 4);
+    }
+
+    // Rows added one by one, in batches, updated or moved keep the list in the order of its header, for
+    // any column the user sorts by; Qt's own sort of the result changes nothing.
+    void rowsKeepTheOrderOfTheHeader_data()
+    {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<int>("order");
+        QTest::newRow("date, newest first") << 4 << int(Qt::DescendingOrder);
+        QTest::newRow("date, oldest first") << 4 << int(Qt::AscendingOrder);
+        QTest::newRow("kind and party") << 0 << int(Qt::AscendingOrder);
+        QTest::newRow("to/from") << 1 << int(Qt::AscendingOrder);
+        QTest::newRow("size, largest first") << 3 << int(Qt::DescendingOrder);
+    }
+
+    void rowsKeepTheOrderOfTheHeader()
+    {
+        QFETCH(int, column);
+        QFETCH(int, order);
+        FolderView outbox(nullptr, nullptr, FolderView::OutboxList, 2);
+        const auto idsInOrder = [&outbox] {
+            QList<int> ids;
+            for (int top = 0; top < outbox.topLevelItemCount(); ++top)
+                ids += CustomQTreeWidgetItem::record(outbox.topLevelItem(top))->id;
+            return ids;
+        };
+        const auto date = [](int n) { return QStringLiteral("2012-05-%1 10:00:00").arg(1 + n * 7 % 28, 2, 10, QLatin1Char('0')); };
+        // The header sorts the list as a click on it would.
+        outbox.header()->setSortIndicator(column, Qt::SortOrder(order));
+        for (int n = 0; n < 5; ++n)
+            outbox.addItem(sentFax(n + 1, 2, date(n), 1, 0, 1 + n % 3, QStringLiteral("+33%1").arg(n * 37 % 11)));
+        outbox.addFaxSentItem(pendingFax(1000, 2));
+        outbox.beginRows();
+        for (int n = 5; n < 40; ++n)
+            outbox.addItem(n % 2 ? static_cast<BaseObject *>(sentSms(n + 1, 2, date(n)))
+                                 : sentFax(n + 1, 2, date(n), 1, 0, 1, QStringLiteral("+33%1").arg(n * 37 % 11)));
+        // A row of the open batch updated before it is in the list.
+        outbox.addItem(sentFax(7, 2, date(40)), outbox.findItem(7, ObjectType::FaxSent));
+        QCOMPARE(outbox.rowCountText(), QStringLiteral("41"));
+        outbox.endRows();
+        QCOMPARE(outbox.topLevelItemCount(), 41);
+        const QList<int> inserted = idsInOrder();
+        outbox.sortItems(column, Qt::SortOrder(order));
+        QCOMPARE(inserted, idsInOrder());
+
+        // A row that changes its date and kind moves, and stays selected.
+        QTreeWidgetItem *pending = outbox.findPendingItem(1000);
+        pending->setSelected(true);
+        outbox.confirmPendingItem(1000, 900, 2);
+        outbox.queuePendingItem(pending, 900);
+        outbox.addItem(sentFax(3, 2, QStringLiteral("2011-01-01 00:00:00")), outbox.findItem(3, ObjectType::FaxSent));
+        QVERIFY(pending->isSelected());
+
+        const QList<int> kept = idsInOrder();
+        outbox.sortItems(column, Qt::SortOrder(order));
+        QCOMPARE(kept, idsInOrder());
+        QCOMPARE(outbox.header()->sortIndicatorSection(), column);
     }
 
     void contactRowsFollowTheirGroup()
