@@ -9,6 +9,7 @@
 #include <openssl/pem.h>
 #include <openssl/x509.h>
 #include <openssl/x509v3.h>
+#include <ctime>
 #include <stdexcept>
 
 namespace {
@@ -17,7 +18,9 @@ using Key = std::unique_ptr<EVP_PKEY, decltype(&EVP_PKEY_free)>;
 using Certificate = std::unique_ptr<X509, decltype(&X509_free)>;
 using Bio = std::unique_ptr<BIO, decltype(&BIO_free)>;
 
-constexpr long ValiditySeconds = 7L * 24 * 3600;
+constexpr long ValiditySeconds = 365L * 24 * 3600;
+// Kept files must stay valid for a while yet: a demo left running should not lose its service mid-way.
+constexpr long RemainingValiditySeconds = 24L * 3600;
 
 void check(bool ok, const char *what)
 {
@@ -27,8 +30,8 @@ void check(bool ok, const char *what)
 
 Key newKey()
 {
-    Key key(EVP_RSA_gen(2048), EVP_PKEY_free);
-    check(key != nullptr, "RSA key");
+    Key key(EVP_EC_gen("P-256"), EVP_PKEY_free);
+    check(key != nullptr, "ECDSA key");
     return key;
 }
 
@@ -73,11 +76,58 @@ void writePem(const QString &path, const std::function<int(BIO *)> &write, bool 
     check(file.write(data, size) == size, "write output file");
 }
 
+Certificate readCertificate(const QString &path)
+{
+    QFile file(path);
+    const QByteArray pem = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    Bio bio(BIO_new_mem_buf(pem.constData(), int(pem.size())), BIO_free);
+    return Certificate(bio ? PEM_read_bio_X509(bio.get(), nullptr, nullptr, nullptr) : nullptr, X509_free);
+}
+
+Key readKey(const QString &path)
+{
+    QFile file(path);
+    const QByteArray pem = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    Bio bio(BIO_new_mem_buf(pem.constData(), int(pem.size())), BIO_free);
+    return Key(bio ? PEM_read_bio_PrivateKey(bio.get(), nullptr, nullptr, nullptr) : nullptr, EVP_PKEY_free);
+}
+
+bool validLongEnough(X509 *certificate)
+{
+    time_t until = time(nullptr) + RemainingValiditySeconds;
+    return X509_cmp_time(X509_get0_notAfter(certificate), &until) > 0 &&
+           X509_cmp_current_time(X509_get0_notBefore(certificate)) < 0;
+}
+
 } // namespace
 
-CertificateAuthority::Files CertificateAuthority::create(const QString &directory)
+CertificateAuthority::Files CertificateAuthority::prepare(const QString &directory)
 {
     check(QDir().mkpath(directory), "create the certificate directory");
+    const QDir dir(directory);
+    const Files files{dir.absoluteFilePath("ca.pem"), dir.absoluteFilePath("server.pem"),
+                      dir.absoluteFilePath("server.key")};
+    if (!usable(files))
+        create(files);
+    return files;
+}
+
+bool CertificateAuthority::usable(const Files &files)
+{
+    const Certificate ca = readCertificate(files.caCertificate);
+    const Certificate server = readCertificate(files.serverCertificate);
+    const Key key = readKey(files.serverKey);
+    if (!ca || !server || !key)
+        return false;
+    EVP_PKEY *caKey = X509_get0_pubkey(ca.get());
+    // The key the service serves with, a certificate of that key, and the CA that the client trusts
+    // having signed it.
+    return caKey && X509_check_private_key(server.get(), key.get()) == 1 &&
+           X509_verify(server.get(), caKey) == 1 && validLongEnough(ca.get()) && validLongEnough(server.get());
+}
+
+void CertificateAuthority::create(const Files &files)
+{
     // Serials differ per run so that two stand-ins never issue look-alike certificates.
     const long serial = long(QDateTime::currentMSecsSinceEpoch() % 1000000000L);
 
@@ -98,9 +148,6 @@ CertificateAuthority::Files CertificateAuthority::create(const QString &director
     addExtension(server.get(), ca.get(), NID_authority_key_identifier, "keyid");
     check(X509_sign(server.get(), caKey.get(), EVP_sha256()) > 0, "sign the server certificate");
 
-    const QDir dir(directory);
-    const Files files{dir.absoluteFilePath("ca.pem"), dir.absoluteFilePath("server.pem"),
-                      dir.absoluteFilePath("server.key")};
     writePem(
         files.caCertificate, [&](BIO *bio) { return PEM_write_bio_X509(bio, ca.get()); }, false);
     writePem(
@@ -111,5 +158,4 @@ CertificateAuthority::Files CertificateAuthority::create(const QString &director
             return PEM_write_bio_PrivateKey(bio, serverKey.get(), nullptr, nullptr, 0, nullptr, nullptr);
         },
         true);
-    return files;
 }

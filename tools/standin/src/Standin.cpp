@@ -111,12 +111,14 @@ bool Standin::start()
     std::printf("http-port %u\n", unsigned(server.httpPort()));
     if (!options.tlsDirectory.isEmpty()) {
         try {
-            const CertificateAuthority::Files tls = CertificateAuthority::create(options.tlsDirectory);
+            const CertificateAuthority::Files tls = CertificateAuthority::prepare(options.tlsDirectory);
             bool readable = false;
             QSslConfiguration configuration = QSslConfiguration::defaultConfiguration();
             configuration.setLocalCertificate(QSslCertificate(readFile(tls.serverCertificate, &readable)));
-            configuration.setPrivateKey(QSslKey(readFile(tls.serverKey, &readable), QSsl::Rsa));
+            configuration.setPrivateKey(QSslKey(readFile(tls.serverKey, &readable), QSsl::Ec));
             configuration.setPeerVerifyMode(QSslSocket::VerifyNone);
+            // The service verifies no peer: no trust store to build into each connection's context.
+            configuration.setCaCertificates({});
             if (!server.listenHttps(options.httpsPort, configuration))
                 return fail(server.errorText());
             std::printf("https-port %u\nca-file %s\n", unsigned(server.httpsPort()),

@@ -24,6 +24,8 @@ const char *const schema[] = {
     "foldertype INT, content TEXT, pages INT, faxtype INT, duration INT, sender TEXT, details TEXT)",
     "CREATE TABLE IF NOT EXISTS recipient(object INT NOT NULL, position INT NOT NULL, recipient TEXT, status "
     "INT)",
+    // Every read of an item's recipients, and every rewrite of them, goes by its object.
+    "CREATE INDEX IF NOT EXISTS recipient_object ON recipient(object, position)",
     "CREATE TABLE IF NOT EXISTS document(object INT NOT NULL, position INTEGER PRIMARY KEY AUTOINCREMENT, "
     "name TEXT, content_type TEXT, content BLOB)",
     "CREATE TABLE IF NOT EXISTS change(ts INTEGER PRIMARY KEY AUTOINCREMENT, account INT NOT NULL, object "
