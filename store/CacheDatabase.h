@@ -47,6 +47,8 @@ public:
     // Groups the writes that follow into one unit. Units nest: one begun inside another (as the operations
     // that open a unit of their own do) commits into it, and rolling it back undoes only its own writes.
     // Every begin that succeeded ends in one commit or rollback. Only one caller at a time may hold a unit.
+    // These units hold what the user queued (the persisted tasks): an outermost one is committed with full
+    // synchronisation, so that its rows are on the disk when commitTransaction returns true.
     bool beginTransaction();
     bool commitTransaction();
     void rollbackTransaction();
@@ -165,8 +167,13 @@ private:
     template <typename Work> bool allOrNothing(Work work);
     bool runLocked(const QString &statement, const QVariantList &values);
 
+    // The caller holds the mutex.
+    void useWriteAheadLog();
+    bool setSynchronous(const char *level);
+
     mutable QMutex mutex;
     bool opened = false;
+    bool writeAheadLog = false;
     // The highest id nextTaskId() gave out in this run.
     int taskIdMark = 0;
     // Units begun and not yet ended; above 1 the inner ones are savepoints.
