@@ -1,6 +1,7 @@
 #pragma once
 
 #include "EntityEntry.h"
+#include "RepaintThrottle.h"
 
 #include <QList>
 #include <QMap>
@@ -164,4 +165,7 @@ private:
     QMenu *m_contactMenu;
     QMenu *m_folderMenu;
     QMenu *m_qelFolderMenu;
+    // While fills follow each other (a synchronisation's batches), the current list is painted at most
+    // every 100 ms.
+    RepaintThrottle m_repaints{100, this};
 };

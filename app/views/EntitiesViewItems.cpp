@@ -177,6 +177,7 @@ void EntitiesView::fillViews(const qtObjectsInfo &objects)
         addOrUpdateRecord(record);
         if (sinceEvents.hasExpired(millisecondsBetweenEvents)) {
             flush();
+            m_repaints.changed(currentView());
             letEventsRun();
             sinceEvents.restart();
         }
@@ -198,6 +199,7 @@ void EntitiesView::fillViews(const qtObjectsInfo &objects)
             list->endRows();
     }
     refreshLabels();
+    m_repaints.changed(currentView());
     letEventsRun();
 
     removeChanged(objects.removed);

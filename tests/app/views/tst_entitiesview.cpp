@@ -275,6 +275,26 @@ private slots:
         QVERIFY(m_tree->viewByFolderId(inboxId)->header()->isSortIndicatorShown());
     }
 
+    // Fills that follow each other (a synchronisation's batches) paint the current list at most every
+    // 100 ms: the first at once, the next ones held back until the interval is over.
+    void fillsInQuickSuccessionPaintTheCurrentListLess()
+    {
+        addFolders();
+        FolderView *inbox = m_tree->currentView();
+        const auto fill = [this](int id) {
+            qtObjectsInfo objects;
+            objects.faxesreceived.append(*std::unique_ptr<qtFAXReceivedInfo>(receivedFax(id, inboxId, aDate)));
+            m_tree->fillViews(objects);
+        };
+        fill(1);
+        QVERIFY(inbox->updatesEnabled());
+        fill(2);
+        fill(3);
+        QVERIFY(!inbox->updatesEnabled());
+        QCOMPARE(inbox->topLevelItemCount(), 3);
+        QTRY_VERIFY_WITH_TIMEOUT(inbox->updatesEnabled(), 1000);
+    }
+
     void pendingOutboxItems()
     {
         addFolders();

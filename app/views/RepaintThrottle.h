@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+
+class QWidget;
+
+// Paints a widget that keeps changing (the current list while a synchronisation fills it batch after
+// batch) at most once an interval: a change soon after the last painting holds the widget's updates back
+// until the interval is over. GUI thread only.
+class RepaintThrottle : public QObject
+{
+public:
+    explicit RepaintThrottle(int intervalMs, QObject *parent = nullptr);
+    ~RepaintThrottle() override;
+
+    // The widget changed and wants painting.
+    void changed(QWidget *widget);
+
+private:
+    void release();
+
+    int m_intervalMs;
+    QPointer<QWidget> m_held;
+    QElapsedTimer m_sincePainting;
+    QTimer m_timer;
+};
