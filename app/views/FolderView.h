@@ -161,8 +161,8 @@ private:
     void setupColumns();
     QList<QTreeWidgetItem *> visibleSelectedRows() const;
     QList<QTreeWidgetItem *> allRows() const;
-    // Filters the shown rows, the hidden rows or both again, by position.
-    void refilterRows(bool shownRows = true, bool hiddenRows = true);
+    // Filters the shown rows, the hidden rows or both again, by position; noneHidden when no row is hidden.
+    void refilterRows(bool shownRows = true, bool hiddenRows = true, bool noneHidden = false);
     // The deletion check and question over the rows; false when refused or not confirmed, or when the list
     // is gone once the question returns: results applied while it is open may delete rows and whole lists,
     // so the caller collects the rows again afterwards and, on false, touches nothing of the list.

@@ -70,10 +70,12 @@ Recheck rowsToRecheck(const QString &oldFilter, const QString &newFilter)
 void FolderView::applyFilter(const QString &text)
 {
     const Recheck recheck = rowsToRecheck(m_filterText, text);
+    // Without a filter every row is shown, so the first keystroke need not ask the view row by row.
+    const bool noneHidden = m_filterText.isEmpty();
     m_filterText = text;
     m_foldedFilter = text.toCaseFolded();
     refilterRows(recheck == Recheck::AllRows || recheck == Recheck::ShownRows,
-                 recheck == Recheck::AllRows || recheck == Recheck::HiddenRows);
+                 recheck == Recheck::AllRows || recheck == Recheck::HiddenRows, noneHidden);
     eventRefreshMenu();
 }
 
@@ -90,13 +92,13 @@ void FolderView::filterItem(QTreeWidgetItem *row)
         row->setHidden(hide);
 }
 
-void FolderView::refilterRows(bool shownRows, bool hiddenRows)
+void FolderView::refilterRows(bool shownRows, bool hiddenRows, bool noneHidden)
 {
     // By position rather than row by row: a row finds its own position by a search once the rows have
     // been sorted.
     const auto filterLevel = [&](QTreeWidgetItem *parentRow, const QModelIndex &parent) {
         for (int position = 0; position < parentRow->childCount(); ++position) {
-            const bool hidden = isRowHidden(position, parent);
+            const bool hidden = !noneHidden && isRowHidden(position, parent);
             if (hidden ? !hiddenRows : !shownRows)
                 continue;
             const bool hide = !matches(parentRow->child(position), m_foldedFilter);
