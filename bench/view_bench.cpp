@@ -147,8 +147,9 @@ void settle()
     QCoreApplication::processEvents();
 }
 
-// The best of a few runs, in milliseconds of CPU time; prepare runs untimed before each.
-double bestOf(const std::function<void()> &prepare, const std::function<void()> &run)
+// The best of a few runs, in milliseconds of CPU time; prepare runs untimed before each. The first run goes
+// to first when asked for.
+double bestOf(const std::function<void()> &prepare, const std::function<void()> &run, double *first = nullptr)
 {
     double best = 1e12;
     for (int i = 0; i < repetitions; ++i) {
@@ -157,7 +158,10 @@ double bestOf(const std::function<void()> &prepare, const std::function<void()> 
         const double start = threadCpuMs();
         run();
         settle();
-        best = std::min(best, threadCpuMs() - start);
+        const double ms = threadCpuMs() - start;
+        if (first && i == 0)
+            *first = ms;
+        best = std::min(best, ms);
     }
     return best;
 }
@@ -347,7 +351,9 @@ int main(int argc, char **argv)
         for (int top = 0; top < bareCurrent->topLevelItemCount(); ++top)
             bareCurrent->topLevelItem(top)->setHidden(!folded[top].contains(filter));
     };
-    const double key = bestOf([&] { views->tree.clearFilter(); }, [&] { views->tree.applyFilter(QStringLiteral("7")); });
+    double firstKey = 0;
+    const double key = bestOf([&] { views->tree.clearFilter(); }, [&] { views->tree.applyFilter(QStringLiteral("7")); },
+                              &firstKey);
     int hiddenRows = 0;
     for (int top = 0; top < current->topLevelItemCount(); ++top)
         hiddenRows += current->topLevelItem(top)->isHidden() ? 1 : 0;
@@ -361,7 +367,9 @@ int main(int argc, char **argv)
     printLine("fill, 100,000 records", fill, bareFill);
     printLine("100 more items into the filled lists", add, bareAdd);
     printLine("keystroke \"7\" over the current list", key, bareKey);
-    std::printf("    (%d of %d rows hidden)\n", hiddenRows, current->topLevelItemCount());
+    std::printf("    (%d of %d rows hidden; the first keystroke after the fill "
+                "%.1f ms CPU)\n",
+                hiddenRows, current->topLevelItemCount(), firstKey);
     printLine("keystroke \"77\" over the current list", key2, bareKey2);
     printLine("clearing the filter", clearing, bareClearing);
     std::printf("\nheap held by the filled lists   %8.1f MB (%.0f bytes a record)\n", heapAdded / 1048576.0,

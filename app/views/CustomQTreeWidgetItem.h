@@ -29,8 +29,8 @@ public:
     // a record) and releases the one it held, unless that is the same record.
     static void replaceRecord(QTreeWidgetItem *row, BaseObject *newRecord);
 
-    // The row's search text, case-folded: the given columns' texts joined by line breaks, built at the
-    // first call after forgetSearchText.
+    // The row's search text, case-folded: the given columns' texts joined by line breaks, made by the first
+    // call after forgetSearchText.
     const QString &searchText(const int *columns, int count);
     void forgetSearchText();
 

@@ -152,8 +152,10 @@ void FolderView::retranslate()
     m_statusTexts.clear();
     {
         RowEdits edits(this, true);
-        for (QTreeWidgetItem *row : allRows())
+        for (QTreeWidgetItem *row : allRows()) {
             updateItemTexts(row);
+            renewSearchText(row);
+        }
     }
     refilterRows();
 }

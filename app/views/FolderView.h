@@ -161,6 +161,8 @@ private:
     void setupColumns();
     QList<QTreeWidgetItem *> visibleSelectedRows() const;
     QList<QTreeWidgetItem *> allRows() const;
+    // After a change of the row's texts that filterItem does not follow.
+    void renewSearchText(QTreeWidgetItem *row);
     // Filters the shown rows, the hidden rows or both again, by position; noneHidden when no row is hidden.
     void refilterRows(bool shownRows = true, bool hiddenRows = true, bool noneHidden = false);
     // The deletion check and question over the rows; false when refused or not confirmed, or when the list

@@ -37,6 +37,13 @@ SearchColumns searchColumns(int type)
     }
 }
 
+const QString &searchTextOf(CustomQTreeWidgetItem *row)
+{
+    const BaseObject *record = CustomQTreeWidgetItem::record(row);
+    const SearchColumns search = searchColumns(record ? record->type : 0);
+    return row->searchText(search.columns, search.count);
+}
+
 // foldedFilter is the filter text case-folded; the empty one matches every row.
 bool matches(QTreeWidgetItem *row, const QString &foldedFilter)
 {
@@ -44,11 +51,8 @@ bool matches(QTreeWidgetItem *row, const QString &foldedFilter)
         return true;
     if (row->type() != CustomQTreeWidgetItem::RowType)
         return false;
-    auto *custom = static_cast<CustomQTreeWidgetItem *>(row);
-    const BaseObject *record = CustomQTreeWidgetItem::record(row);
-    const SearchColumns search = searchColumns(record ? record->type : 0);
     // Folded on both sides, a plain search finds what a search without regard to case finds.
-    return custom->searchText(search.columns, search.count).contains(foldedFilter);
+    return searchTextOf(static_cast<CustomQTreeWidgetItem *>(row)).contains(foldedFilter);
 }
 
 // Which rows a new filter can change, given the one the rows are filtered by now.
@@ -82,14 +86,23 @@ void FolderView::applyFilter(const QString &text)
 void FolderView::filterItem(QTreeWidgetItem *row)
 {
     // Called after every change of a row's texts.
-    if (row->type() == CustomQTreeWidgetItem::RowType)
-        static_cast<CustomQTreeWidgetItem *>(row)->forgetSearchText();
+    renewSearchText(row);
     // A row on its way into the list is filtered once it is there: hiding needs the list.
     if (!row->treeWidget())
         return;
     const bool hide = !matches(row, m_foldedFilter);
     if (row->isHidden() != hide)
         row->setHidden(hide);
+}
+
+void FolderView::renewSearchText(QTreeWidgetItem *row)
+{
+    // Made now rather than at the next keystroke, which would make those of a whole list after a fill.
+    if (row->type() == CustomQTreeWidgetItem::RowType) {
+        auto *custom = static_cast<CustomQTreeWidgetItem *>(row);
+        custom->forgetSearchText();
+        searchTextOf(custom);
+    }
 }
 
 void FolderView::refilterRows(bool shownRows, bool hiddenRows, bool noneHidden)

@@ -332,8 +332,10 @@ void FolderView::setTimeShift(int seconds)
     {
         RowEdits edits(this, true);
         for (QTreeWidgetItem *row : allRows()) {
-            if (auto *record = CustomQTreeWidgetItem::record(row); record && RecordKinds::isListItem(record->type))
+            if (auto *record = CustomQTreeWidgetItem::record(row); record && RecordKinds::isListItem(record->type)) {
                 row->setText(4, dateText(*static_cast<BaseForView *>(record), m_timeShift));
+                renewSearchText(row);
+            }
         }
     }
     refilterRows();

@@ -173,6 +173,11 @@ private slots:
         QVERIFY(row->isHidden());
         list.addItem(receivedFax(5, listId, aDate, QStringLiteral("+3313")), row);
         QVERIFY(!row->isHidden());
+        // So is every row whose date a new time shift rewrites.
+        list.applyFilter(QStringLiteral("09-05-2012 11:00"));
+        QVERIFY(row->isHidden());
+        list.setTimeShift(3600);
+        QVERIFY(!row->isHidden());
     }
 
     void applyingAFilterRefreshesTheActions()
