@@ -83,12 +83,13 @@ FolderView::FolderView(QWidget *parent, QMenu *contextMenu, int kind, int folder
     setIconSize(QSize(20, 20));
     setHeaderHidden(false);
     setAllColumnsShowFocus(true);
-    setupColumns();
     // The list sorts by its header as a sorting tree widget does, but keeps its rows in order itself: a tree
     // widget with sorting on sorts all its rows again after every insertion, so that each batch of a
-    // synchronisation would cost more than the one before.
+    // synchronisation would cost more than the one before. The indicator is shown before the columns take
+    // the width of their titles, which it widens.
     header()->setSortIndicatorShown(true);
     header()->setSectionsClickable(true);
+    setupColumns();
     connect(header(), &QHeaderView::sortIndicatorChanged, this,
             [this](int column, Qt::SortOrder order) { sortItems(column, order); });
 
