@@ -346,7 +346,13 @@ bool CacheDatabase::deleteTask(int taskId)
 {
     if (taskId == 0)
         return true;
-    return runLocked(QStringLiteral("delete from localtask where id=?"), {taskId});
+    // Synced like the task's writing: a finished task that came back after a power cut would run again.
+    if (!beginTransaction())
+        return false;
+    if (runLocked(QStringLiteral("delete from localtask where id=?"), {taskId}) && commitTransaction())
+        return true;
+    rollbackTransaction();
+    return false;
 }
 
 bool CacheDatabase::deleteUnnumberedTasks()
