@@ -194,10 +194,15 @@ private:
     // Task pump and results.
     void startPump(int intervalMs);
     bool checkTaskResult(int result);
-    // A connection failure comes back after the back-off; a refusal is parked.
+    // A connection failure, and a refusal of a task of the synchronisation cycle, come back after the
+    // back-off; a refused user task is parked.
     void retryFailedTask(const TaskItem &task, int result);
-    void applyTaskResult();
-    void applyObjects(const qtObjectsInfo &objects);
+    // A success whose result the cache could not take comes back after the back-off.
+    void retryUnappliedTask(const TaskItem &task, int result);
+    // False when the cache could not record the result: the task is not done.
+    bool applyTaskResult();
+    // Stores the fetched objects, all or none, then shows them; false when the cache refused them.
+    bool applyObjects(qtObjectsInfo &objects);
     // A task the service refused waits out the rest of the sync cycle, so that it holds back nothing.
     void parkRefusedTask(const TaskItem &task);
     void requeueParkedTasks();
@@ -215,6 +220,8 @@ private:
 
     // Log-in completion.
     bool openCustomerCache();
+    // Once, after open() found the cache damaged and set it aside.
+    void tellDamagedCacheRebuilt();
     void queueStartupTasks();
     void restoreLocalTasks();
 

@@ -51,14 +51,29 @@ void MainWindow::eventLogoutClose(int customerid, bool autoconnect)
 
 bool MainWindow::openCustomerCache()
 {
-    if (m_cache.open())
+    if (m_cache.open()) {
+        tellDamagedCacheRebuilt();
         return true;
+    }
     const QString file = QDir::toNativeSeparators(SettingsStore::instance().customerDirectory() +
                                                   QStringLiteral("/cache.db"));
     showError(tr("The account's local data cannot be opened: %1").arg(file), this);
     // Queued: an automatic log-in completes before the event loop runs, and a quit before it is lost.
     QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection);
     return false;
+}
+
+void MainWindow::tellDamagedCacheRebuilt()
+{
+    const QString kept = m_cache.damagedCopy();
+    if (kept.isEmpty())
+        return;
+    // The fresh cache holds no timestamp: the start-up tasks go on with a first synchronisation.
+    showMessage(MessageKind::Information,
+                tr("The local copy of the account was damaged. It has been kept as %1 and is being rebuilt "
+                   "from the service. The changes waiting to be sent were kept, as far as they could be read.")
+                    .arg(QDir::toNativeSeparators(kept)),
+                this);
 }
 
 void MainWindow::queueStartupTasks()

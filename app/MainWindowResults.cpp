@@ -19,7 +19,7 @@
 
 #include <memory>
 
-void MainWindow::applyTaskResult()
+bool MainWindow::applyTaskResult()
 {
     TaskExecuter &worker = *m_worker;
     const TaskItem &task = worker.currentTask;
@@ -92,11 +92,13 @@ void MainWindow::applyTaskResult()
         if (worker.objects) {
             std::unique_ptr<qtObjectsInfo> objects(worker.objects);
             worker.objects = nullptr;
-            applyObjects(*objects);
+            return applyObjects(*objects);
         }
         break;
     case TaskType::SET_TIMESTAMP:
-        m_cache.setTimestamp(task.argument.toInt());
+        // The cycle is done only once its timestamp is stored.
+        if (!m_cache.setTimestamp(task.argument.toInt()))
+            return false;
         // A full review leaves the change query's start where it was; the cycle's end moves it.
         worker.syncTimestamp = task.argument.toInt();
         requeueParkedTasks();
@@ -108,6 +110,7 @@ void MainWindow::applyTaskResult()
     default:
         break;
     }
+    return true;
 }
 
 void MainWindow::applySendResult(int taskId, int serviceId, int status)
@@ -119,6 +122,19 @@ void MainWindow::applySendResult(int taskId, int serviceId, int status)
 }
 
 namespace {
+
+// The removals and the records of one fetch, stored as one unit: a batch half stored would count as
+// fetched, and no later change query would list the rest again.
+bool storeFetchedObjects(CacheDatabase &cache, const qtObjectsInfo &objects, int &fresh)
+{
+    if (!cache.beginTransaction())
+        return false;
+    if (cache.deleteObjectList(objects.removed) && cache.storeObjects(objects, fresh) &&
+        cache.commitTransaction())
+        return true;
+    cache.rollbackTransaction();
+    return false;
+}
 
 // A record created offline takes the service's id in the views and in every queued task that refers to it.
 template <typename Record>
@@ -186,12 +202,16 @@ void MainWindow::restartSyncTimer()
     m_syncTimer.start();
 }
 
-void MainWindow::applyObjects(const qtObjectsInfo &objects)
+bool MainWindow::applyObjects(qtObjectsInfo &objects)
 {
-    m_cache.deleteObjectList(objects.removed);
+    objects.takeDeletedAsRemoved();
     int fresh = 0;
-    m_cache.storeObjects(objects, fresh);
+    if (!storeFetchedObjects(m_cache, objects, fresh))
+        return false;
+    // Fetched objects carry no time shift of their own: they are shown with the lists' current one.
+    objects.shifttime = m_worker->timeShift;
     m_entities->fillViews(objects);
     if (fresh != 0)
         notifyNewItem(fresh);
+    return true;
 }

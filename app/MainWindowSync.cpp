@@ -77,9 +77,13 @@ void MainWindow::processChangeList(const ChangeList &list)
 
     if (askTimeShift)
         m_tasks.add(TaskType::GET_SHIFT_TIME, 0);
-    if (fullReview)
+    if (fullReview) {
+        // The review's own list ends the cycle with its timestamp, after the review's fetches: stored now,
+        // this one would pass the removals the review is to find.
         m_tasks.add(TaskType::REVIEW_OBJECTS, 0);
-    else if (pendingProgressed)
+        return;
+    }
+    if (pendingProgressed)
         m_tasks.add(TaskType::GET_MODIFIED_OBJECTS, 0);
     m_tasks.add(TaskType::SET_TIMESTAMP, list.timestamp);
 }

@@ -20,10 +20,21 @@ const int idlePollMs = 1000;
 const int nextTaskMs = 5;
 const int backOffMs = 60000;
 
-// The queries that drive a synchronisation cycle, whose end brings the parked tasks back.
-bool isCycleQuery(int type)
+// The tasks of a synchronisation cycle. A refused one is never parked: the cycle's timestamp task would
+// then store a timestamp that passes objects never fetched, and fetches are not persisted.
+bool isCycleTask(int type)
 {
-    return type == TaskType::GET_MODIFIED_OBJECTS || type == TaskType::REVIEW_OBJECTS;
+    switch (type) {
+    case TaskType::GET_SHIFT_TIME:
+    case TaskType::GET_INBOX_OUTBOX_ID:
+    case TaskType::REVIEW_OBJECTS:
+    case TaskType::GET_OBJECTS:
+    case TaskType::SET_TIMESTAMP:
+    case TaskType::GET_MODIFIED_OBJECTS:
+        return true;
+    default:
+        return false;
+    }
 }
 
 bool isPendingSend(int type)
@@ -81,7 +92,10 @@ void MainWindow::eventTaskExecuterEnd()
         retryFailedTask(task, result);
         return;
     }
-    applyTaskResult();
+    if (!applyTaskResult()) {
+        retryUnappliedTask(task, result);
+        return;
+    }
     m_tasks.finish(task);
     if (SettingsStore::instance().isLoggedIn())
         startPump(nextTaskMs);
@@ -89,15 +103,26 @@ void MainWindow::eventTaskExecuterEnd()
 
 void MainWindow::retryFailedTask(const TaskItem &task, int result)
 {
-    if (!isConnectionError(result) && !isCycleQuery(task.type)) {
+    if (!isConnectionError(result) && !isCycleTask(task.type)) {
         parkRefusedTask(task);
         startPump(nextTaskMs);
         return;
     }
+    // Back ahead of the cycle's timestamp task, which the queue's order keeps behind every fetch.
     m_tasks.requeue(task);
-    // A refused query of the cycle itself ends the cycle: no later end would bring the parked tasks back.
+    // A refused task of the cycle holds the cycle's end back: the parked tasks may not wait for it.
     if (!isConnectionError(result))
         requeueParkedTasks();
+    startPump(backOffMs);
+}
+
+void MainWindow::retryUnappliedTask(const TaskItem &task, int result)
+{
+    // The service answered, but the cache could not take the answer: as a failure of the task, it runs
+    // again after the back-off. The tasks that make no service call keep the online look as it is.
+    if (result != TaskExecuter::noStatus)
+        emit signalRefreshOnline(false);
+    m_tasks.requeue(task);
     startPump(backOffMs);
 }
 

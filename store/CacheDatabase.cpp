@@ -1,5 +1,6 @@
 #include "CacheDatabase.h"
 
+#include "CacheRescue.h"
 #include "ChangeList.h"
 #include "MoveToFolderRequest.h"
 #include "ObjectType.h"
@@ -102,20 +103,45 @@ bool CacheDatabase::open()
         database.close();
     opened = false;
     unitDepth = 0;
-    database.setDatabaseName(SettingsStore::instance().cacheDatabasePath());
+    keptDamagedCopy.clear();
+    const QString path = SettingsStore::instance().cacheDatabasePath();
+    CacheRescue rescue;
+    if (!CacheRescue::isSound(path) && !rescue.setAside(path))
+        return false;
+    database.setDatabaseName(path);
     if (!database.open())
         return false;
     useWriteAheadLog();
-    QSqlQuery query(database);
-    for (const char *statement : schema) {
-        if (!query.exec(QString::fromLatin1(statement))) {
-            query = QSqlQuery();
-            database.close();
-            return false;
-        }
+    if (!createSchema() || !carryOverTaskRows(rescue.taskRows())) {
+        database.close();
+        return false;
     }
+    keptDamagedCopy = rescue.keptPath();
     opened = true;
     return true;
+}
+
+bool CacheDatabase::createSchema()
+{
+    QSqlQuery query(database);
+    for (const char *statement : schema) {
+        if (!query.exec(QString::fromLatin1(statement)))
+            return false;
+    }
+    return true;
+}
+
+bool CacheDatabase::carryOverTaskRows(const QList<QVariantList> &rows)
+{
+    if (rows.isEmpty())
+        return true;
+    return allOrNothing([&] {
+        for (const QVariantList &row : rows) {
+            if (!run(QStringLiteral("replace into localtask(id,parameter,value) values(?,?,?)"), row))
+                return false;
+        }
+        return true;
+    });
 }
 
 void CacheDatabase::useWriteAheadLog()

@@ -40,9 +40,12 @@ public:
     CacheDatabase &operator=(const CacheDatabase &) = delete;
 
     // (Re)opens the current customer's cache file and creates the schema; false, and the cache closed,
-    // when either fails.
+    // when either fails. A damaged file is set aside first (CacheRescue) and a fresh one takes its place
+    // with the task rows that could be read from it.
     bool open();
     bool isOpen() const;
+    // Where the last open() set a damaged file aside; empty when it found none.
+    QString damagedCopy() const { return keptDamagedCopy; }
 
     // Groups the writes that follow into one unit. Units nest: one begun inside another (as the operations
     // that open a unit of their own do) commits into it, and rolling it back undoes only its own writes.
@@ -170,10 +173,13 @@ private:
     // The caller holds the mutex.
     void useWriteAheadLog();
     bool setSynchronous(const char *level);
+    bool createSchema();
+    bool carryOverTaskRows(const QList<QVariantList> &rows);
 
     mutable QMutex mutex;
     bool opened = false;
     bool writeAheadLog = false;
+    QString keptDamagedCopy;
     // The highest id nextTaskId() gave out in this run.
     int taskIdMark = 0;
     // Units begun and not yet ended; above 1 the inner ones are savepoints.

@@ -27,4 +27,8 @@ public:
     QList<qtVOICEReceivedInfo> voicesreceived;
     // Objects deleted on the service, each with action -1.
     QList<ChangeEntry> removed;
+
+    // The service answers a fetch of a deleted object with its record marked deleted (status -100): every
+    // such record leaves its list for the removed entries, so that it is deleted like them.
+    void takeDeletedAsRemoved();
 };

@@ -796,6 +796,10 @@ Ihre Änderungen werden erst an den Dienst gesendet, wenn die Daten wieder gesch
         <translation>Die lokalen Daten des Kontos können nicht geöffnet werden: %1</translation>
     </message>
     <message>
+        <source>The local copy of the account was damaged. It has been kept as %1 and is being rebuilt from the service. The changes waiting to be sent were kept, as far as they could be read.</source>
+        <translation>Die lokale Kopie des Kontos war beschädigt. Sie wurde als %1 aufbewahrt und wird aus dem Dienst neu aufgebaut. Die noch zu sendenden Änderungen wurden übernommen, soweit sie lesbar waren.</translation>
+    </message>
+    <message>
         <source>You have a new fax</source>
         <translation>Sie haben ein neues Fax</translation>
     </message>

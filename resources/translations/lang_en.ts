@@ -796,6 +796,10 @@ Nothing you change is sent to the service until it can be written again.</transl
         <translation>The account&apos;s local data cannot be opened: %1</translation>
     </message>
     <message>
+        <source>The local copy of the account was damaged. It has been kept as %1 and is being rebuilt from the service. The changes waiting to be sent were kept, as far as they could be read.</source>
+        <translation>The local copy of the account was damaged. It has been kept as %1 and is being rebuilt from the service. The changes waiting to be sent were kept, as far as they could be read.</translation>
+    </message>
+    <message>
         <source>You have a new fax</source>
         <translation>You have a new fax</translation>
     </message>

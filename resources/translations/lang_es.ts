@@ -796,6 +796,10 @@ Ninguno de sus cambios se envía al servicio hasta que los datos se puedan volve
         <translation>No se pueden abrir los datos locales de la cuenta: %1</translation>
     </message>
     <message>
+        <source>The local copy of the account was damaged. It has been kept as %1 and is being rebuilt from the service. The changes waiting to be sent were kept, as far as they could be read.</source>
+        <translation>La copia local de la cuenta estaba dañada. Se ha guardado como %1 y se está reconstruyendo desde el servicio. Los cambios pendientes de envío se han conservado, en la medida en que se han podido leer.</translation>
+    </message>
+    <message>
         <source>You have a new fax</source>
         <translation>Tiene un fax nuevo</translation>
     </message>

@@ -796,6 +796,10 @@ Aucune de vos modifications n&apos;est envoyée au service tant que les données
         <translation>Impossible d&apos;ouvrir les données locales du compte : %1</translation>
     </message>
     <message>
+        <source>The local copy of the account was damaged. It has been kept as %1 and is being rebuilt from the service. The changes waiting to be sent were kept, as far as they could be read.</source>
+        <translation>La copie locale du compte était endommagée. Elle a été conservée sous %1 et est reconstruite à partir du service. Les modifications en attente d&apos;envoi ont été conservées, dans la mesure où elles ont pu être lues.</translation>
+    </message>
+    <message>
         <source>You have a new fax</source>
         <translation>Vous avez un nouveau fax</translation>
     </message>

@@ -796,6 +796,10 @@ Nessuna modifica viene inviata al servizio finché non sarà possibile scriverli
         <translation>Impossibile aprire i dati locali dell&apos;account: %1</translation>
     </message>
     <message>
+        <source>The local copy of the account was damaged. It has been kept as %1 and is being rebuilt from the service. The changes waiting to be sent were kept, as far as they could be read.</source>
+        <translation>La copia locale dell&apos;account era danneggiata. È stata conservata come %1 e viene ricostruita dal servizio. Le modifiche in attesa di invio sono state conservate, per quanto è stato possibile leggerle.</translation>
+    </message>
+    <message>
         <source>You have a new fax</source>
         <translation>Hai un nuovo fax</translation>
     </message>

@@ -796,6 +796,10 @@ Nicio modificare nu este trimisă serviciului până când datele nu pot fi scri
         <translation>Datele locale ale contului nu pot fi deschise: %1</translation>
     </message>
     <message>
+        <source>The local copy of the account was damaged. It has been kept as %1 and is being rebuilt from the service. The changes waiting to be sent were kept, as far as they could be read.</source>
+        <translation>Copia locală a contului era deteriorată. A fost păstrată ca %1 și este refăcută din serviciu. Modificările care așteptau să fie trimise au fost păstrate, în măsura în care au putut fi citite.</translation>
+    </message>
+    <message>
         <source>You have a new fax</source>
         <translation>Aveți un fax nou</translation>
     </message>

@@ -796,6 +796,10 @@ Nothing you change is sent to the service until it can be written again.</source
         <translation>Не удаётся открыть локальные данные учётной записи: %1</translation>
     </message>
     <message>
+        <source>The local copy of the account was damaged. It has been kept as %1 and is being rebuilt from the service. The changes waiting to be sent were kept, as far as they could be read.</source>
+        <translation>Локальная копия учётной записи была повреждена. Она сохранена как %1 и восстанавливается с сервиса. Изменения, ожидающие отправки, сохранены в той мере, в какой их удалось прочитать.</translation>
+    </message>
+    <message>
         <source>You have a new fax</source>
         <translation>У вас новый факс</translation>
     </message>

@@ -21,6 +21,10 @@
 #include "qtObjectsInfo.h"
 
 #include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -96,6 +100,37 @@ ForwardEntry *forwardEntry(int taskId, int objectType, int objectId, int destina
     entry->forward = destination;
     entry->to = to;
     return entry;
+}
+
+// Damages the cache file as a crash, a disk or another program may: "half" cuts it to half its length,
+// "header" writes over its header, "directory" puts a folder in its place, "page3" writes random bytes over
+// its third page.
+bool damageCache(const QString &path, const QString &damage)
+{
+    // Every page in the file itself first, so that the damage reaches what the log would otherwise hold.
+    bool checkpointed = false;
+    {
+        QSqlDatabase cache = QSqlDatabase::addDatabase("QSQLITE", "damaging");
+        cache.setDatabaseName(path);
+        checkpointed = cache.open() && QSqlQuery(cache).exec("PRAGMA wal_checkpoint(TRUNCATE)");
+        cache.close();
+    }
+    QSqlDatabase::removeDatabase("damaging");
+    if (!checkpointed)
+        return false;
+    if (damage == QLatin1String("directory"))
+        return QFile::remove(path) && QDir().mkpath(path);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite))
+        return false;
+    const qint64 pageSize = 4096;
+    if (damage == QLatin1String("half"))
+        return file.size() > 4 * pageSize && file.resize(file.size() / 2);
+    QByteArray noise(damage == QLatin1String("header") ? 100 : pageSize, Qt::Uninitialized);
+    for (char &byte : noise)
+        byte = char(QRandomGenerator::global()->bounded(256));
+    const qint64 offset = damage == QLatin1String("header") ? 0 : 2 * pageSize;
+    return file.size() >= offset + noise.size() && file.seek(offset) && file.write(noise) == noise.size();
 }
 
 } // namespace
@@ -371,11 +406,58 @@ private slots:
         QCOMPARE(m_session.count("sendSmsAsynchronous"), 1);
     }
 
+    // A damaged cache is kept aside and rebuilt from the service with the tasks that can still be read, and
+    // the user is told once.
+    void damagedCacheIsRebuilt_data()
+    {
+        QTest::addColumn<QString>("damage");
+        QTest::addColumn<bool>("tasksReadable");
+        QTest::newRow("truncated to half") << "half" << true;
+        QTest::newRow("garbage header") << "header" << false;
+        QTest::newRow("directory in its place") << "directory" << false;
+        QTest::newRow("random bytes over page 3") << "page3" << true;
+    }
+
+    void damagedCacheIsRebuilt()
+    {
+        QFETCH(QString, damage);
+        QFETCH(bool, tasksReadable);
+        const MainWindowSession::Account account = m_session.addAccount();
+        QVERIFY(m_session.fillCache(account));
+        QVERIFY(m_session.persistSms("Kept") > 0);
+        const QString path = SettingsStore::instance().cacheDatabasePath();
+        QVERIFY(damageCache(path, damage));
+
+        m_session.logIn(account);
+        QTRY_VERIFY_WITH_TIMEOUT(m_session.isSettled(), cycleTimeoutMs);
+        QCOMPARE(m_session.prompts().boxes.size(), 1);
+        QVERIFY2(m_session.prompts().boxes.first().text.contains(QDir::toNativeSeparators(path) + ".damaged-"),
+                 qPrintable(m_session.prompts().boxes.first().text));
+        m_session.prompts().boxes.clear();
+        const QDir folder = QFileInfo(path).dir();
+        QCOMPARE(folder.entryList({"cache.db.damaged-????????-??????"}, QDir::AllEntries).size(), 1);
+        QCOMPARE(m_session.count("reviewObjects"), 1);
+        QCOMPARE(m_session.count("sendSmsAsynchronous"), tasksReadable ? 1 : 0);
+        QVERIFY(m_session.persistedTasks().isEmpty());
+        QVERIFY(m_session.openCache()->timestamp() > 0);
+
+        // Told once: the rebuilt cache is sound.
+        m_session.logOut();
+        m_session.logIn(account);
+        QTRY_VERIFY_WITH_TIMEOUT(m_session.isSettled(), cycleTimeoutMs);
+        QVERIFY(m_session.prompts().boxes.isEmpty());
+        QCOMPARE(m_session.count("sendSmsAsynchronous"), tasksReadable ? 1 : 0);
+    }
+
     void cacheThatCannotBeOpenedEndsTheProgram()
     {
         const MainWindowSession::Account account = m_session.addAccount();
-        // A folder where the file should be.
-        QVERIFY(QDir().mkpath(SettingsStore::instance().cacheDatabasePath()));
+        // A file where the customer's folder should be: neither the cache nor a copy of it can be made.
+        const QString folder = QFileInfo(SettingsStore::instance().cacheDatabasePath()).path();
+        QVERIFY(QDir(folder).removeRecursively());
+        QFile blocker(folder);
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
 
         m_session.logIn(account);
         QCOMPARE(m_session.prompts().boxes.size(), 1);

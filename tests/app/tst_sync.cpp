@@ -11,6 +11,8 @@
 #include "SettingsStore.h"
 #include "qtObjectsInfo.h"
 
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTest>
 #include <QTimer>
 
@@ -54,6 +56,32 @@ QString batchTypes(const QJsonArray &objects)
     }
     close();
     return runs.join(' ');
+}
+
+// The current customer's cache refuses new received faxes, as a full disk would refuse the rows.
+bool refuseFaxesInCache(bool refuse)
+{
+    const QString name = QStringLiteral("refusing");
+    bool done = false;
+    {
+        QSqlDatabase cache = QSqlDatabase::addDatabase("QSQLITE", name);
+        cache.setDatabaseName(SettingsStore::instance().cacheDatabasePath());
+        done = cache.open() &&
+               QSqlQuery(cache).exec(refuse ? "CREATE TRIGGER refuse BEFORE INSERT ON faxreceived BEGIN "
+                                              "SELECT RAISE(ABORT, 'disk full'); END"
+                                            : "DROP TRIGGER refuse");
+        cache.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+    return done;
+}
+
+int cachedInboxId(MainWindowSession &session)
+{
+    int inbox = 0;
+    int outbox = 0;
+    session.openCache()->loadInboxOutboxIds(inbox, outbox);
+    return inbox;
 }
 
 } // namespace
@@ -208,6 +236,157 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(m_session.count("getModifiedObjects") > 0, 20000);
         QCOMPARE(m_session.requests("getModifiedObjects").first()["params"]["timestamp"].toInt(), 1);
         QCOMPARE(m_session.count("reviewObjects"), 0);
+    }
+    // A fetch that was refused, or whose objects the cache could not take, holds the cycle's timestamp
+    // back: stopped meanwhile, the program finds the objects again at its next start.
+    void unfetchedObjectsHoldTheTimestampBack_data()
+    {
+        QTest::addColumn<QJsonObject>("injection");
+        QTest::addColumn<bool>("quit");
+        QTest::newRow("SOAP fault") << QJsonObject{{"kind", "soap11-fault"}, {"code", "SOAP-ENV:Server"}}
+                                    << false;
+        QTest::newRow("HTTP 500") << QJsonObject{{"kind", "http-status"}, {"status", 500}} << true;
+        QTest::newRow("HTML page") << QJsonObject{{"kind", "http-status"}, {"status", 200},
+                                                  {"body", "<html><body>Sign in to the proxy</body></html>"}}
+                                   << false;
+        // No injection: the store of the batch fails.
+        QTest::newRow("store refused") << QJsonObject() << true;
+    }
+
+    void unfetchedObjectsHoldTheTimestampBack()
+    {
+        QFETCH(QJsonObject, injection);
+        QFETCH(bool, quit);
+        const MainWindowSession::Account account = m_session.addAccount();
+        m_session.logIn(account);
+        QVERIFY(m_session.settle());
+        m_session.service().reset();
+        const int before = m_session.openCache()->timestamp();
+        const int fax = m_session.standin()
+                            .control("received-fax", {{"email", account.email}, {"sender", "+3314"}})
+                            .value("id")
+                            .toInt();
+        if (injection.isEmpty())
+            QVERIFY(refuseFaxesInCache(true));
+        else
+            QVERIFY(m_session.standin().inject("getObjects", injection).value("ok").toBool());
+
+        m_session.syncNow();
+        QTRY_VERIFY_WITH_TIMEOUT(m_session.count("getObjects") == 1 && m_session.pumpTimer()->isActive() &&
+                                     m_session.pumpTimer()->interval() == 60000,
+                                 20000);
+        QVERIFY(!m_session.showsOnline());
+        QCOMPARE(m_session.openCache()->timestamp(), before);
+        QVERIFY(!m_session.openCache()->exists(ObjectType::FaxReceived, fax));
+        if (quit)
+            m_session.closeWindow();
+        else
+            m_session.logOut();
+        if (injection.isEmpty())
+            QVERIFY(refuseFaxesInCache(false));
+        m_session.service().reset();
+
+        m_session.logIn(account);
+        QVERIFY(m_session.settle());
+        QVERIFY(m_session.openCache()->exists(ObjectType::FaxReceived, fax));
+        QVERIFY(m_session.inbox()->findItem(fax, ObjectType::FaxReceived));
+        QVERIFY(m_session.openCache()->timestamp() > before);
+    }
+
+    // A review that a change list asks for decides what stays cached: the list's timestamp may not be stored
+    // before the review's fetches are.
+    void reviewAskedForIsAppliedBeforeTheTimestamp()
+    {
+        const MainWindowSession::Account account = m_session.addAccount();
+        m_session.logIn(account);
+        QVERIFY(m_session.settle());
+        m_session.service().reset();
+        const int before = m_session.openCache()->timestamp();
+        // Cached, but gone from the service without a change entry, as after a loss of its change log.
+        qtObjectsInfo gone;
+        qtFAXReceivedInfo fax(990001, 1);
+        fax.folderid = cachedInboxId(m_session);
+        gone.faxesreceived << fax;
+        int fresh = 0;
+        QVERIFY(m_session.openCache()->storeObjects(gone, fresh));
+        m_session.standin().control("change", {{"email", account.email}, {"object", 0}, {"type", 8}});
+        QVERIFY(m_session.standin()
+                    .inject("getObjects", {{"kind", "soap11-fault"}, {"code", "SOAP-ENV:Server"}})
+                    .value("ok")
+                    .toBool());
+
+        m_session.syncNow();
+        QTRY_VERIFY_WITH_TIMEOUT(m_session.count("getObjects") == 1 && m_session.pumpTimer()->interval() == 60000,
+                                 20000);
+        QCOMPARE(m_session.count("reviewObjects"), 1);
+        QCOMPARE(m_session.openCache()->timestamp(), before);
+        m_session.closeWindow();
+        m_session.service().reset();
+
+        m_session.logIn(account);
+        QVERIFY(m_session.settle());
+        QVERIFY(!m_session.openCache()->exists(ObjectType::FaxReceived, 990001));
+        QVERIFY(!m_session.inbox()->findItem(990001, ObjectType::FaxReceived));
+        QVERIFY(m_session.openCache()->timestamp() > before);
+    }
+
+    void recordReportedDeletedLeavesCacheAndViews()
+    {
+        const MainWindowSession::Account account = m_session.addAccount();
+        QVERIFY(m_session.fillCache(account));
+        const int id = m_session.standin()
+                           .control("received-fax", {{"email", account.email}, {"status", -100}})
+                           .value("id")
+                           .toInt();
+        qtObjectsInfo cached;
+        qtFAXReceivedInfo fax(id, 0);
+        fax.folderid = cachedInboxId(m_session);
+        cached.faxesreceived << fax;
+        int fresh = 0;
+        QVERIFY(m_session.openCache()->storeObjects(cached, fresh));
+
+        m_session.logIn(account);
+        QVERIFY(m_session.inbox()->findItem(id, ObjectType::FaxReceived));
+        QVERIFY(m_session.settle());
+        QCOMPARE(m_session.count("getObjects"), 1);
+        QVERIFY(!m_session.inbox()->findItem(id, ObjectType::FaxReceived));
+        QVERIFY(!m_session.openCache()->exists(ObjectType::FaxReceived, id));
+    }
+
+    // Dates show with the account's time shift however the row came: fetched at the first synchronisation,
+    // beside a later batch, or loaded from the cache at the next log-in.
+    void datesKeepTheirTimeShift()
+    {
+        const QJsonObject faxes{{"timeShift", 3600},
+                                {"receivedFaxes", QJsonArray{QJsonObject{{"sender", "+3314"},
+                                                                         {"date", "2026-12-01 09:15:00"}}}}};
+        const MainWindowSession::Account account = m_session.addAccount(faxes);
+        // The seeded fax's row, told from the later one by its sender.
+        const auto dateShown = [this] {
+            FolderView *inbox = m_session.inbox();
+            for (int i = 0; i < inbox->topLevelItemCount(); ++i) {
+                QTreeWidgetItem *row = inbox->topLevelItem(i);
+                for (int column = 0; column < inbox->columnCount(); ++column)
+                    if (row->text(column).contains("3314"))
+                        return row->text(4);
+            }
+            return QString();
+        };
+        m_session.logIn(account);
+        QVERIFY(m_session.settle());
+        const QString first = dateShown();
+        QVERIFY2(first.contains("10:15") || first.contains("08:15"), qPrintable(first));
+
+        m_session.standin().control("received-fax",
+                                    {{"email", account.email}, {"sender", "+3399"}, {"date", "2026-11-30 09:15:00"}});
+        m_session.syncNow();
+        QVERIFY(m_session.settle());
+        QCOMPARE(m_session.inbox()->topLevelItemCount(), 2);
+        QCOMPARE(dateShown(), first);
+
+        m_session.logOut();
+        m_session.logIn(account);
+        QCOMPARE(dateShown(), first);
     }
 };
 

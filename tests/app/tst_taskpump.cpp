@@ -109,8 +109,11 @@ private slots:
             << fault("close") << true << QStringList{"getShiftTime",     "registerApp",   "getShiftTime",
                                                      "getInboxOutboxID", "reviewObjects", "getObjects"}
             << QList<bool>{false, true, true, true, true, true};
-        // Behind the sync tasks of the cycle, which it holds back no longer.
-        QTest::newRow("refused") << fault("soap11-fault") << false << cycle + QStringList{"getShiftTime"}
+        // A task of the cycle is never parked behind the cycle's end: refused, it comes back as it would
+        // from a service out of reach.
+        QTest::newRow("refused") << fault("soap11-fault") << true
+                                 << QStringList{"getShiftTime",     "registerApp",   "getShiftTime",
+                                                "getInboxOutboxID", "reviewObjects", "getObjects"}
                                  << QList<bool>{false, true, true, true, true, true};
     }
 

@@ -118,7 +118,8 @@ HttpReply ControlEndpoint::receivedFax(const QJsonObject &body)
     fax.sender = body.value("sender").toString();
     fax.pages = body.value("pages").toInt(1);
     fax.folder = body.value("folder").toInt(0);
-    fax.status = body.value("read").toBool() ? 1 : 0;
+    // An explicit status stands for one the service gives in odd cases (-100: deleted).
+    fax.status = body.value("status").toInt(body.value("read").toBool() ? 1 : 0);
     fax.date = body.value("date").toString();
     const QByteArray content = body.contains("base64")
                                    ? QByteArray::fromBase64(body.value("base64").toString().toLatin1())
