@@ -264,8 +264,14 @@ int main(int argc, char **argv)
         std::printf("%s%s %d", &kind == mix ? "" : ", ", kind.kind, kind.count);
     std::printf("), best of %d alternating rounds\n", rounds);
 
+    // Sizes given on the command line run alone (sync_bench 20000), without the closing ratios.
+    QList<int> chosen;
+    for (const QString &argument : application.arguments().mid(1))
+        chosen.append(argument.toInt());
     std::map<int, std::pair<Run, Run>> best; // size -> baseline, program
     for (const int size : sizes) {
+        if (!chosen.isEmpty() && !chosen.contains(size))
+            continue;
         const Account account{QStringLiteral("bench%1@example.test").arg(size), 5000 + size / 1000 * 10, size};
         const QJsonObject seeded = standin.seed({{"accounts", QJsonArray{seedAccount(account)}}});
         if (!seeded.value("ok").toBool()) {
@@ -305,6 +311,8 @@ int main(int argc, char **argv)
                     programBest.elapsedMs / 1000.0, programBest.cpu,
                     double(programBest.elapsedMs) / double(baselineBest.elapsedMs));
     }
+    if (!chosen.isEmpty())
+        return 0;
     const auto cpuPerObject = [&](int size) { return best[size].second.cpu / size; };
     const auto wallPerObject = [&](int size) { return double(best[size].second.elapsedMs) / size; };
     std::printf("client per object, 5,000 -> 50,000: CPU %.3f -> %.3f ms, elapsed %.3f -> %.3f ms\n",
