@@ -7,7 +7,6 @@
 #include "LoginDlg.h"
 #include "SettingsDlg.h"
 #include "SettingsStore.h"
-#include "TaskExecuter.h"
 #include "TrayPresence.h"
 
 #include <QCoreApplication>
@@ -22,8 +21,7 @@ const int filterBoxMaxWidth = 150;
 
 MainWindow::MainWindow(QTranslator *translator)
     : m_tasks(&m_cache),
-      m_pumpTimer(this),
-      m_syncTimer(this),
+      m_pump(m_tasks, [this](TaskOutcome &outcome) { return applyTaskResult(outcome); }, this),
       m_updateTimer(this),
       m_translator(translator),
       m_login(new LoginDlg(this)),
@@ -32,12 +30,9 @@ MainWindow::MainWindow(QTranslator *translator)
       m_contactMenu(this),
       m_folderMenu(this),
       m_folderTreeMenu(this),
-      m_downloader(this),
-      m_worker(new TaskExecuter(this))
+      m_downloader(this)
 {
     setupUi(this);
-    m_pumpTimer.setObjectName(QStringLiteral("pumpTimer"));
-    m_syncTimer.setObjectName(QStringLiteral("syncTimer"));
     m_updateTimer.setObjectName(QStringLiteral("updateTimer"));
     eventTranslate();
 
@@ -54,8 +49,7 @@ MainWindow::MainWindow(QTranslator *translator)
 
 MainWindow::~MainWindow()
 {
-    awaitWorker();
-    finishParkedTasks();
+    m_pump.endSession();
 }
 
 void MainWindow::connectActions()
@@ -68,10 +62,8 @@ void MainWindow::connectActions()
     connect(m_login, &LoginDlg::signalShowSettings, this, &MainWindow::showSettings);
     // Direct: the log-in dialog's acceptance completes the log-in before it returns.
     connect(m_login, &LoginDlg::signalClose, this, &MainWindow::eventLogoutClose, Qt::DirectConnection);
-    connect(&m_syncTimer, &QTimer::timeout, this, &MainWindow::eventSyncGenerate);
     connect(m_settings, &SettingsDlg::signalSyncInterval, this, &MainWindow::eventSyncGenerate);
-    connect(&m_pumpTimer, &QTimer::timeout, this, &MainWindow::eventTaskExecuterStart);
-    connect(m_worker, &TaskExecuter::signalEnd, this, &MainWindow::eventTaskExecuterEnd);
+    connectPump();
     connect(m_settings, &SettingsDlg::signalClose, this, &MainWindow::eventSettingsClose);
     connect(m_settings, &SettingsDlg::signalTranslate, this, &MainWindow::eventTranslate);
     connect(m_settings, &SettingsDlg::signalOutlook, this, &MainWindow::eventSetupOutlookContacts);
@@ -154,10 +146,7 @@ void MainWindow::eventAccount()
 void MainWindow::eventLogout()
 {
     m_updateTimer.stop();
-    m_syncTimer.stop();
-    m_pumpTimer.stop();
-    awaitWorker();
-    finishParkedTasks();
+    m_pump.endSession();
     m_tasks.clear();
     m_entities->clearAll();
     SettingsStore::instance().setLoggedIn(false);

@@ -6,6 +6,7 @@
 #include "Downloader.h"
 #include "FolderMenu.h"
 #include "QelFolderMenu.h"
+#include "TaskPump.h"
 #include "TaskQueue.h"
 #include "ui_MainWindow.h"
 
@@ -13,6 +14,8 @@
 #include <QPointer>
 #include <QSystemTrayIcon>
 #include <QTimer>
+
+struct TaskOutcome;
 
 class AccountDlg;
 class BaseObject;
@@ -29,7 +32,6 @@ class QTranslator;
 class QUrl;
 class RecipientStatus;
 class SettingsDlg;
-class TaskExecuter;
 class TrayPresence;
 
 // The program's one main window and the owner of what lives while the program runs: the cache database,
@@ -133,9 +135,6 @@ private:
         run();
         setTraySendEnabled(true);
     }
-    // Waits, bounded by the service's time-outs, for a task the worker is still running, and applies its
-    // result to the session still open; the pump and the sync timer are stopped afterwards.
-    void awaitWorker();
 
     // Item actions.
     void connectItemActions();
@@ -159,7 +158,7 @@ private:
     // Update check.
     void connectUpdateActions();
     // The update check's answer, applied by the pump; the user sees it once the event loop runs again.
-    void handleUpdateCheck();
+    void handleUpdateCheck(const TaskOutcome &outcome);
     // The question or the up-to-date message, the download, and the next check.
     void answerUpdateCheck(const QByteArray &latest, const QString &address);
     void offerDownload(const QUrl &address);
@@ -191,28 +190,18 @@ private:
     // queues its creation or renaming.
     void saveFolder(int id, const QString &name);
 
-    // Task pump and results.
-    void startPump(int intervalMs);
-    bool checkTaskResult(int result);
-    // A connection failure, and a refusal of a task of the synchronisation cycle, come back after the
-    // back-off; a refused user task is parked.
-    void retryFailedTask(const TaskItem &task, int result);
-    // A success whose result the cache could not take comes back after the back-off.
-    void retryUnappliedTask(const TaskItem &task, int result);
+    // Task results.
+    void connectPump();
     // False when the cache could not record the result: the task is not done.
-    bool applyTaskResult();
-    // Stores the fetched objects, all or none, then shows them; false when the cache refused them.
-    bool applyObjects(qtObjectsInfo &objects);
-    // A task the service refused waits out the rest of the sync cycle, so that it holds back nothing.
-    void parkRefusedTask(const TaskItem &task);
-    void requeueParkedTasks();
-    void finishParkedTasks();
+    bool applyTaskResult(TaskOutcome &outcome);
+    // Stores the fetched objects, all or none, then shows them with the time shift; false when the cache
+    // refused them.
+    bool applyObjects(qtObjectsInfo &objects, int timeShift);
     void applyCreatedGroup(qtContactGroupInfo &group);
     void applyCreatedContact(qtContactInfo &contact);
     void applyCreatedFolder(QelFolderInfo &folder);
     void applySendResult(int taskId, int serviceId, int status);
-    void applyChangeQuery();
-    void restartSyncTimer();
+    void applyChangeQuery(ChangeList &changes);
 
     // Synchronisation cycle.
     void processChangeList(const ChangeList &list);
@@ -244,8 +233,8 @@ private:
     bool m_outlookActionsConnected = false;
     CacheDatabase m_cache;
     TaskQueue m_tasks;
-    QTimer m_pumpTimer;
-    QTimer m_syncTimer;
+    // Declared after the queue and the cache: it ends before them.
+    TaskPump m_pump;
     QTimer m_updateTimer;
     QTranslator *m_translator;
     LoginDlg *m_login;
@@ -258,10 +247,6 @@ private:
     FolderMenu m_folderMenu;
     QelFolderMenu m_folderTreeMenu;
     Downloader m_downloader;
-    QPointer<TaskExecuter> m_worker;
-    QList<TaskItem> m_parkedTasks;
-    // From the worker's start until its end has been handled.
-    bool m_taskRunning = false;
     bool m_automaticUpdate = true;
     bool m_keepHidden = true;
 };

@@ -13,7 +13,6 @@
 #include "SendFaxRequest.h"
 #include "SendSmsRequest.h"
 #include "SettingsStore.h"
-#include "TaskExecuter.h"
 #include "TaskKind.h"
 #include "TaskType.h"
 #include "qtContactGroupInfo.h"
@@ -21,13 +20,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-
-namespace {
-
-const int firstPumpMs = 1000;
-const int firstSyncMs = 60000;
-
-} // namespace
 
 void MainWindow::eventLogoutClose(int customerid, bool autoconnect)
 {
@@ -42,11 +34,8 @@ void MainWindow::eventLogoutClose(int customerid, bool autoconnect)
     eventUpdateToolTip();
     if (!autoconnect)
         showMainState(0);
-    m_pumpTimer.setInterval(firstPumpMs);
-    m_syncTimer.setInterval(firstSyncMs);
-    m_pumpTimer.start();
+    m_pump.startSession();
     eventUpdate();
-    m_syncTimer.start();
 }
 
 bool MainWindow::openCustomerCache()
@@ -78,17 +67,20 @@ void MainWindow::tellDamagedCacheRebuilt()
 
 void MainWindow::queueStartupTasks()
 {
-    TaskExecuter &worker = *m_worker;
-    worker.syncTimestamp = m_cache.timestamp();
-    worker.timeShift = m_cache.timeShift();
-    m_entities->setTimeShift(worker.timeShift);
+    const int timestamp = m_cache.timestamp();
+    const int timeShift = m_cache.timeShift();
+    m_pump.setSyncTimestamp(timestamp);
+    m_pump.setTimeShift(timeShift);
+    m_entities->setTimeShift(timeShift);
     m_tasks.add(TaskType::GET_SHIFT_TIME, 0);
-    if (!m_cache.loadInboxOutboxIds(worker.inboxId, worker.outboxId) || worker.inboxId == 0)
+    int inboxId = 0;
+    int outboxId = 0;
+    if (!m_cache.loadInboxOutboxIds(inboxId, outboxId) || inboxId == 0)
         m_tasks.add(TaskType::GET_INBOX_OUTBOX_ID, 0);
     else
-        m_entities->setInboxOutboxIds(worker.inboxId, worker.outboxId);
+        m_entities->setInboxOutboxIds(inboxId, outboxId);
     m_tasks.add(TaskType::REGISTER_APP, 0);
-    if (worker.syncTimestamp < 1) {
+    if (timestamp < 1) {
         eventSetupOutlookContacts();
         m_tasks.add(TaskType::REVIEW_OBJECTS, 0);
     } else {

@@ -9,37 +9,34 @@
 #include "QelFolderInfo.h"
 #include "SendFaxRequest.h"
 #include "SendSmsRequest.h"
-#include "SettingsStore.h"
-#include "TaskExecuter.h"
 #include "TaskKind.h"
+#include "TaskOutcome.h"
 #include "TaskType.h"
 #include "qtContactGroupInfo.h"
 #include "qtContactInfo.h"
 #include "qtObjectsInfo.h"
 
-#include <memory>
 
-bool MainWindow::applyTaskResult()
+bool MainWindow::applyTaskResult(TaskOutcome &outcome)
 {
-    TaskExecuter &worker = *m_worker;
-    const TaskItem &task = worker.currentTask;
+    const TaskItem &task = outcome.task;
     switch (task.type) {
     case TaskType::IMPORT_OUTLOOK_CONTACTS:
         m_entities->removeOutlookContacts();
-        importContactsCsv(worker.csvPath, true);
+        importContactsCsv(outcome.csvPath, true);
         break;
     case TaskType::GET_SHIFT_TIME:
-        m_cache.setTimeShift(worker.timeShift);
-        m_entities->setTimeShift(worker.timeShift);
+        m_cache.setTimeShift(outcome.timeShift);
+        m_entities->setTimeShift(outcome.timeShift);
         break;
     case TaskType::GET_INBOX_OUTBOX_ID:
-        m_cache.setInboxOutboxIds(worker.inboxId, worker.outboxId);
-        m_entities->setInboxOutboxIds(worker.inboxId, worker.outboxId);
+        m_cache.setInboxOutboxIds(outcome.inboxId, outcome.outboxId);
+        m_entities->setInboxOutboxIds(outcome.inboxId, outcome.outboxId);
         break;
     case TaskType::REVIEW_OBJECTS:
-        m_cache.collectRemoved(worker.changes);
-        m_entities->removeChanged(worker.changes.entries);
-        processChangeList(worker.changes);
+        m_cache.collectRemoved(outcome.changes);
+        m_entities->removeChanged(outcome.changes.entries);
+        processChangeList(outcome.changes);
         break;
     case TaskType::SEND_SMS:
         if (auto *sms = taskRecord<SendSmsRequest>(task.type, task.argument))
@@ -54,7 +51,7 @@ bool MainWindow::applyTaskResult()
             applySendResult(entry->taskid, entry->remoteid, entry->sentstatus);
         break;
     case TaskType::CHECK_APP_VERSION:
-        handleUpdateCheck();
+        handleUpdateCheck(outcome);
         break;
     case TaskType::CHANGE_GROUP:
         if (auto *group = taskRecord<qtContactGroupInfo>(task.type, task.argument))
@@ -89,23 +86,19 @@ bool MainWindow::applyTaskResult()
         }
         break;
     case TaskType::GET_OBJECTS:
-        if (worker.objects) {
-            std::unique_ptr<qtObjectsInfo> objects(worker.objects);
-            worker.objects = nullptr;
-            return applyObjects(*objects);
-        }
+        if (outcome.objects)
+            return applyObjects(*outcome.objects, outcome.timeShift);
         break;
     case TaskType::SET_TIMESTAMP:
         // The cycle is done only once its timestamp is stored.
         if (!m_cache.setTimestamp(task.argument.toInt()))
             return false;
         // A full review leaves the change query's start where it was; the cycle's end moves it.
-        worker.syncTimestamp = task.argument.toInt();
-        requeueParkedTasks();
-        restartSyncTimer();
+        m_pump.setSyncTimestamp(task.argument.toInt());
+        m_pump.endCycle();
         break;
     case TaskType::GET_MODIFIED_OBJECTS:
-        applyChangeQuery();
+        applyChangeQuery(outcome.changes);
         break;
     default:
         break;
@@ -183,33 +176,25 @@ void MainWindow::applyCreatedFolder(QelFolderInfo &folder)
     m_tasks.complete(folder.taskid);
 }
 
-void MainWindow::applyChangeQuery()
+void MainWindow::applyChangeQuery(ChangeList &changes)
 {
-    TaskExecuter &worker = *m_worker;
-    if (worker.changes.entries.isEmpty()) {
-        requeueParkedTasks();
-        restartSyncTimer();
+    if (changes.entries.isEmpty()) {
+        m_pump.endCycle();
         return;
     }
-    worker.syncTimestamp = worker.changes.timestamp;
-    worker.changes.markUnknownAsChanged();
-    processChangeList(worker.changes);
+    m_pump.setSyncTimestamp(changes.timestamp);
+    changes.markUnknownAsChanged();
+    processChangeList(changes);
 }
 
-void MainWindow::restartSyncTimer()
-{
-    m_syncTimer.setInterval(SettingsStore::instance().syncInterval() * 60000);
-    m_syncTimer.start();
-}
-
-bool MainWindow::applyObjects(qtObjectsInfo &objects)
+bool MainWindow::applyObjects(qtObjectsInfo &objects, int timeShift)
 {
     objects.takeDeletedAsRemoved();
     int fresh = 0;
     if (!storeFetchedObjects(m_cache, objects, fresh))
         return false;
     // Fetched objects carry no time shift of their own: they are shown with the lists' current one.
-    objects.shifttime = m_worker->timeShift;
+    objects.shifttime = timeShift;
     m_entities->fillViews(objects);
     if (fresh != 0)
         notifyNewItem(fresh);

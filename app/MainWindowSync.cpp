@@ -6,7 +6,6 @@
 #include "EntitiesView.h"
 #include "ObjectRef.h"
 #include "RecordVariant.h"
-#include "SettingsStore.h"
 #include "TaskType.h"
 #include "qtObjectsInfo.h"
 
@@ -20,11 +19,7 @@ const int fetchBatchSize = 20;
 
 void MainWindow::eventSyncGenerate()
 {
-    m_syncTimer.stop();
-    // Settings saved from the log-in dialog ask for a cycle too: without a session there is none to run, and
-    // a query queued now would run first in the next one, before its start-up tasks.
-    if (SettingsStore::instance().isLoggedIn())
-        m_tasks.add(TaskType::GET_MODIFIED_OBJECTS, 0);
+    m_pump.syncNow();
 }
 
 void MainWindow::processChangeList(const ChangeList &list)

@@ -7,7 +7,7 @@
 #include "MessageBoxes.h"
 #include "Prompts.h"
 #include "SettingsStore.h"
-#include "TaskExecuter.h"
+#include "TaskOutcome.h"
 #include "TaskType.h"
 
 #include <QCoreApplication>
@@ -40,10 +40,10 @@ void MainWindow::eventUpdateManual()
     eventUpdate();
 }
 
-void MainWindow::handleUpdateCheck()
+void MainWindow::handleUpdateCheck(const TaskOutcome &outcome)
 {
-    const QByteArray latest = QByteArray::fromStdString(m_worker->latestVersion);
-    const QString address = m_worker->updateUrl;
+    const QByteArray latest = outcome.latestVersion;
+    const QString address = outcome.updateUrl;
     // Log-out and exit apply a result that is still on its way; a question or message then would come up
     // in the middle of closing the session. The boxes wait for the event loop, where a closed session
     // drops them: the next log-in asks again.

@@ -10,6 +10,7 @@
 #include "SettingsStore.h"
 #include "TaskExecuter.h"
 #include "TaskKind.h"
+#include "TaskPump.h"
 #include "TaskQueue.h"
 #include "TaskType.h"
 
@@ -18,6 +19,17 @@
 #include <QTcpServer>
 #include <QTimer>
 #include <QTreeWidgetItemIterator>
+
+namespace {
+
+// The pump holds the window's worker and timers; the log-in dialog has a worker of its own elsewhere in
+// the window's tree.
+TaskPump *pumpOf(MainWindow *window)
+{
+    return window->findChild<TaskPump *>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+} // namespace
 
 MainWindowSession::MainWindowSession() = default;
 
@@ -164,18 +176,17 @@ void MainWindowSession::setReachable(bool reachable)
 
 QTimer *MainWindowSession::pumpTimer()
 {
-    return window()->findChild<QTimer *>(QStringLiteral("pumpTimer"), Qt::FindDirectChildrenOnly);
+    return pumpOf(window())->findChild<QTimer *>(QStringLiteral("pumpTimer"), Qt::FindDirectChildrenOnly);
 }
 
 QTimer *MainWindowSession::syncTimer()
 {
-    return window()->findChild<QTimer *>(QStringLiteral("syncTimer"), Qt::FindDirectChildrenOnly);
+    return pumpOf(window())->findChild<QTimer *>(QStringLiteral("syncTimer"), Qt::FindDirectChildrenOnly);
 }
 
 TaskExecuter *MainWindowSession::worker()
 {
-    // The log-in dialog has a worker of its own, one level down.
-    return window()->findChild<TaskExecuter *>(QString(), Qt::FindDirectChildrenOnly);
+    return pumpOf(window())->findChild<TaskExecuter *>(QString(), Qt::FindDirectChildrenOnly);
 }
 
 EntitiesView *MainWindowSession::entities()

@@ -171,7 +171,7 @@ class ContactsTest : public QelvoxTestCase
     // True once the pump has found the queue empty; meaningful only after a task of the queue has begun.
     bool pumpIdle()
     {
-        const auto *pump = session().window().findChild<QTimer *>("pumpTimer", Qt::FindDirectChildrenOnly);
+        const auto *pump = session().window().findChild<QTimer *>("pumpTimer");
         return QTest::qWaitFor([pump] { return pump->isActive() && pump->interval() == 1000; }, 20000);
     }
 
