@@ -158,7 +158,7 @@ void MainWindow::markItemRead(const BaseObject &item)
 void MainWindow::eventMovetoFolder()
 {
     std::unique_ptr<MoveToFolderRequest> request;
-    runModal([&] { request.reset(m_entities->moveSelectionToFolder()); });
+    runModal([&] { request = m_entities->moveSelectionToFolder(); });
     if (!request)
         return;
     m_entities->moveItems(*request);

@@ -25,6 +25,8 @@ public:
 
     // The record a row shows, or null; it stays owned by the row.
     static BaseObject *record(const QTreeWidgetItem *row);
+    // The same as the record type T that the row's kind says it is (the caller checked the type).
+    template <typename T> static T *rowRecord(const QTreeWidgetItem *row) { return static_cast<T *>(record(row)); }
     // The one way to change a row's record: the row takes ownership of the new one (null leaves it without
     // a record) and releases the one it held, unless that is the same record.
     static void replaceRecord(QTreeWidgetItem *row, BaseObject *newRecord);

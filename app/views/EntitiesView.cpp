@@ -2,6 +2,7 @@
 
 #include "FolderView.h"
 #include "MenuActions.h"
+#include "ObjectsRequest.h"
 #include "QelFolderInfo.h"
 #include "ViewIcons.h"
 
@@ -228,7 +229,7 @@ const EntityEntry *EntitiesView::findUserFolder(int folderId) const
     return nullptr;
 }
 
-ObjectsRequest *EntitiesView::folderDeletionRequest(int folderId)
+std::unique_ptr<ObjectsRequest> EntitiesView::folderDeletionRequest(int folderId)
 {
     const EntityEntry *entry = findUserFolder(folderId);
     return entry ? entry->view->folderDeletionRequest() : nullptr;

@@ -59,9 +59,9 @@ public:
     bool currentUserFolder(int *folderId, QString *name) const;
     // Null when no user folder has this id; valid until the user folders change.
     const EntityEntry *findUserFolder(int folderId) const;
-    // The request that deletes the user folder with all its items (caller owns it); null when there is no
-    // such folder or the user refused.
-    ObjectsRequest *folderDeletionRequest(int folderId);
+    // The request that deletes the user folder with all its items; null when there is no such folder or the
+    // user refused.
+    std::unique_ptr<ObjectsRequest> folderDeletionRequest(int folderId);
     bool isContactsCurrent() const;
     FolderView *contactsView() const { return m_contacts.view; }
     int outboxFolderId() const;
@@ -98,8 +98,8 @@ public:
     // when the sent item is shown already.
     void updatePendingProgress(int taskId, int serviceId);
     // Runs the folder chooser and returns the move of the current list's movable selected items to the
-    // chosen folder (caller owns it), or null. Blocks in the dialog.
-    MoveToFolderRequest *moveSelectionToFolder();
+    // chosen folder, or null. Blocks in the dialog.
+    std::unique_ptr<MoveToFolderRequest> moveSelectionToFolder();
 
     // Forwarders to the Outbox list; they take ownership of the records.
     void addPendingFax(FAXSentInfoRegister *record);
@@ -118,16 +118,16 @@ public:
     void removeOutlookContacts();
     void replaceGroupId(int oldId, int newId);
     void replaceContactId(int oldId, int newId);
-    // A copy of the single selected group or contact (caller owns it), or null.
-    BaseObject *selectedGroupOrContact() const;
+    // A copy of the single selected group or contact, or null.
+    std::unique_ptr<BaseObject> selectedGroupOrContact() const;
     void selectedOutlookContacts(QList<QStringList> *contacts) const;
     void groupChoices(QMap<int, QString> *groups, int *groupId) const;
 
     // Forwarders to the current list.
-    ObjectsRequest *currentSelection(bool selectAllFirst, bool checkDeletion);
+    std::unique_ptr<ObjectsRequest> currentSelection(bool selectAllFirst, bool checkDeletion);
     void markRows(const ObjectsRequest &request, bool read);
-    // A copy of the record of the single selected row (caller owns it), or null.
-    BaseObject *currentRecord() const;
+    // A copy of the record of the single selected row, or null.
+    std::unique_ptr<BaseObject> currentRecord() const;
     void collectForward(ForwardRequest *request) const;
     void applyFilter(const QString &text);
     void clearFilter();

@@ -4,6 +4,7 @@
 #include "EMAILSentInfoRegister.h"
 #include "FAXSentInfoRegister.h"
 #include "FolderView.h"
+#include "ObjectsRequest.h"
 #include "OutlookContactInfo.h"
 #include "SMSSentInfoRegister.h"
 #include "qtContactGroupInfo.h"
@@ -77,7 +78,7 @@ void EntitiesView::replaceContactId(int oldId, int newId)
     m_contacts.view->replaceContactId(oldId, newId);
 }
 
-BaseObject *EntitiesView::selectedGroupOrContact() const
+std::unique_ptr<BaseObject> EntitiesView::selectedGroupOrContact() const
 {
     return m_contacts.view->selectedContactCopy();
 }
@@ -92,7 +93,7 @@ void EntitiesView::groupChoices(QMap<int, QString> *groups, int *groupId) const
     m_contacts.view->groupChoices(groups, groupId);
 }
 
-ObjectsRequest *EntitiesView::currentSelection(bool selectAllFirst, bool checkDeletion)
+std::unique_ptr<ObjectsRequest> EntitiesView::currentSelection(bool selectAllFirst, bool checkDeletion)
 {
     return currentView()->selectionRequest(selectAllFirst, checkDeletion);
 }
@@ -102,7 +103,7 @@ void EntitiesView::markRows(const ObjectsRequest &request, bool read)
     currentView()->setReadStatus(request, read);
 }
 
-BaseObject *EntitiesView::currentRecord() const
+std::unique_ptr<BaseObject> EntitiesView::currentRecord() const
 {
     return currentView()->selectedRecordCopy();
 }

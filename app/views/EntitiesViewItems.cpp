@@ -80,7 +80,7 @@ void EntitiesView::removeArrivedPendingRow(const BaseForView &record)
     QTreeWidgetItem *row = pendingType ? m_outbox.view->findItem(record.id, pendingType) : nullptr;
     // Only a row whose send has run carries the service's id; one still waiting carries its task's id,
     // which may equal a service id by chance.
-    if (row && static_cast<const BaseRecipients *>(CustomQTreeWidgetItem::record(row))->sentstatus != -2)
+    if (row && CustomQTreeWidgetItem::rowRecord<const BaseRecipients>(row)->sentstatus != -2)
         m_outbox.view->removePendingItem(row);
 }
 
@@ -230,7 +230,7 @@ void EntitiesView::updatePendingProgress(int taskId, int serviceId)
     refreshLabels();
 }
 
-MoveToFolderRequest *EntitiesView::moveSelectionToFolder()
+std::unique_ptr<MoveToFolderRequest> EntitiesView::moveSelectionToFolder()
 {
     QList<FolderChoice> userFolders;
     std::vector<std::pair<int, QPointer<FolderView>>> offered;
@@ -255,12 +255,12 @@ MoveToFolderRequest *EntitiesView::moveSelectionToFolder()
     FolderView *source = currentView();
     if (chosen == 0 || source->folderId() == 0 || source == m_contacts.view || chosen == source->folderId())
         return nullptr;
-    ObjectsRequest *objects = source->selectionForMove();
+    std::unique_ptr<ObjectsRequest> objects = source->selectionForMove();
     if (!objects)
         return nullptr;
-    auto *request = new MoveToFolderRequest;
+    auto request = std::make_unique<MoveToFolderRequest>();
     request->from_folderid = source->folderId();
     request->to_folderid = chosen;
-    request->objects = objects;
+    request->objects = objects.release();
     return request;
 }

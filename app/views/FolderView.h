@@ -6,6 +6,7 @@
 #include <QMap>
 #include <QStringList>
 #include <QTreeWidget>
+#include <memory>
 
 class BaseFAXSentInfo;
 class BaseObject;
@@ -42,21 +43,20 @@ public:
     int countSelected() const;
     // The record of the first visible selected row, still owned by the list; null without one.
     BaseObject *firstSelectedRecord() const;
-    // A copy of the record (caller owns it) when exactly one row is visible and selected, else null.
-    BaseObject *selectedRecordCopy() const;
+    // A copy of the record when exactly one row is visible and selected, else null.
+    std::unique_ptr<BaseObject> selectedRecordCopy() const;
     // The same in the contacts list only; null in item lists.
-    BaseObject *selectedContactCopy() const;
-    // The visible selected rows (every row first when selectAllFirst) as a new request owned by the caller,
-    // or null. With checkDeletion: refuses rows that may not be deleted (restriction box), asks for
+    std::unique_ptr<BaseObject> selectedContactCopy() const;
+    // The visible selected rows (every row first when selectAllFirst) as a request, or null. With checkDeletion: refuses rows that may not be deleted (restriction box), asks for
     // confirmation, and removes selected Outlook contact rows from the list without putting them into the
     // request. Without it: only sent and received items (types 1 to 4), for marking them read or unread.
     // The selection is cleared in every case.
-    ObjectsRequest *selectionRequest(bool selectAllFirst, bool checkDeletion);
+    std::unique_ptr<ObjectsRequest> selectionRequest(bool selectAllFirst, bool checkDeletion);
     // The request that deletes this user folder with every row it holds, hidden ones included, after the
-    // same check and confirmation; null when refused or not confirmed. Caller owns it.
-    ObjectsRequest *folderDeletionRequest();
-    // The visible selected items that may move to another folder; null when none. Caller owns it.
-    ObjectsRequest *selectionForMove() const;
+    // same check and confirmation; null when refused or not confirmed.
+    std::unique_ptr<ObjectsRequest> folderDeletionRequest();
+    // The visible selected items that may move to another folder; null when none.
+    std::unique_ptr<ObjectsRequest> selectionForMove() const;
     // Adds the visible selected items to a forward request (item lists only).
     void collectForward(ForwardRequest *request) const;
     // Contacts list: every group's name by id, and the group of the single visible selected row (0 when
@@ -169,7 +169,7 @@ private:
     // is gone once the question returns: results applied while it is open may delete rows and whole lists,
     // so the caller collects the rows again afterwards and, on false, touches nothing of the list.
     bool askDeletion(const QList<QTreeWidgetItem *> &rows);
-    ObjectsRequest *takeRows(const QList<QTreeWidgetItem *> &rows, bool checkDeletion);
+    std::unique_ptr<ObjectsRequest> takeRows(const QList<QTreeWidgetItem *> &rows, bool checkDeletion);
     QTreeWidgetItem *firstInTreeOrder(const RowIndex::Rows &rows) const;
     // Gives row a new record and keeps the index in step with the record's key.
     void setRowRecord(QTreeWidgetItem *row, BaseObject *record);

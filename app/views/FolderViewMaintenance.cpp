@@ -277,7 +277,7 @@ void FolderView::replaceContactId(int oldId, int newId)
     if (!row)
         return;
     changeRowId(row, newId);
-    static_cast<qtContactInfo *>(recordOf(row))->localid = 0;
+    CustomQTreeWidgetItem::rowRecord<qtContactInfo>(row)->localid = 0;
 }
 
 void FolderView::replaceGroupId(int oldId, int newId)

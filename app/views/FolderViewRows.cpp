@@ -235,7 +235,7 @@ void FolderView::addContactItem(qtContactInfo *record)
         }
     }
     if (row) {
-        auto *shown = static_cast<qtContactInfo *>(CustomQTreeWidgetItem::record(row));
+        auto *shown = CustomQTreeWidgetItem::rowRecord<qtContactInfo>(row);
         if (shown->groupid != record->groupid)
             detachItem(row);
         *shown = *record;
@@ -245,7 +245,7 @@ void FolderView::addContactItem(qtContactInfo *record)
         row->setIcon(0, viewIcon(":/images/contact-qelvox.png"));
         m_index.add(row);
     }
-    setContactTexts(row, *static_cast<qtContactInfo *>(CustomQTreeWidgetItem::record(row)));
+    setContactTexts(row, *CustomQTreeWidgetItem::rowRecord<qtContactInfo>(row));
     if (group && row->parent() != group)
         insertSorted(group, {row});
     else if (!group && !ownsRow(row))
@@ -257,7 +257,7 @@ void FolderView::addContactItem(qtContactInfo *record)
 
 void FolderView::setPendingDate(QTreeWidgetItem *row, int sentStatus, const QString &marker)
 {
-    auto *item = static_cast<BaseRecipients *>(CustomQTreeWidgetItem::record(row));
+    auto *item = CustomQTreeWidgetItem::rowRecord<BaseRecipients>(row);
     item->sentstatus = sentStatus;
     item->date = marker;
     updateItemTexts(row);
@@ -314,7 +314,7 @@ void FolderView::setReadStatus(const ObjectsRequest &request, bool read)
             QTreeWidgetItem *row = findItem(id, type.key());
             if (!row)
                 continue;
-            static_cast<BaseForView *>(CustomQTreeWidgetItem::record(row))->status = read ? 1 : 0;
+            CustomQTreeWidgetItem::rowRecord<BaseForView>(row)->status = read ? 1 : 0;
             updateItemTexts(row);
             setItemFont(row);
             // The read state is no part of the search text, so the row's filter state stays as it is.

@@ -98,19 +98,19 @@ BaseObject *FolderView::firstSelectedRecord() const
     return rows.isEmpty() ? nullptr : recordOf(rows.first());
 }
 
-BaseObject *FolderView::selectedRecordCopy() const
+std::unique_ptr<BaseObject> FolderView::selectedRecordCopy() const
 {
     const QList<QTreeWidgetItem *> rows = visibleSelectedRows();
     const BaseObject *record = rows.size() == 1 ? recordOf(rows.first()) : nullptr;
-    return record ? record->clone() : nullptr;
+    return std::unique_ptr<BaseObject>(record ? record->clone() : nullptr);
 }
 
-BaseObject *FolderView::selectedContactCopy() const
+std::unique_ptr<BaseObject> FolderView::selectedContactCopy() const
 {
     return isItemList() ? nullptr : selectedRecordCopy();
 }
 
-ObjectsRequest *FolderView::selectionRequest(bool selectAllFirst, bool checkDeletion)
+std::unique_ptr<ObjectsRequest> FolderView::selectionRequest(bool selectAllFirst, bool checkDeletion)
 {
     if (selectAllFirst)
         selectAll();
@@ -141,13 +141,13 @@ bool FolderView::askDeletion(const QList<QTreeWidgetItem *> &rows)
     return confirmed;
 }
 
-ObjectsRequest *FolderView::takeRows(const QList<QTreeWidgetItem *> &rows, bool checkDeletion)
+std::unique_ptr<ObjectsRequest> FolderView::takeRows(const QList<QTreeWidgetItem *> &rows, bool checkDeletion)
 {
     if (rows.isEmpty()) {
         clearSelection();
         return nullptr;
     }
-    auto *request = new ObjectsRequest;
+    auto request = std::make_unique<ObjectsRequest>();
     QList<QTreeWidgetItem *> outlookRows;
     for (QTreeWidgetItem *row : rows) {
         const BaseObject *record = recordOf(row);
@@ -162,14 +162,12 @@ ObjectsRequest *FolderView::takeRows(const QList<QTreeWidgetItem *> &rows, bool 
         for (QTreeWidgetItem *row : outlookRows)
             deleteRow(row);
     }
-    if (request->objects.isEmpty()) {
-        delete request;
+    if (request->objects.isEmpty())
         return nullptr;
-    }
     return request;
 }
 
-ObjectsRequest *FolderView::folderDeletionRequest()
+std::unique_ptr<ObjectsRequest> FolderView::folderDeletionRequest()
 {
     // The folder goes with everything in it, so the check and the confirmation cover the rows the filter
     // hides as well.
@@ -178,22 +176,22 @@ ObjectsRequest *FolderView::folderDeletionRequest()
         return nullptr;
     // The rows as they are once the question is answered; the folder's id too, which its creation may have
     // changed meanwhile.
-    ObjectsRequest *request = takeRows(allRows(), true);
+    std::unique_ptr<ObjectsRequest> request = takeRows(allRows(), true);
     if (!request)
-        request = new ObjectsRequest;
+        request = std::make_unique<ObjectsRequest>();
     request->objects[ObjectType::Folder].append(m_folderId);
     return request;
 }
 
-ObjectsRequest *FolderView::selectionForMove() const
+std::unique_ptr<ObjectsRequest> FolderView::selectionForMove() const
 {
-    ObjectsRequest *request = nullptr;
+    std::unique_ptr<ObjectsRequest> request;
     for (const QTreeWidgetItem *row : visibleSelectedRows()) {
         const BaseObject *record = recordOf(row);
         if (!mayMove(*record))
             continue;
         if (!request)
-            request = new ObjectsRequest;
+            request = std::make_unique<ObjectsRequest>();
         request->objects[record->type].append(record->id);
     }
     return request;

@@ -523,7 +523,7 @@ private slots:
         QCOMPARE(copy, nullptr); // two rows selected
         list->clearSelection();
         selectRows(*list, {{ObjectType::Contact, 3}});
-        copy.reset(list->selectedContactCopy());
+        copy = list->selectedContactCopy();
         QCOMPARE(copy->id, 3);
         auto inbox = outboxWithEveryKind();
         selectRows(*inbox, {{1, 1}});
