@@ -8,6 +8,7 @@
 #include "RecordVariant.h"
 #include "SendSmsRequest.h"
 #include "SettingsStore.h"
+#include "StandinWaits.h"
 #include "TaskExecuter.h"
 #include "TaskKind.h"
 #include "TaskPump.h"
@@ -58,16 +59,16 @@ void MainWindowSession::setUp()
     service().reset();
     service().useHttps();
     prompts().boxes.clear();
+    prompts().boxAnswers.clear();
+    desktop().urls.opened.clear();
 }
 
 void MainWindowSession::tearDown()
 {
     standin().control("release");
     closeWindow();
-    QStringList texts;
-    for (const MessageBoxRequest &box : std::as_const(prompts().boxes))
-        texts << box.text;
-    prompts().boxes.clear();
+    m_cache.reset();
+    const QStringList texts = takeBoxTexts();
     m_home.reset();
     QVERIFY2(texts.isEmpty(), qPrintable(texts.join(" | ")));
 }
@@ -83,6 +84,8 @@ MainWindowSession::Account MainWindowSession::addAccount(QJsonObject seed, bool 
     const QJsonObject answer = standin().seed({{"accounts", QJsonArray{seed}}});
     if (!answer.value("ok").toBool())
         qWarning() << "seed:" << answer;
+    m_account = account;
+    m_ids = answer.value("accounts").toArray().first().toObject();
     if (store)
         storeAccount(account);
     return account;
@@ -153,7 +156,7 @@ bool MainWindowSession::isSettled()
 
 bool MainWindowSession::settle()
 {
-    return QTest::qWaitFor([this] { return isSettled(); }, 20000);
+    return QTest::qWaitFor([this] { return isSettled(); }, standinTimeoutMs);
 }
 
 bool MainWindowSession::fillCache(const Account &account)

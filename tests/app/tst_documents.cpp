@@ -1,8 +1,12 @@
 #include "BaseFAXSentInfo.h"
 #include "DetailDlg.h"
-#include "ItemSession.h"
+#include "EntitiesView.h"
+#include "ListRows.h"
+#include "MainWindowSession.h"
 #include "ModalDriver.h"
 #include "QelvoxTestCase.h"
+#include "SettingsStore.h"
+#include "StandinWaits.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -54,16 +58,19 @@ class DocumentsTest : public QelvoxTestCase
     Q_OBJECT
 
 private:
-    ItemSessions m_sessions;
+    MainWindowSession m_session;
 
-    ItemSession &session() { return m_sessions.session(); }
-    DesktopFixture &desktop() { return m_sessions.desktop(); }
+    MainWindowSession &session() { return m_session; }
+    DesktopFixture &desktop() { return m_session.desktop(); }
 
-    // The object's row (see ItemSession::object), made the only selected row of its list, the current one.
+    // The object's row (see MainWindowSession::object), made the only selected row of its list, the current
+    // one.
     QTreeWidgetItem *selectOnly(const QString &key)
     {
         const bool sent = key.startsWith("sentFax") || key.startsWith("sms");
-        return session().select(sent ? ItemSession::Outbox : ItemSession::Inbox, {key}) ? session().row(key) : nullptr;
+        return session().select(sent ? MainWindowSession::Outbox : MainWindowSession::Inbox, {key})
+                   ? session().row(key)
+                   : nullptr;
     }
 
     QString documentPath(const QString &name) const
@@ -72,12 +79,15 @@ private:
     }
 
 protected:
-    void setUp() override { QVERIFY(m_sessions.begin(accountSeed())); }
-    void tearDown() override { QCOMPARE(m_sessions.end(), QStringList()); }
+    void setUp() override
+    {
+        m_session.setUp();
+        QVERIFY(m_session.logInSeeded(accountSeed()));
+    }
+    void tearDown() override { m_session.tearDown(); }
 
 private slots:
-    void initTestCase() { QVERIFY(m_sessions.start()); }
-    void cleanupTestCase() { m_sessions.stop(); }
+    void initTestCase() { QVERIFY(m_session.start()); }
 
     void previewDownloadsOnceThenOpensTheFile_data()
     {
@@ -121,17 +131,17 @@ private slots:
         QVERIFY(desktop().urls.opened.first().toString().startsWith("file:///"));
         QVERIFY(!desktop().urls.opened.first().toString().startsWith("file:////"));
         QVERIFY(!isBold(row));
-        QCOMPARE(session().persistedTasks().values(), unread ? QStringList{"MARK_READ"} : QStringList());
+        QCOMPARE(session().persistedTaskKinds().values(), unread ? QStringList{"MARK_READ"} : QStringList());
         if (unread)
-            QTRY_COMPARE_WITH_TIMEOUT(session().operations().count("changeStatus"), 1, 15000);
-        QTRY_COMPARE_WITH_TIMEOUT(session().persistedTasks().values(), QStringList(), 15000);
+            QTRY_COMPARE_WITH_TIMEOUT(session().operations().count("changeStatus"), 1, standinTimeoutMs);
+        QTRY_COMPARE_WITH_TIMEOUT(session().persistedTaskKinds().values(), QStringList(), standinTimeoutMs);
 
         // The document is on disk now: opened again without a call and without a mark.
         desktop().standin().control("clear-log");
         session().invoke("eventItemPreview");
         QCOMPARE(desktop().urls.opened.size(), 2);
         QCOMPARE(desktop().urls.opened.last(), QUrl::fromLocalFile(path));
-        QCOMPARE(session().persistedTasks().values(), QStringList());
+        QCOMPARE(session().persistedTaskKinds().values(), QStringList());
         QVERIFY(!session().operations().contains("downloadFile"));
     }
 
@@ -165,7 +175,7 @@ private slots:
         QVERIFY(!QFile::exists(path));
         QCOMPARE(desktop().urls.opened, QList<QUrl>());
         QCOMPARE(isBold(row), unread);
-        QCOMPARE(session().persistedTasks().values(), QStringList());
+        QCOMPARE(session().persistedTaskKinds().values(), QStringList());
         if (fault.isEmpty())
             return;
 
@@ -174,7 +184,7 @@ private slots:
         QCOMPARE(session().operations(), (QStringList{"downloadFile", "downloadFile"}));
         QCOMPARE(fileBytes(path), pdfBytes);
         QCOMPARE(desktop().urls.opened, QList<QUrl>{QUrl::fromLocalFile(path)});
-        QCOMPARE(session().persistedTasks().values(), QStringList{"MARK_READ"});
+        QCOMPARE(session().persistedTaskKinds().values(), QStringList{"MARK_READ"});
     }
 
     // A machine without a viewer for the type: the user is told which file was saved and may open its
@@ -193,7 +203,7 @@ private slots:
                                  .arg(QDir::toNativeSeparators(path))});
         QCOMPARE(fileBytes(path), pdfBytes);
         QVERIFY(!isBold(row));
-        QCOMPARE(session().persistedTasks().values(), QStringList{"MARK_READ"});
+        QCOMPARE(session().persistedTaskKinds().values(), QStringList{"MARK_READ"});
     }
 
     void previewOfASentSmsShowsItsDetails()
@@ -212,7 +222,7 @@ private slots:
 
     void previewOfTwoRowsDoesNothing()
     {
-        FolderView &inbox = session().show(ItemSession::Inbox);
+        FolderView &inbox = session().show(MainWindowSession::Inbox);
         inbox.selectAll();
         QCOMPARE(inbox.countSelected(), 3);
         session().invoke("eventItemPreview");

@@ -16,6 +16,7 @@
 #include "SendDlg.h"
 #include "SettingsDlg.h"
 #include "SettingsStore.h"
+#include "StandinWaits.h"
 #include "TaskExecuter.h"
 #include "WelcomeQelvox.h"
 #include "qtObjectsInfo.h"
@@ -264,7 +265,8 @@ private slots:
         QVERIFY(!dialog->isVisible());
         QCOMPARE(action("actionFax")->text(), QStringLiteral("&Fax senden"));
         // The rest of the frame follows with the language change event.
-        QTRY_COMPARE(m_session.label("Posteingang"), QStringLiteral("Posteingang(1)"));
+        QTRY_COMPARE_WITH_TIMEOUT(m_session.label("Posteingang"), QStringLiteral("Posteingang(1)"),
+                                  standinTimeoutMs);
         QCOMPARE(m_session.label("Invoices"), QStringLiteral("Invoices(1)"));
 
         QTRY_VERIFY_WITH_TIMEOUT(m_proxy.connections() > connections, cycleTimeoutMs);

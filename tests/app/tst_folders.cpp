@@ -1,11 +1,15 @@
+#include "BaseForView.h"
+#include "EntitiesView.h"
 #include "ItemActionsKit.h"
-#include "ItemSession.h"
+#include "ListRows.h"
+#include "MainWindowSession.h"
 #include "ModalDriver.h"
 #include "MovetoFolderDlg.h"
 #include "ObjectType.h"
 #include "Prompts.h"
 #include "QelvoxTestCase.h"
 #include "RenameFolderDlg.h"
+#include "StandinWaits.h"
 
 #include <QSignalSpy>
 #include <QSplitter>
@@ -53,13 +57,13 @@ class FoldersTest : public QelvoxTestCase
     Q_OBJECT
 
 private:
-    ItemSessions m_sessions;
+    MainWindowSession m_session;
     // Runs while a message box is up, before the recorder answers it: under a real box the pump goes on.
     std::function<void()> m_whileAsked;
 
-    ItemSession &session() { return m_sessions.session(); }
-    PromptRecorder &prompts() { return m_sessions.desktop().prompts; }
-    EntitiesView &tree() { return session().entities(); }
+    MainWindowSession &session() { return m_session; }
+    PromptRecorder &prompts() { return m_session.prompts(); }
+    EntitiesView &tree() { return *session().entities(); }
 
     QStringList labels()
     {
@@ -75,7 +79,7 @@ private:
         const auto *splitter = qobject_cast<QSplitter *>(tree().parentWidget());
         const auto *stack = qobject_cast<QStackedLayout *>(splitter->widget(1)->layout());
         QStringList lists;
-        for (int i = ItemSession::FirstUserFolder; i < tree().topLevelItemCount(); ++i) {
+        for (int i = MainWindowSession::FirstUserFolder; i < tree().topLevelItemCount(); ++i) {
             tree().setCurrentItem(tree().topLevelItem(i));
             const auto *list = qobject_cast<FolderView *>(stack->currentWidget());
             lists += tree().topLevelItem(i)->text(0) + u'=' + QString::number(list ? list->folderId() : 0);
@@ -86,7 +90,7 @@ private:
     // Makes the user folder current; its list.
     FolderView &showFolder(const QString &name)
     {
-        for (int i = ItemSession::FirstUserFolder; i < tree().topLevelItemCount(); ++i) {
+        for (int i = MainWindowSession::FirstUserFolder; i < tree().topLevelItemCount(); ++i) {
             if (tree().topLevelItem(i)->text(0).startsWith(name + u'('))
                 return session().show(i);
         }
@@ -109,7 +113,7 @@ private:
         driver.whenShown(
             [&](QWidget *shown) {
                 auto *dialog = qobject_cast<RenameFolderDlg *>(shown);
-                QCOMPARE(dialog->parentWidget(), &session().window());
+                QCOMPARE(dialog->parentWidget(), session().window());
                 user(*dialog);
             },
             10000, "RenameFolderDlg");
@@ -127,7 +131,7 @@ private:
     // Moves the Inbox's fax to the folder through the folder chooser; before choosing, the user's part.
     bool moveInboxFax(const QString &folder, const std::function<void()> &first = {})
     {
-        if (!session().select(ItemSession::Inbox, {"receivedFax3"}))
+        if (!session().select(MainWindowSession::Inbox, {"receivedFax3"}))
             return false;
         ModalDriver driver;
         driver.whenShown(
@@ -148,10 +152,10 @@ private:
     QStringList folderCalls()
     {
         QStringList calls;
-        for (const QJsonValue &value : m_sessions.desktop().standin().requestLog()) {
+        for (const QJsonValue &value : m_session.standin().requestLog()) {
             const QJsonObject entry = value.toObject();
             const QJsonObject params = entry.value("params").toObject();
-            if (entry.value("email").toString() != session().email)
+            if (entry.value("email").toString() != session().account().email)
                 continue;
             const QString operation = entry.value("operation").toString();
             if (operation == "renameFolder") {
@@ -169,39 +173,43 @@ private:
     // True once the pump has found the queue empty; meaningful only after a task of the queue has begun.
     bool pumpIdle()
     {
-        const auto *pump = session().window().findChild<QTimer *>("pumpTimer");
-        return QTest::qWaitFor([pump] { return pump->isActive() && pump->interval() == 1000; }, 20000);
+        const QTimer *pump = session().pumpTimer();
+        return QTest::qWaitFor([pump] { return pump->isActive() && pump->interval() == 1000; },
+                               standinTimeoutMs);
     }
     bool tasksDone()
     {
-        return QTest::qWaitFor([this] { return session().persistedTasks().isEmpty(); }, 20000);
+        return QTest::qWaitFor([this] { return session().persistedTaskKinds().isEmpty(); }, standinTimeoutMs);
     }
     // Creates the folder while the service cannot be reached; its local id.
     int createOffline(const QString &name)
     {
-        QSignalSpy online(&session().window(), SIGNAL(signalRefreshOnline(bool)));
-        if (!session().setReachable(false))
-            return 0;
+        QSignalSpy online(session().window(), SIGNAL(signalRefreshOnline(bool)));
+        session().setReachable(false);
         const int local = session().cache().nextTaskId();
         if (!nameFolder("eventCreateFolder", name) ||
-            !QTest::qWaitFor([&] { return online.contains({false}); }, 20000))
+            !QTest::qWaitFor([&] { return online.contains({false}); }, standinTimeoutMs))
             return 0;
         return local;
     }
 
 protected:
-    void setUp() override { QVERIFY(m_sessions.begin(folderSeed())); }
+    void setUp() override
+    {
+        m_session.setUp();
+        QVERIFY(m_session.logInSeeded(folderSeed()));
+    }
     void tearDown() override
     {
         m_whileAsked = nullptr;
-        m_sessions.desktop().service().useHttps();
-        QCOMPARE(m_sessions.end(), QStringList());
+        m_session.service().useHttps();
+        m_session.tearDown();
     }
 
 private slots:
     void initTestCase()
     {
-        QVERIFY(m_sessions.start());
+        QVERIFY(m_session.start());
         PromptRecorder &recorder = prompts();
         Prompts::setMessageBoxAnswer([this, &recorder](const MessageBoxRequest &request) {
             if (m_whileAsked)
@@ -210,7 +218,6 @@ private slots:
             return recorder.boxAnswers.isEmpty() ? -1 : recorder.boxAnswers.takeFirst();
         });
     }
-    void cleanupTestCase() { m_sessions.stop(); }
 
     // Made while the service is out of reach, the folder shows at once under its local id and is persisted; a
     // move into it waits with it. Once the service answers, the tree, the list, the move and the cache all
@@ -222,7 +229,7 @@ private slots:
         QCOMPARE(labels(), QStringList({"Inbox(1)", "Outbox(0)", "Contacts", "Invoices(3)", "Archive(1)",
                                         "Empty(0)", "Projects(0)"}));
         QCOMPARE(showFolder("Projects").folderId(), -local);
-        const QMap<int, QString> tasks = session().persistedTasks();
+        const QMap<int, QString> tasks = session().persistedTaskKinds();
         QCOMPARE(tasks.values(), QStringList{"CHANGE_FOLDER"});
         CacheDatabase &cache = session().cache();
         QCOMPARE(cache.getTaskParam(tasks.firstKey(), "id"), QString::number(-local));
@@ -233,16 +240,17 @@ private slots:
         QCOMPARE(session().row("receivedFax3")->treeWidget(), &showFolder("Projects"));
         QCOMPARE(folderCalls(), QStringList());
 
-        QVERIFY(session().setReachable(true));
+        session().setReachable(true);
+        session().runPump();
         QVERIFY(tasksDone());
         const int serviceId = showFolder("Projects").folderId();
         QVERIFY(serviceId > 0);
         QCOMPARE(folderCalls(), QStringList({"create Projects", "move " + QString::number(serviceId)}));
         QVERIFY(!tree().findUserFolder(-local));
         QCOMPARE(recordOf<BaseForView>(session().row("receivedFax3"))->folderid, serviceId);
-        QVERIFY(session().syncNow());
+        QVERIFY(session().syncToService());
         QVERIFY(pumpIdle());
-        QCOMPARE(labels().mid(ItemSession::FirstUserFolder),
+        QCOMPARE(labels().mid(MainWindowSession::FirstUserFolder),
                  QStringList({"Invoices(3)", "Archive(1)", "Empty(0)", "Projects(1)"}));
         const qtObjectsInfo cached = session().cachedObjects();
         QStringList cachedFolders;
@@ -265,11 +273,11 @@ private slots:
                                  dialog.btnCancel->click();
                              }));
         const QStringList seeded = {"Invoices(3)", "Archive(1)", "Empty(0)"};
-        QCOMPARE(labels().mid(ItemSession::FirstUserFolder), seeded);
-        QCOMPARE(session().persistedTasks(), (QMap<int, QString>()));
+        QCOMPARE(labels().mid(MainWindowSession::FirstUserFolder), seeded);
+        QCOMPARE(session().persistedTaskKinds(), (QMap<int, QString>()));
 
         // Through the tree menu's action, as the menu enables it.
-        auto *create = session().window().findChild<QAction *>("actionCreateFolder");
+        auto *create = session().window()->findChild<QAction *>("actionCreateFolder");
         create->setEnabled(true);
         QVERIFY(inNameDialog([create] { create->trigger(); },
                              [](RenameFolderDlg &dialog) {
@@ -277,7 +285,7 @@ private slots:
                                  dialog.name->setText("Invoices");
                                  dialog.btnOk->click();
                              }));
-        QCOMPARE(labels().mid(ItemSession::FirstUserFolder), seeded + QStringList{"Invoices(0)"});
+        QCOMPARE(labels().mid(MainWindowSession::FirstUserFolder), seeded + QStringList{"Invoices(0)"});
         QVERIFY(tasksDone());
         QCOMPARE(folderCalls(), QStringList{"create Invoices"});
         const QStringList lists = userFolderLists();
@@ -300,18 +308,19 @@ private slots:
                                      dialog.btnOk->click();
                                  }));
         }
-        QCOMPARE(labels().mid(ItemSession::FirstUserFolder),
+        QCOMPARE(labels().mid(MainWindowSession::FirstUserFolder),
                  QStringList({"Invoices(3)", "Archive(1)", "Empty(0)", "Plans(0)"}));
         QCOMPARE(showFolder("Plans").folderId(), -local);
-        QCOMPARE(session().persistedTasks().values(), QStringList(3, "CHANGE_FOLDER"));
+        QCOMPARE(session().persistedTaskKinds().values(), QStringList(3, "CHANGE_FOLDER"));
 
-        QVERIFY(session().setReachable(true));
+        session().setReachable(true);
+        session().runPump();
         QVERIFY(tasksDone());
         const QString serviceId = QString::number(showFolder("Plans").folderId());
         QCOMPARE(folderCalls(), QStringList({"create Draft", "rename " + serviceId + " Drafts",
                                              "rename " + serviceId + " Plans"}));
-        QVERIFY(session().syncNow());
-        QCOMPARE(labels().mid(ItemSession::FirstUserFolder),
+        QVERIFY(session().syncToService());
+        QCOMPARE(labels().mid(MainWindowSession::FirstUserFolder),
                  QStringList({"Invoices(3)", "Archive(1)", "Empty(0)", "Plans(0)"}));
     }
 
@@ -333,8 +342,9 @@ private slots:
         QVERIFY(createOffline("Draft") > 0);
         const QPointer<FolderView> draft = &showFolder("Draft");
         const auto creationRuns = [this, draft] {
-            QVERIFY(session().setReachable(true));
-            QVERIFY(QTest::qWaitFor([draft] { return draft && draft->folderId() > 0; }, 20000));
+            session().setReachable(true);
+            session().runPump();
+            QVERIFY(QTest::qWaitFor([draft] { return draft && draft->folderId() > 0; }, standinTimeoutMs));
         };
         int serviceId = 0;
         if (command == "rename") {
@@ -418,16 +428,16 @@ private slots:
             QCOMPARE(hiddenRows(), 0);
             QCOMPARE(list.selectedItems().size(), 0);
             QCOMPARE(userFolderLists(), remaining);
-            QCOMPARE(session().persistedTasks(), (QMap<int, QString>()));
+            QCOMPARE(session().persistedTaskKinds(), (QMap<int, QString>()));
             return;
         }
-        QCOMPARE(tree().currentItem(), tree().topLevelItem(ItemSession::Inbox));
-        QCOMPARE(session().persistedTasks().values(), QStringList{"DELETE_OBJECT"});
+        QCOMPARE(tree().currentItem(), tree().topLevelItem(MainWindowSession::Inbox));
+        QCOMPARE(session().persistedTaskKinds().values(), QStringList{"DELETE_OBJECT"});
         // The folders after it moved up a place in the tree and in the stack.
         QCOMPARE(userFolderLists(), remaining);
         QVERIFY(tasksDone());
         QCOMPARE(folderCalls(), QStringList{"delete " + named.join(u',')});
-        QVERIFY(session().syncNow());
+        QVERIFY(session().syncToService());
         QVERIFY(pumpIdle());
         QCOMPARE(userFolderLists(), remaining);
         for (const QelFolderInfo &cached : session().cachedObjects().folders)
@@ -438,9 +448,9 @@ private slots:
     void fixedEntitiesRefused_data()
     {
         QTest::addColumn<int>("entity");
-        QTest::newRow("Inbox") << int(ItemSession::Inbox);
-        QTest::newRow("Outbox") << int(ItemSession::Outbox);
-        QTest::newRow("Contacts") << int(ItemSession::Contacts);
+        QTest::newRow("Inbox") << int(MainWindowSession::Inbox);
+        QTest::newRow("Outbox") << int(MainWindowSession::Outbox);
+        QTest::newRow("Contacts") << int(MainWindowSession::Contacts);
     }
     void fixedEntitiesRefused()
     {
@@ -453,7 +463,7 @@ private slots:
         QCOMPARE(dialogs.shown, 0);
         QCOMPARE(session().takeBoxTexts(), QStringList{"Impossible to delete selected item(s)."});
         QCOMPARE(labels(), before);
-        QCOMPARE(session().persistedTasks(), (QMap<int, QString>()));
+        QCOMPARE(session().persistedTaskKinds(), (QMap<int, QString>()));
     }
 };
 

@@ -1,9 +1,13 @@
 #include "AttachmentWidget.h"
+#include "BaseForView.h"
 #include "DetailDlg.h"
+#include "EMAILSentInfoRegister.h"
+#include "EntitiesView.h"
 #include "FAXWidget.h"
 #include "FileHelpers.h"
 #include "ItemActionsKit.h"
-#include "ItemSession.h"
+#include "ListRows.h"
+#include "MainWindowSession.h"
 #include "ModalDriver.h"
 #include "MovetoFolderDlg.h"
 #include "ObjectType.h"
@@ -11,6 +15,8 @@
 #include "RecipientsWidget.h"
 #include "SMSWidget.h"
 #include "SendDlg.h"
+#include "SettingsStore.h"
+#include "StandinWaits.h"
 #include "StarBadge.h"
 #include "TrayPresence.h"
 
@@ -30,10 +36,10 @@ class ItemActionsTest : public QelvoxTestCase
     Q_OBJECT
 
 private:
-    ItemSessions m_sessions;
+    MainWindowSession m_session;
 
-    ItemSession &session() { return m_sessions.session(); }
-    DesktopFixture &desktop() { return m_sessions.desktop(); }
+    MainWindowSession &session() { return m_session; }
+    DesktopFixture &desktop() { return m_session.desktop(); }
 
     // The send command with its dialog filled in and sent: two numbers, and the document with a cover page
     // (fax) or a text (SMS).
@@ -67,9 +73,10 @@ private:
     QList<int> pendingIds(int type)
     {
         QList<int> ids;
-        for (QTreeWidgetItem *row : rowsOfType(*session().entities().viewByFolderId(session().entities().outboxFolderId()), type)) {
+        for (QTreeWidgetItem *row : rowsOfType(
+                 *session().entities()->viewByFolderId(session().entities()->outboxFolderId()), type)) {
             const int id = recordOf(row)->id;
-            if (id < ItemSession::pendingTaskId || id > ItemSession::pendingTaskId + 2)
+            if (id < MainWindowSession::pendingTaskId || id > MainWindowSession::pendingTaskId + 2)
                 ids += id;
         }
         std::sort(ids.begin(), ids.end());
@@ -79,14 +86,14 @@ private:
 protected:
     void setUp() override
     {
-        QVERIFY(m_sessions.begin(accountSeed()));
+        m_session.setUp();
+        QVERIFY(m_session.logInSeeded(accountSeed()));
         session().addLocalRows();
     }
-    void tearDown() override { QCOMPARE(m_sessions.end(), QStringList()); }
+    void tearDown() override { m_session.tearDown(); }
 
 private slots:
-    void initTestCase() { QVERIFY(m_sessions.start()); }
-    void cleanupTestCase() { m_sessions.stop(); }
+    void initTestCase() { QVERIFY(m_session.start()); }
 
     void sendQueuesAPendingRowUntilTheServiceTakesIt_data()
     {
@@ -107,16 +114,19 @@ private slots:
         sendThroughDialog(fax, pdf);
 
         // At once: the pending row, its persisted rows and files.
-        FolderView &outbox = *session().entities().viewByFolderId(session().entities().outboxFolderId());
+        FolderView &outbox = *session().entities()->viewByFolderId(session().entities()->outboxFolderId());
         const int pendingType = fax ? ObjectType::PendingFax : ObjectType::PendingSms;
         const QList<QTreeWidgetItem *> pending = rowsOfType(outbox, pendingType);
         QCOMPARE(pending.size(), 2); // the one the set-up added and the new one
-        QTreeWidgetItem *sent = recordOf(pending[0])->id == ItemSession::pendingTaskId + (fax ? 0 : 1) ? pending[1] : pending[0];
+        QTreeWidgetItem *sent = recordOf(pending[0])->id == MainWindowSession::pendingTaskId + (fax ? 0 : 1)
+                                    ? pending[1]
+                                    : pending[0];
         const int taskId = recordOf(sent)->id;
         QVERIFY(taskId >= 1000);
         QCOMPARE(sent->text(4), QStringLiteral("registering"));
         QCOMPARE(sent->text(2), QStringLiteral("In queue"));
-        QCOMPARE(session().persistedTasks(), (QMap<int, QString>{{taskId, fax ? "SEND_FAX" : "SEND_SMS"}}));
+        QCOMPARE(session().persistedTaskKinds(),
+                 (QMap<int, QString>{{taskId, fax ? "SEND_FAX" : "SEND_SMS"}}));
         QCOMPARE(session().cache().getTaskParam(taskId, "T_NUMBER_2"), QStringLiteral("+3312"));
         const QDir taskDirectory(taskDirectoryPath(taskId));
         QCOMPARE(taskDirectory.entryList(QDir::Files),
@@ -124,7 +134,7 @@ private slots:
 
         // After the pump: the service holds the numbers and the bytes, the row is the service's item.
         const QString operation = fax ? "sendFaxRegister" : "sendSmsAsynchronous";
-        QTRY_VERIFY_WITH_TIMEOUT(session().operations().contains(operation), 15000);
+        QTRY_VERIFY_WITH_TIMEOUT(session().operations().contains(operation), standinTimeoutMs);
         const QJsonObject request = desktop().standin().lastRequest(operation);
         const QJsonObject info = request.value("params").toObject().value("info").toObject();
         QCOMPARE(info.value("numbers").toArray(), (QJsonArray{"+3311", "+3312"}));
@@ -137,25 +147,25 @@ private slots:
         } else {
             QCOMPARE(info.value("content").toString(), QStringLiteral("Hello Bob"));
         }
-        QTRY_VERIFY_WITH_TIMEOUT(session().persistedTasks().isEmpty(), 15000);
+        QTRY_VERIFY_WITH_TIMEOUT(session().persistedTaskKinds().isEmpty(), standinTimeoutMs);
         QVERIFY(!taskDirectory.exists());
         QVERIFY(!outbox.findPendingItem(taskId));
         const QList<QTreeWidgetItem *> confirmed = rowsOfType(outbox, pendingType);
         QCOMPARE(confirmed.size(), 2);
-        const int setUpId = ItemSession::pendingTaskId + (fax ? 0 : 1);
+        const int setUpId = MainWindowSession::pendingTaskId + (fax ? 0 : 1);
         const int serviceId = recordOf(recordOf(confirmed[0])->id == setUpId ? confirmed[1] : confirmed[0])->id;
         QVERIFY(serviceId > 10000);
 
         // The service delivers; the change query brings the sent item in its final state in place of the row.
         QVERIFY(desktop().standin().control("advance", {{"id", serviceId}, {"status", 1}}).value("ok").toBool());
-        QVERIFY(session().syncNow());
+        QVERIFY(session().syncToService());
         const int sentType = fax ? ObjectType::FaxSent : ObjectType::SmsSent;
         const auto statusOfSent = [&] {
             const QTreeWidgetItem *item = outbox.findItem(serviceId, sentType);
             return item ? item->text(2) : QString();
         };
-        QTRY_COMPARE_WITH_TIMEOUT(statusOfSent(), QStringLiteral("OK"), 15000);
-        QTRY_COMPARE_WITH_TIMEOUT(rowsOfType(outbox, pendingType).size(), 1, 15000);
+        QTRY_COMPARE_WITH_TIMEOUT(statusOfSent(), QStringLiteral("OK"), standinTimeoutMs);
+        QTRY_COMPARE_WITH_TIMEOUT(rowsOfType(outbox, pendingType).size(), 1, standinTimeoutMs);
     }
 
     void sendsThatCannotBePersistedKeepIdsOfTheirOwn()
@@ -168,28 +178,28 @@ private slots:
         // The service holds the first send back, so that its row keeps the task id meanwhile.
         desktop().service().injectOnce("sendSmsAsynchronous", {{"kind", "hold"}});
         sendThroughDialog(false);
-        QCOMPARE(session().persistedTasks(), (QMap<int, QString>()));
+        QCOMPARE(session().persistedTaskKinds(), (QMap<int, QString>()));
         // The user learns once what a crash or a log-out would lose.
         QCOMPARE(session().takeBoxTexts(),
                  QStringList{"This change could not be saved on this computer: New SMS\nIt stays queued and is "
                              "carried out while the program runs, but it is lost if the program ends before then."});
-        QTRY_VERIFY_WITH_TIMEOUT(session().operations().contains("sendSmsAsynchronous"), 15000);
+        QTRY_VERIFY_WITH_TIMEOUT(session().operations().contains("sendSmsAsynchronous"), standinTimeoutMs);
         sendThroughDialog(false);
         QCOMPARE(pendingIds(ObjectType::PendingSms), (QList<int>{blocked, blocked + 1}));
-        QCOMPARE(session().persistedTasks().keys(), QList<int>{blocked + 1});
+        QCOMPARE(session().persistedTaskKinds().keys(), QList<int>{blocked + 1});
 
         // Both still go out in this run, each confirming its own row.
         desktop().standin().control("release");
-        QTRY_COMPARE_WITH_TIMEOUT(session().operations().count("sendSmsAsynchronous"), 2, 15000);
-        QTRY_VERIFY_WITH_TIMEOUT(pendingIds(ObjectType::PendingSms).first() > 10000, 15000);
+        QTRY_COMPARE_WITH_TIMEOUT(session().operations().count("sendSmsAsynchronous"), 2, standinTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(pendingIds(ObjectType::PendingSms).first() > 10000, standinTimeoutMs);
         QCOMPARE(pendingIds(ObjectType::PendingSms).size(), 2);
-        QTRY_COMPARE_WITH_TIMEOUT(session().persistedTasks(), (QMap<int, QString>()), 15000);
+        QTRY_COMPARE_WITH_TIMEOUT(session().persistedTaskKinds(), (QMap<int, QString>()), standinTimeoutMs);
     }
 
     void forwardQueuesOneTaskPerItem()
     {
-        QVERIFY(session().select(ItemSession::Inbox, {"receivedFax0", "receivedFax1", "voice0"}));
-        QAction *trayFax = session().window().findChild<QAction *>("actionTrayFax");
+        QVERIFY(session().select(MainWindowSession::Inbox, {"receivedFax0", "receivedFax1", "voice0"}));
+        QAction *trayFax = session().window()->findChild<QAction *>("actionTrayFax");
         QVERIFY(trayFax->isEnabled());
         bool trayFaxDuringDialog = true;
         ModalDriver driver;
@@ -208,12 +218,12 @@ private slots:
         QVERIFY(!trayFaxDuringDialog);
         QVERIFY(trayFax->isEnabled());
 
-        FolderView &outbox = *session().entities().viewByFolderId(session().entities().outboxFolderId());
+        FolderView &outbox = *session().entities()->viewByFolderId(session().entities()->outboxFolderId());
         QList<int> taskIds;
         QList<QPair<int, int>> forwarded;
         for (QTreeWidgetItem *item : rowsOfType(outbox, ObjectType::PendingEmail)) {
             const auto *email = recordOf<EMAILSentInfoRegister>(item);
-            if (email->id == ItemSession::pendingTaskId + 2)
+            if (email->id == MainWindowSession::pendingTaskId + 2)
                 continue;
             taskIds += email->id;
             QCOMPARE(email->recipient, QStringLiteral("ann@example.test"));
@@ -221,9 +231,9 @@ private slots:
         std::sort(taskIds.begin(), taskIds.end());
         QCOMPARE(taskIds.size(), 3);
         QCOMPARE(taskIds.last() - taskIds.first(), 2);
-        QCOMPARE(session().persistedTasks().keys(), taskIds);
+        QCOMPARE(session().persistedTaskKinds().keys(), taskIds);
 
-        QTRY_COMPARE_WITH_TIMEOUT(session().operations().count("forwardAsynchronous"), 3, 15000);
+        QTRY_COMPARE_WITH_TIMEOUT(session().operations().count("forwardAsynchronous"), 3, standinTimeoutMs);
         QSet<QString> sent;
         for (const QJsonValue &entry : desktop().standin().requestLog()) {
             const QJsonObject info = entry.toObject().value("params").toObject().value("info").toObject();
@@ -237,7 +247,7 @@ private slots:
         for (const char *key : {"receivedFax0", "receivedFax1", "voice0"})
             expected += QStringLiteral("%1:%2").arg(session().object(key).first).arg(session().object(key).second);
         QCOMPARE(sent, expected);
-        QTRY_VERIFY_WITH_TIMEOUT(session().persistedTasks().isEmpty(), 15000);
+        QTRY_VERIFY_WITH_TIMEOUT(session().persistedTaskKinds().isEmpty(), standinTimeoutMs);
     }
 
     void deleteRefusesAsksAndQueues_data()
@@ -248,7 +258,8 @@ private slots:
         QTest::addColumn<QString>("box");
         QTest::addColumn<QStringList>("removed");
         QTest::addColumn<QStringList>("sent"); // what deleteObjects names; empty: no task at all
-        const int inbox = ItemSession::Inbox, outbox = ItemSession::Outbox, contacts = ItemSession::Contacts;
+        const int inbox = MainWindowSession::Inbox, outbox = MainWindowSession::Outbox,
+                  contacts = MainWindowSession::Contacts;
         const QString refused = "Impossible to delete selected item(s).";
         QTest::newRow("a sent fax the service is still sending")
             << outbox << QStringList{"sentFax0", "sentFax1"} << -1 << refused << QStringList() << QStringList();
@@ -281,15 +292,15 @@ private slots:
         QTEST(session().takeBoxTexts().join(u'|'), "box");
         for (const QString &key : selected)
             QCOMPARE(session().row(key) == nullptr, removed.contains(key));
-        QCOMPARE(session().entities().currentView()->selectedItems().size(), 0);
+        QCOMPARE(session().entities()->currentView()->selectedItems().size(), 0);
         if (sent.isEmpty()) {
-            QCOMPARE(session().persistedTasks(), (QMap<int, QString>()));
-            QVERIFY(session().syncNow());
+            QCOMPARE(session().persistedTaskKinds(), (QMap<int, QString>()));
+            QVERIFY(session().syncToService());
             QVERIFY(!session().operations().contains("deleteObjects"));
             return;
         }
-        QCOMPARE(session().persistedTasks().values(), QStringList{"DELETE_OBJECT"});
-        QTRY_VERIFY_WITH_TIMEOUT(session().operations().contains("deleteObjects"), 15000);
+        QCOMPARE(session().persistedTaskKinds().values(), QStringList{"DELETE_OBJECT"});
+        QTRY_VERIFY_WITH_TIMEOUT(session().operations().contains("deleteObjects"), standinTimeoutMs);
         QStringList expected;
         QMap<int, QStringList> byType;
         for (const QString &key : sent)
@@ -299,8 +310,8 @@ private slots:
         QCOMPARE(objectsText(session().lastParams("deleteObjects").value("info").toArray()), expected.join(u';'));
 
         // The cache agrees once the change query that follows has run.
-        QTRY_VERIFY_WITH_TIMEOUT(session().persistedTasks().isEmpty(), 15000);
-        QVERIFY(session().syncNow());
+        QTRY_VERIFY_WITH_TIMEOUT(session().persistedTaskKinds().isEmpty(), standinTimeoutMs);
+        QVERIFY(session().syncToService());
         for (const QString &key : sent)
             QVERIFY2(!session().cache().exists(session().object(key).first, session().object(key).second), qPrintable(key));
     }
@@ -311,13 +322,13 @@ private slots:
         QTest::addColumn<QStringList>("selected");
         QTest::addColumn<bool>("read");
         QTest::addColumn<QString>("sent");
-        QTest::newRow("an unread received fax read") << int(ItemSession::Inbox) << QStringList{"receivedFax0"}
-                                                      << true << "2:%receivedFax0";
-        QTest::newRow("a read received fax unread") << int(ItemSession::Inbox) << QStringList{"receivedFax1"}
-                                                     << false << "2:%receivedFax1";
-        QTest::newRow("pending rows stay out") << int(ItemSession::Outbox)
-                                               << QStringList{"pendingFax", "sentFax0", "pendingSms"} << false
-                                               << "1:%sentFax0";
+        QTest::newRow("an unread received fax read")
+            << int(MainWindowSession::Inbox) << QStringList{"receivedFax0"} << true << "2:%receivedFax0";
+        QTest::newRow("a read received fax unread")
+            << int(MainWindowSession::Inbox) << QStringList{"receivedFax1"} << false << "2:%receivedFax1";
+        QTest::newRow("pending rows stay out")
+            << int(MainWindowSession::Outbox) << QStringList{"pendingFax", "sentFax0", "pendingSms"} << false
+            << "1:%sentFax0";
     }
     void marksShowAtOnceAndReachTheService()
     {
@@ -331,13 +342,13 @@ private slots:
         session().invoke(read ? "eventItemMarkAsRead" : "eventItemMarkAsUnread");
 
         QCOMPARE(isBold(session().row(marked)), !read);
-        QCOMPARE(session().persistedTasks().values(), QStringList{read ? "MARK_READ" : "MARK_UNREAD"});
-        QTRY_VERIFY_WITH_TIMEOUT(session().operations().contains("changeStatus"), 15000);
+        QCOMPARE(session().persistedTaskKinds().values(), QStringList{read ? "MARK_READ" : "MARK_UNREAD"});
+        QTRY_VERIFY_WITH_TIMEOUT(session().operations().contains("changeStatus"), standinTimeoutMs);
         const QJsonObject params = session().lastParams("changeStatus");
         QCOMPARE(objectsText(params.value("info").toArray()), sent);
         QCOMPARE(params.value("status").toInt(), read ? 1 : 0);
 
-        QTRY_VERIFY_WITH_TIMEOUT(session().persistedTasks().isEmpty(), 15000);
+        QTRY_VERIFY_WITH_TIMEOUT(session().persistedTaskKinds().isEmpty(), standinTimeoutMs);
         const auto [type, id] = session().object(marked);
         const auto cachedStatus = [&, type = type, id = id] {
             const qtObjectsInfo cached = session().cachedObjects();
@@ -351,12 +362,12 @@ private slots:
             }
             return -1;
         };
-        QTRY_COMPARE_WITH_TIMEOUT(cachedStatus(), read ? 1 : 0, 15000);
+        QTRY_COMPARE_WITH_TIMEOUT(cachedStatus(), read ? 1 : 0, standinTimeoutMs);
     }
 
     void moveShowsAtOnceAndReachesTheService()
     {
-        QVERIFY(session().select(ItemSession::Inbox, {"receivedFax0", "voice0"}));
+        QVERIFY(session().select(MainWindowSession::Inbox, {"receivedFax0", "voice0"}));
         ModalDriver driver;
         driver.whenShown(
             [](QWidget *shown) {
@@ -369,19 +380,19 @@ private slots:
         QVERIFY(driver.shown());
 
         const int invoices = session().seededId("folders");
-        FolderView *folder = session().entities().viewByFolderId(invoices);
+        FolderView *folder = session().entities()->viewByFolderId(invoices);
         QVERIFY(folder);
         for (const char *key : {"receivedFax0", "voice0"}) {
             QCOMPARE(session().row(key)->treeWidget(), folder);
             QCOMPARE(recordOf<BaseForView>(session().row(key))->folderid, invoices);
         }
-        QTRY_VERIFY_WITH_TIMEOUT(session().operations().contains("moveToFolder"), 15000);
+        QTRY_VERIFY_WITH_TIMEOUT(session().operations().contains("moveToFolder"), standinTimeoutMs);
         const QJsonObject params = session().lastParams("moveToFolder");
         QCOMPARE(params.value("folderid").toInt(), invoices);
         QCOMPARE(objectsText(params.value("allobjects").toArray()),
                  QStringLiteral("2:%1;3:%2").arg(session().object("receivedFax0").second).arg(session().object("voice0").second));
-        QTRY_VERIFY_WITH_TIMEOUT(session().persistedTasks().isEmpty(), 15000);
-        QVERIFY(session().syncNow());
+        QTRY_VERIFY_WITH_TIMEOUT(session().persistedTaskKinds().isEmpty(), standinTimeoutMs);
+        QVERIFY(session().syncToService());
         const qtObjectsInfo cached = session().cachedObjects();
         QCOMPARE(cached.voicesreceived.size(), 1);
         QCOMPARE(cached.voicesreceived.first().folderid, invoices);
@@ -403,7 +414,7 @@ private slots:
     {
         QFETCH(QString, item);
         QFETCH(QStringList, rows);
-        QVERIFY(session().select(ItemSession::Outbox, {item}));
+        QVERIFY(session().select(MainWindowSession::Outbox, {item}));
         QStringList shownRows;
         QString text;
         ModalDriver driver;
@@ -423,7 +434,7 @@ private slots:
 
     void detailsFetchRecipientsOnceAndMarkTheItemRead()
     {
-        QVERIFY(session().select(ItemSession::Outbox, {"sms0"}));
+        QVERIFY(session().select(MainWindowSession::Outbox, {"sms0"}));
         session().invoke("eventItemMarkAsUnread");
         // Until the change query that follows the mark has brought the SMS back, it could undo a later mark.
         const int sms = session().object("sms0").second;
@@ -434,12 +445,12 @@ private slots:
             }
             return -1;
         };
-        QTRY_VERIFY_WITH_TIMEOUT(session().persistedTasks().isEmpty(), 15000);
-        QTRY_COMPARE_WITH_TIMEOUT(cachedStatus(), 0, 15000);
+        QTRY_VERIFY_WITH_TIMEOUT(session().persistedTaskKinds().isEmpty(), standinTimeoutMs);
+        QTRY_COMPARE_WITH_TIMEOUT(cachedStatus(), 0, standinTimeoutMs);
         desktop().standin().control("clear-log");
 
         for (int round = 1; round <= 2; ++round) {
-            QVERIFY(session().select(ItemSession::Outbox, {"sms0"}));
+            QVERIFY(session().select(MainWindowSession::Outbox, {"sms0"}));
             ModalDriver driver;
             QStringList shownRows;
             driver.whenShown([&](QWidget *shown) { shownRows = treeRows(qobject_cast<DetailDlg *>(shown)->details); },
@@ -452,23 +463,23 @@ private slots:
             if (round == 1) {
                 // The pump runs inside the dialog and may have carried the mark out already: wait until it
                 // has, rather than look for the mark's rows in between.
-                QTRY_COMPARE_WITH_TIMEOUT(session().operations().count("changeStatus"), 1, 15000);
-                QTRY_VERIFY_WITH_TIMEOUT(session().persistedTasks().isEmpty(), 15000);
+                QTRY_COMPARE_WITH_TIMEOUT(session().operations().count("changeStatus"), 1, standinTimeoutMs);
+                QTRY_VERIFY_WITH_TIMEOUT(session().persistedTaskKinds().isEmpty(), standinTimeoutMs);
             } else {
-                QCOMPARE(session().persistedTasks(), (QMap<int, QString>()));
+                QCOMPARE(session().persistedTaskKinds(), (QMap<int, QString>()));
             }
         }
         QList<RecipientStatus> cached;
         QVERIFY(session().cache().loadRecipients(*recordOf(session().row("sms0")), cached));
         QCOMPARE(cached.size(), 3);
-        QVERIFY(session().syncNow());
+        QVERIFY(session().syncToService());
         QCOMPARE(session().operations().count("changeStatus"), 1);
     }
 
     void detailsWhoseRecipientsCannotBeFetchedOpenNothing()
     {
         desktop().service().injectOnce("getRecipients", {{"kind", "close"}});
-        QVERIFY(session().select(ItemSession::Outbox, {"sms1"}));
+        QVERIFY(session().select(MainWindowSession::Outbox, {"sms1"}));
         DialogWatch watch;
         session().invoke("eventItemDetails");
         QCOMPARE(watch.shown, 0);
@@ -476,24 +487,25 @@ private slots:
                  QStringList{"No connection to the Internet is currently available. Please check your network settings."});
         QList<RecipientStatus> cached;
         QVERIFY(!session().cache().loadRecipients(*recordOf(session().row("sms1")), cached));
-        QCOMPARE(session().persistedTasks(), (QMap<int, QString>()));
+        QCOMPARE(session().persistedTaskKinds(), (QMap<int, QString>()));
     }
     void commandsWithNothingToActOnEndSilently_data()
     {
         QTest::addColumn<int>("entity");
         QTest::addColumn<QStringList>("selected");
         QTest::addColumn<QString>("slot");
-        QTest::newRow("forward of a contact") << int(ItemSession::Contacts) << QStringList{"contact0"}
-                                              << "eventForward";
-        QTest::newRow("delete without a selection") << int(ItemSession::Inbox) << QStringList() << "eventDelete";
-        QTest::newRow("mark without a selection") << int(ItemSession::Inbox) << QStringList()
-                                                  << "eventItemMarkAsRead";
-        QTest::newRow("mark of pending rows only") << int(ItemSession::Outbox) << QStringList{"pendingFax"}
-                                                   << "eventItemMarkAsUnread";
-        QTest::newRow("details of two rows") << int(ItemSession::Outbox) << QStringList{"sentFax0", "sms0"}
-                                             << "eventItemDetails";
-        QTest::newRow("details of a received fax") << int(ItemSession::Inbox) << QStringList{"receivedFax0"}
-                                                   << "eventItemDetails";
+        QTest::newRow("forward of a contact")
+            << int(MainWindowSession::Contacts) << QStringList{"contact0"} << "eventForward";
+        QTest::newRow("delete without a selection")
+            << int(MainWindowSession::Inbox) << QStringList() << "eventDelete";
+        QTest::newRow("mark without a selection")
+            << int(MainWindowSession::Inbox) << QStringList() << "eventItemMarkAsRead";
+        QTest::newRow("mark of pending rows only")
+            << int(MainWindowSession::Outbox) << QStringList{"pendingFax"} << "eventItemMarkAsUnread";
+        QTest::newRow("details of two rows")
+            << int(MainWindowSession::Outbox) << QStringList{"sentFax0", "sms0"} << "eventItemDetails";
+        QTest::newRow("details of a received fax")
+            << int(MainWindowSession::Inbox) << QStringList{"receivedFax0"} << "eventItemDetails";
     }
     void commandsWithNothingToActOnEndSilently()
     {
@@ -501,18 +513,20 @@ private slots:
         QFETCH(QStringList, selected);
         QFETCH(QString, slot);
         QVERIFY(session().select(entity, selected));
-        const int outboxRows = session().entities().viewByFolderId(session().entities().outboxFolderId())->topLevelItemCount();
+        const int outboxRows =
+            session().entities()->viewByFolderId(session().entities()->outboxFolderId())->topLevelItemCount();
         DialogWatch watch;
         session().invoke(qPrintable(slot));
         QCOMPARE(watch.shown, 0);
-        QCOMPARE(session().persistedTasks(), (QMap<int, QString>()));
-        QCOMPARE(session().entities().viewByFolderId(session().entities().outboxFolderId())->topLevelItemCount(),
-                 outboxRows);
+        QCOMPARE(session().persistedTaskKinds(), (QMap<int, QString>()));
+        QCOMPARE(
+            session().entities()->viewByFolderId(session().entities()->outboxFolderId())->topLevelItemCount(),
+            outboxRows);
     }
 
     void filterAndSelectAllWorkOnTheCurrentList()
     {
-        FolderView &inbox = session().show(ItemSession::Inbox);
+        FolderView &inbox = session().show(MainWindowSession::Inbox);
         session().invoke("eventSelectAll");
         QCOMPARE(inbox.countSelected(), 3);
         session().invoke("eventFilter", Q_ARG(QString, "3314"));
@@ -520,7 +534,7 @@ private slots:
         QVERIFY(session().row("receivedFax1")->isHidden());
         QVERIFY(session().row("voice0")->isHidden());
         QCOMPARE(inbox.countSelected(), 1);
-        FolderView &outbox = *session().entities().viewByFolderId(session().entities().outboxFolderId());
+        FolderView &outbox = *session().entities()->viewByFolderId(session().entities()->outboxFolderId());
         QVERIFY(!session().row("sentFax0")->isHidden());
         QCOMPARE(outbox.countSelected(), 0);
         session().invoke("eventFilter", Q_ARG(QString, QString()));
@@ -535,20 +549,21 @@ private slots:
         const int plays = desktop().seams.soundPlays;
         const int balloons = int(desktop().tray()->messages.size());
         for (const char *sender : {"+3391", "+3392"}) {
-            QVERIFY(desktop().standin()
-                        .control("received-fax", {{"email", session().email},
+            QVERIFY(desktop()
+                        .standin()
+                        .control("received-fax", {{"email", session().account().email},
                                                   {"sender", sender},
                                                   {"read", false},
                                                   {"date", "2026-12-03 10:00:00"}})
                         .value("ok")
                         .toBool());
         }
-        FolderView &inbox = session().show(ItemSession::Inbox);
+        FolderView &inbox = session().show(MainWindowSession::Inbox);
         const int rows = inbox.topLevelItemCount();
         session().invoke("eventSyncGenerate");
-        QTRY_COMPARE_WITH_TIMEOUT(inbox.topLevelItemCount(), rows + 2, 15000);
+        QTRY_COMPARE_WITH_TIMEOUT(inbox.topLevelItemCount(), rows + 2, standinTimeoutMs);
 
-        auto *tray = session().window().findChild<TrayPresence *>();
+        auto *tray = session().window()->findChild<TrayPresence *>();
         QCOMPARE(tray->newItems(), 2);
         QCOMPARE(desktop().seams.soundPlays, plays + 1);
         // Once announced, every later success of the cycle may show the balloon again.

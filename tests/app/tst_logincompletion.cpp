@@ -16,6 +16,7 @@
 #include "SendFaxRequest.h"
 #include "SendSmsRequest.h"
 #include "SettingsStore.h"
+#include "StandinWaits.h"
 #include "TaskExecuter.h"
 #include "TaskType.h"
 #include "qtObjectsInfo.h"
@@ -23,16 +24,14 @@
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
+#include <QSignalSpy>
 #include <QSqlDatabase>
 #include <QSqlQuery>
-#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <thread>
 
 namespace {
-
-const int cycleTimeoutMs = 20000;
 
 // An account with a user folder, a group with a member, and received and sent items: in the Inbox an
 // unread and a read fax and a voice message, in the folder a read fax.
@@ -164,7 +163,7 @@ private slots:
         QVERIFY(m_session.pumpTimer()->isActive());
         QCOMPARE(m_session.pumpTimer()->interval(), 1000);
         QCOMPARE(m_session.syncTimer()->interval(), 60000);
-        QTRY_VERIFY_WITH_TIMEOUT(m_session.isSettled(), cycleTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(m_session.isSettled(), standinTimeoutMs);
 
         QCOMPARE(m_session.operations(), (QStringList{"getShiftTime", "getInboxOutboxID", "registerApp",
                                                       "reviewObjects", "getObjects"}));
@@ -189,7 +188,7 @@ private slots:
         // The change query after the review asks from the stored timestamp.
         m_session.service().reset();
         m_session.syncNow();
-        QTRY_VERIFY_WITH_TIMEOUT(m_session.isSettled(), cycleTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(m_session.isSettled(), standinTimeoutMs);
         QCOMPARE(m_session.requests("getModifiedObjects").first()["params"]["timestamp"].toInt(), stored);
     }
 
@@ -204,7 +203,7 @@ private slots:
         QCOMPARE(m_session.label("Inbox"), QStringLiteral("Inbox(3)"));
         QCOMPARE(m_session.label("Invoices"), QStringLiteral("Invoices(1)"));
         QVERIFY(m_session.operations().isEmpty());
-        QTRY_VERIFY_WITH_TIMEOUT(m_session.isSettled(), cycleTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(m_session.isSettled(), standinTimeoutMs);
 
         // No Inbox and Outbox query: the cache holds them. The second change query is the one requested.
         QCOMPARE(m_session.operations(), (QStringList{"getShiftTime", "registerApp", "getModifiedObjects",
@@ -226,7 +225,7 @@ private slots:
         m_session.window()->showMainState(0);
         QVERIFY(SettingsStore::instance().isLoggedIn());
         QCOMPARE(m_session.label("Inbox"), QStringLiteral("Inbox(3)"));
-        QTRY_VERIFY_WITH_TIMEOUT(m_session.isSettled(), cycleTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(m_session.isSettled(), standinTimeoutMs);
         QVERIFY(!m_session.operations().contains("authenticate"));
         QCOMPARE(m_session.operations().first(), QStringLiteral("getShiftTime"));
         QCOMPARE(m_session.standin().lastRequest("getShiftTime")["email"].toString(), account.email);
@@ -266,7 +265,7 @@ private slots:
         m_session.logIn(account);
         verifyShown(type, variant, ids, taskId, localId);
         QCOMPARE(m_session.persistedTasks(), QList<int>{taskId});
-        QTRY_VERIFY_WITH_TIMEOUT(m_session.isSettled(), cycleTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(m_session.isSettled(), standinTimeoutMs);
         QCOMPARE(m_session.count(operation), 1);
         QVERIFY(m_session.persistedTasks().isEmpty());
         QVERIFY(
@@ -286,7 +285,7 @@ private slots:
 
         m_session.logIn(bob);
         QCOMPARE(m_session.label("Outbox"), QStringLiteral("Outbox(0)"));
-        QTRY_VERIFY_WITH_TIMEOUT(m_session.isSettled(), cycleTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(m_session.isSettled(), standinTimeoutMs);
         QVERIFY(m_session.operations().contains("reviewObjects"));
         QCOMPARE(m_session.label("Outbox"), QStringLiteral("Outbox(1)"));
         QCOMPARE(m_session.label("Inbox"), QStringLiteral("Inbox(0)"));
@@ -300,7 +299,7 @@ private slots:
         m_session.logIn(ann);
         QCOMPARE(SettingsStore::instance().inboxId(), annInbox);
         QCOMPARE(m_session.label("Invoices"), QStringLiteral("Invoices(1)"));
-        QTRY_VERIFY_WITH_TIMEOUT(m_session.isSettled(), cycleTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(m_session.isSettled(), standinTimeoutMs);
         QVERIFY(!m_session.operations().contains("reviewObjects"));
         QCOMPARE(m_session.openCache()->timeShift(), 3600);
     }
@@ -314,7 +313,7 @@ private slots:
 
         m_session.logIn(account);
         QVERIFY(m_session.outbox()->findPendingItem(taskId));
-        QTRY_VERIFY_WITH_TIMEOUT(m_session.pumpTimer()->interval() == 60000, cycleTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(m_session.pumpTimer()->interval() == 60000, standinTimeoutMs);
         QVERIFY(m_session.pumpTimer()->isActive());
         QVERIFY(!m_session.showsOnline());
         QCOMPARE(online.count(), 1);
@@ -324,7 +323,7 @@ private slots:
         // The minute is up: the failed query went back by its type, ahead of the review and the send.
         m_session.setReachable(true);
         m_session.runPump();
-        QTRY_VERIFY_WITH_TIMEOUT(m_session.isSettled(), cycleTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(m_session.isSettled(), standinTimeoutMs);
         QCOMPARE(m_session.operations(), (QStringList{"registerApp", "getShiftTime", "getInboxOutboxID",
                                                       "reviewObjects", "sendSmsAsynchronous", "getObjects"}));
         QVERIFY(m_session.showsOnline());
@@ -346,7 +345,7 @@ private slots:
         const int stored = m_session.openCache()->timestamp();
 
         m_session.logIn(account);
-        QTRY_VERIFY_WITH_TIMEOUT(m_session.isSettled(), cycleTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(m_session.isSettled(), standinTimeoutMs);
         // The send was tried, refused, and tried again once the cycle had ended; the cycle went on.
         const QStringList operations = m_session.operations();
         QVERIFY2(operations.indexOf("sendSmsAsynchronous") < operations.indexOf("getObjects"),
@@ -364,8 +363,8 @@ private slots:
         // Accepted at last: after the next cycle the pending row is the service's.
         m_session.standin().control("clear-injections");
         m_session.syncNow();
-        QTRY_VERIFY_WITH_TIMEOUT(m_session.persistedTasks().isEmpty(), cycleTimeoutMs);
-        QTRY_VERIFY_WITH_TIMEOUT(m_session.isSettled(), cycleTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(m_session.persistedTasks().isEmpty(), standinTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(m_session.isSettled(), standinTimeoutMs);
         QCOMPARE(m_session.count("sendSmsAsynchronous"), tries + 1);
     }
 
@@ -385,12 +384,12 @@ private slots:
         m_session.service().injectOnce("sendSmsAsynchronous", {{"kind", "hold"}});
 
         m_session.logIn(account);
-        QTRY_COMPARE_WITH_TIMEOUT(m_session.count("sendSmsAsynchronous"), 1, cycleTimeoutMs);
+        QTRY_COMPARE_WITH_TIMEOUT(m_session.count("sendSmsAsynchronous"), 1, standinTimeoutMs);
         QVERIFY(m_session.worker()->isRunning());
         if (replyFirst) {
             // No event runs between the end of the thread and the log-out.
             m_session.standin().control("release");
-            QVERIFY(m_session.worker()->wait(cycleTimeoutMs));
+            QVERIFY(m_session.worker()->wait(standinTimeoutMs));
             m_session.logOut();
         } else {
             std::thread release([this] { m_session.standin().control("release"); });
@@ -402,7 +401,7 @@ private slots:
         QVERIFY(!m_session.syncTimer()->isActive());
 
         m_session.logIn(account);
-        QTRY_VERIFY_WITH_TIMEOUT(m_session.isSettled(), cycleTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(m_session.isSettled(), standinTimeoutMs);
         QCOMPARE(m_session.count("sendSmsAsynchronous"), 1);
     }
 
@@ -429,7 +428,7 @@ private slots:
         QVERIFY(damageCache(path, damage));
 
         m_session.logIn(account);
-        QTRY_VERIFY_WITH_TIMEOUT(m_session.isSettled(), cycleTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(m_session.isSettled(), standinTimeoutMs);
         QCOMPARE(m_session.prompts().boxes.size(), 1);
         QVERIFY2(m_session.prompts().boxes.first().text.contains(QDir::toNativeSeparators(path) + ".damaged-"),
                  qPrintable(m_session.prompts().boxes.first().text));
@@ -444,7 +443,7 @@ private slots:
         // Told once: the rebuilt cache is sound.
         m_session.logOut();
         m_session.logIn(account);
-        QTRY_VERIFY_WITH_TIMEOUT(m_session.isSettled(), cycleTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(m_session.isSettled(), standinTimeoutMs);
         QVERIFY(m_session.prompts().boxes.isEmpty());
         QCOMPARE(m_session.count("sendSmsAsynchronous"), tasksReadable ? 1 : 0);
     }

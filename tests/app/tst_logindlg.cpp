@@ -1,11 +1,12 @@
 #include "DesktopFixture.h"
 #include "LoginDlg.h"
 #include "ModalDriver.h"
-#include "QelvoxTestCase.h"
 #include "QelRegister.h"
 #include "QelvoxAPI.h"
+#include "QelvoxTestCase.h"
 #include "ServiceEndpoints.h"
 #include "SettingsStore.h"
+#include "StandinWaits.h"
 #include "TaskExecuter.h"
 #include "WelcomeQelvox.h"
 
@@ -246,7 +247,7 @@ private slots:
         QTest::mouseClick(login->ui_btnAction, Qt::LeftButton);
         verifyBusy(login);
 
-        QTRY_COMPARE(m_owner->accepted, QList<int>{5001});
+        QTRY_COMPARE_WITH_TIMEOUT(m_owner->accepted, QList<int>{5001}, standinTimeoutMs);
         QCOMPARE(settings().userName(), QString::fromLatin1(Accounts::annEmail));
         QCOMPARE(settings().password(), QString::fromLatin1(Accounts::digest("secret-a")));
         QCOMPARE(settings().autoConnect(), remember);
@@ -285,7 +286,7 @@ private slots:
         LoginDlg *login = startLogIn(automatic, password);
         QCOMPARE(login->isVisible(), !automatic);
 
-        QTRY_VERIFY(login->ui_userName->isEnabled());
+        QTRY_VERIFY_WITH_TIMEOUT(login->ui_userName->isEnabled(), standinTimeoutMs);
         QCoreApplication::removeTranslator(&english);
         verifyIdle(login);
         QTEST(login->ui_password->text(), "passwordLeft");
@@ -307,7 +308,7 @@ private slots:
         storeAccount(Accounts::annEmail, "secret-a", 0, true);
         LoginDlg *login = dialog();
         login->showLogin();
-        QTRY_VERIFY(timer("reloginTimer")->isActive());
+        QTRY_VERIFY_WITH_TIMEOUT(timer("reloginTimer")->isActive(), standinTimeoutMs);
         QCOMPARE(timer("reloginTimer")->interval(), 60000);
         QVERIFY(!login->isVisible());
         verifyBusy(login);
@@ -316,7 +317,7 @@ private slots:
         // The service is back; a shorter wait restarts the running timer.
         m_fixture->standin().control("clear-injections");
         timer("reloginTimer")->setInterval(1);
-        QTRY_COMPARE(m_owner->accepted, QList<int>{5001});
+        QTRY_COMPARE_WITH_TIMEOUT(m_owner->accepted, QList<int>{5001}, standinTimeoutMs);
         QCOMPARE(logInRequests(), 2);
         QVERIFY(!timer("reloginTimer")->isActive());
     }
@@ -334,7 +335,7 @@ private slots:
         storeAccount(Accounts::bobEmail, "secret-b", storedCustomer, false);
         holdNextLogIn();
         LoginDlg *login = startLogIn(false, QStringLiteral("secret-a"));
-        QTRY_COMPARE(logInRequests(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(logInRequests(), 1, standinTimeoutMs);
         QPointer<TaskExecuter> first = worker();
         m_abandoned << first;
 
@@ -346,7 +347,7 @@ private slots:
         login->ui_userName->setText(QString::fromLatin1(Accounts::bobEmail));
         login->ui_password->setText(QStringLiteral("secret-b"));
         QTest::mouseClick(login->ui_btnAction, Qt::LeftButton);
-        QTRY_COMPARE(m_owner->accepted, QList<int>{5002});
+        QTRY_COMPARE_WITH_TIMEOUT(m_owner->accepted, QList<int>{5002}, standinTimeoutMs);
 
         // The abandoned attempt succeeds late: nothing of it is taken, not even its credentials.
         m_fixture->standin().control("release");
@@ -375,7 +376,7 @@ private slots:
         QFETCH(bool, reset);
         holdNextLogIn();
         LoginDlg *login = startLogIn(automatic, QStringLiteral("secret-a"));
-        QTRY_COMPARE(logInRequests(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(logInRequests(), 1, standinTimeoutMs);
         const QString typed = login->ui_password->text();
 
         if (reset)
@@ -388,7 +389,7 @@ private slots:
         login->showLogin();
 
         m_fixture->standin().control("release");
-        QTRY_COMPARE(m_owner->accepted, QList<int>{5001});
+        QTRY_COMPARE_WITH_TIMEOUT(m_owner->accepted, QList<int>{5001}, standinTimeoutMs);
         QCOMPARE(logInRequests(), 1);
     }
 
@@ -396,7 +397,7 @@ private slots:
     {
         holdNextLogIn();
         startLogIn(false, QStringLiteral("secret-a"));
-        QTRY_COMPARE(logInRequests(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(logInRequests(), 1, standinTimeoutMs);
         QPointer<TaskExecuter> running = worker();
         m_abandoned << running;
 
@@ -507,7 +508,7 @@ private slots:
         QCOMPARE(generated.size(), 8);
         QCOMPARE(login->ui_userName->text(), email);
         QCOMPARE(login->ui_password->text(), generated);
-        QTRY_COMPARE(m_owner->accepted.size(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(m_owner->accepted.size(), 1, standinTimeoutMs);
         QVERIFY(m_owner->accepted[0] > 4000);
         QCOMPARE(settings().userName(), email);
         QCOMPARE(settings().password(), QString::fromLatin1(Accounts::digest(qPrintable(generated))));

@@ -10,6 +10,7 @@
 #include "QelFolderMenu.h"
 #include "QelvoxTestCase.h"
 #include "SettingsStore.h"
+#include "StandinWaits.h"
 #include "TaskExecuter.h"
 #include "TrayPresence.h"
 #include "qtObjectsInfo.h"
@@ -27,8 +28,6 @@
 #include <thread>
 
 namespace {
-
-const int cycleTimeoutMs = 20000;
 
 // The entries of a tool bar or menu by object name, a separator as "|", a widget by its class.
 QString entries(const QWidget *container)
@@ -266,7 +265,7 @@ private slots:
             {{"receivedFaxes", QJsonArray{QJsonObject{{"sender", "+3314"}}, QJsonObject{{"sender", "+3315"}}}}});
         m_session.service().injectOnce("getObjects", {{"kind", "hold"}});
         m_session.logIn(account);
-        QTRY_COMPARE_WITH_TIMEOUT(m_session.count("getObjects"), 1, cycleTimeoutMs);
+        QTRY_COMPARE_WITH_TIMEOUT(m_session.count("getObjects"), 1, standinTimeoutMs);
         QVERIFY(m_session.worker()->isRunning());
 
         // The wait shows the busy cursor: the held call goes on only once it shows, or after a bound. The window
@@ -274,7 +273,7 @@ private slots:
         // changes the cursor while the other thread reads it.
         bool busyCursorShown = false;
         std::thread release([this, &busyCursorShown] {
-            const QDeadlineTimer bound(cycleTimeoutMs);
+            const QDeadlineTimer bound(standinTimeoutMs);
             while (!busyCursorShown && !bound.hasExpired()) {
                 const QCursor *cursor = QGuiApplication::overrideCursor();
                 busyCursorShown = cursor && cursor->shape() == Qt::BusyCursor;

@@ -11,6 +11,7 @@
 #include "QelvoxTestCase.h"
 #include "RecordVariant.h"
 #include "SettingsStore.h"
+#include "StandinWaits.h"
 #include "TaskType.h"
 #include "qtObjectsInfo.h"
 
@@ -22,8 +23,6 @@
 #include <QTimer>
 
 namespace {
-
-const int cycleTimeoutMs = 20000;
 
 QJsonObject accountWithFaxes(int count)
 {
@@ -130,7 +129,7 @@ private slots:
 
         m_session.logIn(account);
         if (backsOff) {
-            QTRY_VERIFY_WITH_TIMEOUT(m_session.pumpTimer()->interval() == 60000, cycleTimeoutMs);
+            QTRY_VERIFY_WITH_TIMEOUT(m_session.pumpTimer()->interval() == 60000, standinTimeoutMs);
             QVERIFY(m_session.pumpTimer()->isActive());
             QCOMPARE(m_session.operations(), QStringList{"getShiftTime"});
             QVERIFY(!m_session.showsOnline());
@@ -155,7 +154,7 @@ private slots:
         const MainWindowSession::Account account = m_session.addAccount(accountWithFaxes(25));
         m_session.service().injectOnce("getObjects", fault("close"));
         m_session.logIn(account);
-        QTRY_VERIFY_WITH_TIMEOUT(m_session.pumpTimer()->interval() == 60000, cycleTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(m_session.pumpTimer()->interval() == 60000, standinTimeoutMs);
         QCOMPARE(m_session.openCache()->timestamp(), 0);
 
         m_session.runPump();
@@ -180,11 +179,12 @@ private slots:
         m_session.service().injectOnce("getModifiedObjects", fault("soap11-fault"));
 
         m_session.logIn(account);
-        QTRY_VERIFY_WITH_TIMEOUT(m_session.pumpTimer()->interval() == 60000, cycleTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(m_session.pumpTimer()->interval() == 60000, standinTimeoutMs);
         m_session.runPump();
-        QTRY_COMPARE_WITH_TIMEOUT(m_session.count("getModifiedObjects"), 1, cycleTimeoutMs);
-        QTRY_VERIFY_WITH_TIMEOUT(
-            m_session.pumpTimer()->interval() == 60000 && m_session.pumpTimer()->isActive(), cycleTimeoutMs);
+        QTRY_COMPARE_WITH_TIMEOUT(m_session.count("getModifiedObjects"), 1, standinTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(m_session.pumpTimer()->interval() == 60000 &&
+                                     m_session.pumpTimer()->isActive(),
+                                 standinTimeoutMs);
         QCOMPARE(m_session.operations(), (QStringList{"getShiftTime", "registerApp", "getShiftTime",
                                                       "sendSmsAsynchronous", "getModifiedObjects"}));
         QCOMPARE(m_session.persistedTasks(), QList<int>{taskId});
@@ -239,7 +239,7 @@ private slots:
 
         m_session.setReachable(false);
         m_session.logIn(account);
-        QTRY_VERIFY_WITH_TIMEOUT(m_session.pumpTimer()->interval() == 60000, cycleTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(m_session.pumpTimer()->interval() == 60000, standinTimeoutMs);
         m_session.setReachable(true);
         m_session.runPump();
         settle();
@@ -319,7 +319,7 @@ private slots:
 
         QVERIFY(stopRefusing());
         m_session.runPump();
-        QTRY_VERIFY_WITH_TIMEOUT(m_session.persistedTasks().isEmpty(), cycleTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(m_session.persistedTasks().isEmpty(), standinTimeoutMs);
         settle();
         QCOMPARE(sends(), 1);
     }
@@ -351,7 +351,7 @@ private slots:
 
         QVERIFY(stopRefusing());
         m_session.runPump();
-        QTRY_VERIFY_WITH_TIMEOUT(m_session.persistedTasks().isEmpty(), cycleTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(m_session.persistedTasks().isEmpty(), standinTimeoutMs);
         settle();
         QCOMPARE(m_session.count("updateContactGroupInfo"), 1);
         QVERIFY(m_session.contacts()->findGroupItem(groupId));

@@ -5,14 +5,13 @@
 #include "QelvoxTestCase.h"
 #include "SettingsDlg.h"
 #include "SettingsStore.h"
+#include "StandinWaits.h"
 #include "StarBadge.h"
 #include "TrayPresence.h"
 
 #include <QTest>
 
 namespace {
-
-const int cycleTimeoutMs = 20000;
 
 QImage image(const QIcon &icon)
 {
@@ -120,14 +119,14 @@ private slots:
         const qsizetype balloons = icon().messages.size();
         m_session.setReachable(false);
         m_session.syncNow();
-        QTRY_VERIFY_WITH_TIMEOUT(!m_session.showsOnline(), cycleTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(!m_session.showsOnline(), standinTimeoutMs);
         QCOMPARE(icon().messages.size(), balloons);
 
         // The next call that works shows the count again, and says so once more (each call of the cycle
         // that follows says it again, as every success refreshes the look).
         m_session.setReachable(true);
         m_session.runPump();
-        QTRY_COMPARE_WITH_TIMEOUT(image(icon().icon), badge(2), cycleTimeoutMs);
+        QTRY_COMPARE_WITH_TIMEOUT(image(icon().icon), badge(2), standinTimeoutMs);
         QVERIFY(icon().messages.size() > balloons);
 
         // Looking at the Inbox resets the count; the plain look waits for the next refresh.
@@ -138,7 +137,7 @@ private slots:
         QCOMPARE(image(icon().icon), badge(2));
         m_session.syncNow();
         QTRY_COMPARE_WITH_TIMEOUT(image(icon().icon), image(QIcon(QStringLiteral(":/images/logo-extra.png"))),
-                                  cycleTimeoutMs);
+                                  standinTimeoutMs);
 
         m_session.logOut();
         QVERIFY(!m_session.showsOnline());

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDeadlineTimer>
+#include <QObject>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
@@ -34,7 +35,7 @@ private:
         QWidget *dialog = QApplication::activeModalWidget();
         if (!dialog || (m_className && !dialog->inherits(m_className))) {
             if (!m_deadline.hasExpired())
-                QTimer::singleShot(10, [this] { poll(); });
+                QTimer::singleShot(10, &m_context, [this] { poll(); });
             return;
         }
         m_shown = true;
@@ -44,6 +45,9 @@ private:
             QMetaObject::invokeMethod(guard, "reject", Qt::QueuedConnection);
     }
 
+    // The poll timer's receiver: a driver that goes stops its polling, so that no poll runs on a freed
+    // driver.
+    QObject m_context;
     Action m_action;
     QDeadlineTimer m_deadline;
     const char *m_className = nullptr;
