@@ -25,12 +25,15 @@ bool MainWindow::applyTaskResult(TaskOutcome &outcome)
         m_entities->removeOutlookContacts();
         importContactsCsv(outcome.csvPath, true);
         break;
+    // A value the cache could not keep is asked again after the back-off, as a failed query would be.
     case TaskType::GET_SHIFT_TIME:
-        m_cache.setTimeShift(outcome.timeShift);
+        if (!m_cache.setTimeShift(outcome.timeShift))
+            return false;
         m_entities->setTimeShift(outcome.timeShift);
         break;
     case TaskType::GET_INBOX_OUTBOX_ID:
-        m_cache.setInboxOutboxIds(outcome.inboxId, outcome.outboxId);
+        if (!m_cache.setInboxOutboxIds(outcome.inboxId, outcome.outboxId))
+            return false;
         m_entities->setInboxOutboxIds(outcome.inboxId, outcome.outboxId);
         break;
     case TaskType::REVIEW_OBJECTS:
