@@ -27,6 +27,7 @@ class qtContactInfo;
 class qtObjectsInfo;
 class EntitiesView;
 class FilterBox;
+class FolderView;
 class LoginDlg;
 class QTranslator;
 class QUrl;
@@ -141,6 +142,11 @@ private:
     // The send dialog in fax or SMS mode, and the pending row and task of what it sends.
     void sendMessage(bool fax);
     void markSelection(bool read);
+    // The deletion check and question over the list's visible selected rows, or over all its rows; false
+    // when refused, not confirmed, or when the list went while the user was asked.
+    bool askDeletion(FolderView &list, bool wholeList);
+    // The folder chosen to move the selection to, by the id it has once the chooser closes; 0 for none.
+    int askMoveTarget();
     // Shows the row of one sent or received item as read and queues the mark.
     void markItemRead(const BaseObject &item);
     // The details dialog of a sent or pending item; may fetch the recipients, blocking, from the service.

@@ -7,6 +7,7 @@
 #include "EntitiesView.h"
 #include "FolderView.h"
 #include "LocalIdFollower.h"
+#include "MessageBoxes.h"
 #include "ObjectType.h"
 #include "ObjectsRequest.h"
 #include "OutlookContactInfo.h"
@@ -22,6 +23,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QTextStream>
 #include <memory>
 
@@ -205,7 +207,23 @@ void MainWindow::eventImport()
 
 void MainWindow::eventExport()
 {
-    m_entities->contactsView()->exportContactsCsv();
+    FolderView *list = m_entities->contactsView();
+    if (list->countSelected() == 0)
+        return;
+    FileDialogRequest request;
+    request.parent = this;
+    request.caption = tr("Select a file name ...");
+    request.directory = QDir::toNativeSeparators(QDir::homePath());
+    request.filter = tr("CSV files (*.csv)");
+    const QString fileName = Prompts::askSaveFileName(request);
+    if (fileName.isEmpty())
+        return;
+    const QByteArray lines = list->selectedContactsCsv().toUtf8();
+    QSaveFile file(fileName);
+    // A file the user may overwrite in a folder where no other file can be made is written in place.
+    file.setDirectWriteFallback(true);
+    if (!file.open(QIODevice::WriteOnly) || file.write(lines) != lines.size() || !file.commit())
+        showError(tr("The contacts could not be saved in %1.").arg(QDir::toNativeSeparators(fileName)), this);
 }
 
 void MainWindow::eventAddToContacts()

@@ -3,6 +3,7 @@
 
 #include "EntitiesView.h"
 #include "FilterBox.h"
+#include "FolderTracker.h"
 #include "FolderView.h"
 #include "MessageBoxes.h"
 #include "ObjectsRequest.h"
@@ -11,29 +12,7 @@
 #include "RenameFolderDlg.h"
 #include "TaskType.h"
 
-#include <QPointer>
 #include <memory>
-
-namespace {
-
-// A folder created offline may get its service id from the pump while a dialog is open; its list follows
-// the id, so the id is read from the list afterwards.
-class FolderTracker
-{
-public:
-    FolderTracker(const EntitiesView &entities, int folderId)
-    {
-        if (const EntityEntry *entry = entities.findUserFolder(folderId))
-            m_list = entry->view;
-    }
-    // 0 once the folder is gone.
-    int folderId() const { return m_list ? m_list->folderId() : 0; }
-
-private:
-    QPointer<FolderView> m_list;
-};
-
-} // namespace
 
 void MainWindow::connectFolderActions()
 {
@@ -98,11 +77,16 @@ void MainWindow::eventDeleteFolder()
     // question counts them.
     m_filter->showPlaceholder();
     m_entities->clearFilter();
-    // The request names the folder by the id it has once the question is answered.
     const FolderTracker folder(*m_entities, folderId);
-    std::unique_ptr<ObjectsRequest> request(m_entities->folderDeletionRequest(folderId));
-    if (!request || folder.folderId() == 0)
+    FolderView *list = folder.list();
+    if (!list)
         return;
+    list->selectAll();
+    // An empty folder goes without a question.
+    if (list->topLevelItemCount() > 0 && !askDeletion(*list, true))
+        return;
+    // The request names the folder by the id it has once the question is answered.
+    std::unique_ptr<ObjectsRequest> request = list->folderDeletionRequest();
     m_entities->removeFolderEntity(folder.folderId());
     queueChange(TaskType::DELETE_OBJECT, recordToVariant(request.release()));
 }

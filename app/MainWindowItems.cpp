@@ -7,10 +7,12 @@
 #include "EntitiesView.h"
 #include "FAXSentInfoRegister.h"
 #include "FilterBox.h"
+#include "FolderTracker.h"
 #include "FolderView.h"
 #include "ForwardDlg.h"
 #include "MessageBoxes.h"
 #include "MoveToFolderRequest.h"
+#include "MovetoFolderDlg.h"
 #include "ObjectsRequest.h"
 #include "QelvoxAPI.h"
 #include "RecordKinds.h"
@@ -20,12 +22,19 @@
 #include "TaskType.h"
 #include "TrayPresence.h"
 
+#include <QPointer>
 #include <memory>
+#include <vector>
 
 namespace {
 
 // Sent faxes and SMS whose recipients the service is still working through.
 const int sentStatusInService = 2;
+
+FolderChoice choiceOf(const EntityEntry &entry)
+{
+    return {entry.name, entry.view->folderId()};
+}
 
 void appendPendingRecipients(const QStringList &numbers, int sentStatus, QList<RecipientStatus> &list)
 {
@@ -118,19 +127,39 @@ void MainWindow::eventForward()
 
 void MainWindow::eventDelete()
 {
-    // The list refuses items that may not go (with its restriction box), asks for confirmation and keeps
-    // Outlook contacts to itself, so the request names only objects the service knows.
-    std::unique_ptr<ObjectsRequest> request(m_entities->currentSelection(false, true));
+    FolderView *list = m_entities->currentView();
+    if (!askDeletion(*list, false))
+        return;
+    // Outlook contacts stay out of the request: it names only objects the service knows.
+    std::unique_ptr<ObjectsRequest> request = list->deletionRequest();
     if (!request)
         return;
     m_entities->removeObjects(*request);
     queueChange(TaskType::DELETE_OBJECT, recordToVariant(request.release()));
 }
 
+bool MainWindow::askDeletion(FolderView &list, bool wholeList)
+{
+    // Results applied while a box is open may delete rows, or the list itself: the caller collects the
+    // rows once the user has answered, and touches nothing of the list when it went meanwhile.
+    const QPointer<FolderView> guard(&list);
+    const FolderView::DeletionCheck check = list.checkDeletion(wholeList);
+    bool confirmed = false;
+    if (check.refused)
+        showRestriction(tr("Impossible to delete selected item(s)."), this);
+    else if (check.rows > 0)
+        confirmed = confirmDelete(check.rows, this);
+    if (!guard)
+        return false;
+    if (!confirmed)
+        list.clearSelection();
+    return confirmed;
+}
+
 void MainWindow::markSelection(bool read)
 {
     // Only sent and received items (types 1 to 4) come back: pending rows have nothing to mark yet.
-    std::unique_ptr<ObjectsRequest> request(m_entities->currentSelection(false, false));
+    std::unique_ptr<ObjectsRequest> request = m_entities->currentView()->markRequest();
     if (!request)
         return;
     m_entities->markRows(*request, read);
@@ -157,12 +186,35 @@ void MainWindow::markItemRead(const BaseObject &item)
 
 void MainWindow::eventMovetoFolder()
 {
-    std::unique_ptr<MoveToFolderRequest> request;
-    runModal([&] { request = m_entities->moveSelectionToFolder(); });
+    std::unique_ptr<MoveToFolderRequest> request = m_entities->moveSelectionTo(askMoveTarget());
     if (!request)
         return;
     m_entities->moveItems(*request);
     queueChange(TaskType::MOVE_TO_FOLDER, recordToVariant(request.release()));
+}
+
+int MainWindow::askMoveTarget()
+{
+    QList<FolderChoice> userFolders;
+    // The pump may give a folder created offline its service id, or remove a folder, while the chooser is
+    // open: the chosen folder's list knows its id then.
+    std::vector<FolderTracker> offered;
+    for (const EntityEntry &entry : m_entities->userFolderEntries()) {
+        userFolders.append(choiceOf(entry));
+        offered.emplace_back(entry.view);
+    }
+    int chosen = 0;
+    runModal([&] {
+        MovetoFolderDlg dialog(this, choiceOf(m_entities->inboxEntry()), choiceOf(m_entities->outboxEntry()),
+                               userFolders);
+        dialog.exec();
+        chosen = dialog.selectedFolderId;
+    });
+    for (std::size_t i = 0; chosen != 0 && i < offered.size(); ++i) {
+        if (userFolders.at(qsizetype(i)).folderId == chosen)
+            return offered[i].folderId();
+    }
+    return chosen;
 }
 
 void MainWindow::eventItemDetails()

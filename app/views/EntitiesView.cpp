@@ -229,12 +229,6 @@ const EntityEntry *EntitiesView::findUserFolder(int folderId) const
     return nullptr;
 }
 
-std::unique_ptr<ObjectsRequest> EntitiesView::folderDeletionRequest(int folderId)
-{
-    const EntityEntry *entry = findUserFolder(folderId);
-    return entry ? entry->view->folderDeletionRequest() : nullptr;
-}
-
 bool EntitiesView::isContactsCurrent() const
 {
     return currentItem() && currentItem() == m_contacts.item;

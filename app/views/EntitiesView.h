@@ -59,9 +59,10 @@ public:
     bool currentUserFolder(int *folderId, QString *name) const;
     // Null when no user folder has this id; valid until the user folders change.
     const EntityEntry *findUserFolder(int folderId) const;
-    // The request that deletes the user folder with all its items; null when there is no such folder or the
-    // user refused.
-    std::unique_ptr<ObjectsRequest> folderDeletionRequest(int folderId);
+    // The entities whose lists hold items, for the folder chooser; valid until the user folders change.
+    const EntityEntry &inboxEntry() const { return m_inbox; }
+    const EntityEntry &outboxEntry() const { return m_outbox; }
+    const std::vector<EntityEntry> &userFolderEntries() const { return m_userFolders; }
     bool isContactsCurrent() const;
     FolderView *contactsView() const { return m_contacts.view; }
     int outboxFolderId() const;
@@ -97,9 +98,9 @@ public:
     // The service took over the pending Outbox item of a task: the row becomes the sent item, or goes
     // when the sent item is shown already.
     void updatePendingProgress(int taskId, int serviceId);
-    // Runs the folder chooser and returns the move of the current list's movable selected items to the
-    // chosen folder, or null. Blocks in the dialog.
-    std::unique_ptr<MoveToFolderRequest> moveSelectionToFolder();
+    // The move of the current list's movable selected items to the folder, or null: nothing chosen (0),
+    // the folder they are in, or the contacts list.
+    std::unique_ptr<MoveToFolderRequest> moveSelectionTo(int folderId);
 
     // Forwarders to the Outbox list; they take ownership of the records.
     void addPendingFax(FAXSentInfoRegister *record);
@@ -124,7 +125,6 @@ public:
     void groupChoices(QMap<int, QString> *groups, int *groupId) const;
 
     // Forwarders to the current list.
-    std::unique_ptr<ObjectsRequest> currentSelection(bool selectAllFirst, bool checkDeletion);
     void markRows(const ObjectsRequest &request, bool read);
     // A copy of the record of the single selected row, or null.
     std::unique_ptr<BaseObject> currentRecord() const;

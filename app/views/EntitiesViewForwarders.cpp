@@ -93,11 +93,6 @@ void EntitiesView::groupChoices(QMap<int, QString> *groups, int *groupId) const
     m_contacts.view->groupChoices(groups, groupId);
 }
 
-std::unique_ptr<ObjectsRequest> EntitiesView::currentSelection(bool selectAllFirst, bool checkDeletion)
-{
-    return currentView()->selectionRequest(selectAllFirst, checkDeletion);
-}
-
 void EntitiesView::markRows(const ObjectsRequest &request, bool read)
 {
     currentView()->setReadStatus(request, read);

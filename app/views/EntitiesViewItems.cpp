@@ -7,7 +7,6 @@
 #include "CustomQTreeWidgetItem.h"
 #include "FolderView.h"
 #include "MoveToFolderRequest.h"
-#include "MovetoFolderDlg.h"
 #include "ObjectType.h"
 #include "RecordKinds.h"
 #include "qtObjectsInfo.h"
@@ -24,11 +23,6 @@ namespace {
 // A load lets other events run this often: often enough for timers and painting, rarely enough that the
 // lists it fills do not lay out all their rows again and again.
 constexpr int millisecondsBetweenEvents = 100;
-
-FolderChoice choiceOf(const EntityEntry &entry)
-{
-    return {entry.name, entry.view->folderId()};
-}
 
 } // namespace
 
@@ -230,37 +224,17 @@ void EntitiesView::updatePendingProgress(int taskId, int serviceId)
     refreshLabels();
 }
 
-std::unique_ptr<MoveToFolderRequest> EntitiesView::moveSelectionToFolder()
+std::unique_ptr<MoveToFolderRequest> EntitiesView::moveSelectionTo(int folderId)
 {
-    QList<FolderChoice> userFolders;
-    std::vector<std::pair<int, QPointer<FolderView>>> offered;
-    for (const EntityEntry &entry : m_userFolders) {
-        userFolders.append(choiceOf(entry));
-        offered.emplace_back(entry.view->folderId(), entry.view);
-    }
-    int chosen = 0;
-    {
-        MovetoFolderDlg dialog(this, choiceOf(m_inbox), choiceOf(m_outbox), userFolders);
-        dialog.exec();
-        chosen = dialog.selectedFolderId;
-    }
-    // The pump may give a folder created offline its service id, or remove a folder, while the chooser is
-    // open: the chosen folder's list knows its id now.
-    for (const auto &[offeredId, list] : offered) {
-        if (offeredId == chosen) {
-            chosen = list ? list->folderId() : 0;
-            break;
-        }
-    }
     FolderView *source = currentView();
-    if (chosen == 0 || source->folderId() == 0 || source == m_contacts.view || chosen == source->folderId())
+    if (folderId == 0 || source->folderId() == 0 || source == m_contacts.view || folderId == source->folderId())
         return nullptr;
     std::unique_ptr<ObjectsRequest> objects = source->selectionForMove();
     if (!objects)
         return nullptr;
     auto request = std::make_unique<MoveToFolderRequest>();
     request->from_folderid = source->folderId();
-    request->to_folderid = chosen;
+    request->to_folderid = folderId;
     request->objects = objects.release();
     return request;
 }

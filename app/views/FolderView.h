@@ -47,13 +47,23 @@ public:
     std::unique_ptr<BaseObject> selectedRecordCopy() const;
     // The same in the contacts list only; null in item lists.
     std::unique_ptr<BaseObject> selectedContactCopy() const;
-    // The visible selected rows (every row first when selectAllFirst) as a request, or null. With checkDeletion: refuses rows that may not be deleted (restriction box), asks for
-    // confirmation, and removes selected Outlook contact rows from the list without putting them into the
-    // request. Without it: only sent and received items (types 1 to 4), for marking them read or unread.
-    // The selection is cleared in every case.
-    std::unique_ptr<ObjectsRequest> selectionRequest(bool selectAllFirst, bool checkDeletion);
-    // The request that deletes this user folder with every row it holds, hidden ones included, after the
-    // same check and confirmation; null when refused or not confirmed.
+    // What deleting rows meets before anyone is asked: how many rows go, and whether one of them may not go
+    // (an item the service is still sending, a pending row, a fax of type 16).
+    struct DeletionCheck
+    {
+        int rows = 0;
+        bool refused = false;
+    };
+    // Over the visible selected rows; with wholeList over every row, those the filter hides included, as
+    // a folder's deletion takes them all.
+    DeletionCheck checkDeletion(bool wholeList) const;
+    // The visible selected rows as a deletion request, or null. Selected Outlook contact rows leave the
+    // list without going into the request, since they exist only here. The selection is cleared.
+    std::unique_ptr<ObjectsRequest> deletionRequest();
+    // The visible selected sent and received items (types 1 to 4) as a request to mark them read or
+    // unread, or null. The selection is cleared.
+    std::unique_ptr<ObjectsRequest> markRequest();
+    // The request that deletes this user folder with every row it holds, hidden ones included.
     std::unique_ptr<ObjectsRequest> folderDeletionRequest();
     // The visible selected items that may move to another folder; null when none.
     std::unique_ptr<ObjectsRequest> selectionForMove() const;
@@ -66,10 +76,9 @@ public:
     void selectedOutlookContacts(QList<QStringList> *contacts) const;
     // Selects the member rows of every selected group row.
     void selectGroupMembers();
-    // Writes the visible selected contacts and the members of selected groups to a CSV file that the user
-    // chooses; ends silently when nothing is selected, the dialog is cancelled or the file cannot be opened.
-    // Blocks in the file dialog.
-    void exportContactsCsv();
+    // The CSV lines of the visible selected contacts and of the members of selected groups, which become
+    // selected too; empty when there are none.
+    QString selectedContactsCsv();
 
     // Maintenance, for the entity tree.
     int folderId() const { return m_folderId; }
@@ -165,11 +174,7 @@ private:
     void renewSearchText(QTreeWidgetItem *row);
     // Filters the shown rows, the hidden rows or both again, by position; noneHidden when no row is hidden.
     void refilterRows(bool shownRows = true, bool hiddenRows = true, bool noneHidden = false);
-    // The deletion check and question over the rows; false when refused or not confirmed, or when the list
-    // is gone once the question returns: results applied while it is open may delete rows and whole lists,
-    // so the caller collects the rows again afterwards and, on false, touches nothing of the list.
-    bool askDeletion(const QList<QTreeWidgetItem *> &rows);
-    std::unique_ptr<ObjectsRequest> takeRows(const QList<QTreeWidgetItem *> &rows, bool checkDeletion);
+    std::unique_ptr<ObjectsRequest> takeRows(const QList<QTreeWidgetItem *> &rows, bool forDeletion);
     QTreeWidgetItem *firstInTreeOrder(const RowIndex::Rows &rows) const;
     // Gives row a new record and keeps the index in step with the record's key.
     void setRowRecord(QTreeWidgetItem *row, BaseObject *record);

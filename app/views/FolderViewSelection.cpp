@@ -1,4 +1,4 @@
-// FolderView: what the selection yields: counts, records, requests, forwards, contacts and their export.
+// FolderView: what the selection yields: counts, records, requests, forwards, and contacts as CSV lines.
 #include "FolderView.h"
 
 #include "BaseContactInfo.h"
@@ -7,16 +7,10 @@
 #include "ContactsCsvReader.h"
 #include "CustomQTreeWidgetItem.h"
 #include "ForwardRequest.h"
-#include "MessageBoxes.h"
 #include "ObjectsRequest.h"
-#include "Prompts.h"
 #include "RecordKinds.h"
 #include "qtContactGroupInfo.h"
 
-#include <QDir>
-#include <QFile>
-#include <QPointer>
-#include <QTextStream>
 #include <algorithm>
 
 namespace {
@@ -110,38 +104,24 @@ std::unique_ptr<BaseObject> FolderView::selectedContactCopy() const
     return isItemList() ? nullptr : selectedRecordCopy();
 }
 
-std::unique_ptr<ObjectsRequest> FolderView::selectionRequest(bool selectAllFirst, bool checkDeletion)
+FolderView::DeletionCheck FolderView::checkDeletion(bool wholeList) const
 {
-    if (selectAllFirst)
-        selectAll();
-    if (checkDeletion && !askDeletion(visibleSelectedRows()))
-        return nullptr;
-    return takeRows(visibleSelectedRows(), checkDeletion);
-}
-
-bool FolderView::askDeletion(const QList<QTreeWidgetItem *> &rows)
-{
+    const QList<QTreeWidgetItem *> rows = wholeList ? allRows() : visibleSelectedRows();
     const auto refused = [](const QTreeWidgetItem *row) { return !mayDelete(*recordOf(row)); };
-    if (std::any_of(rows.cbegin(), rows.cend(), refused)) {
-        showRestriction(tr("Impossible to delete selected item(s)."), this);
-        clearSelection();
-        return false;
-    }
-    if (rows.isEmpty()) {
-        clearSelection();
-        return false;
-    }
-    const QPointer<FolderView> self(this);
-    // Over the window, which outlives the list: a box over the list would go with it.
-    const bool confirmed = confirmDelete(int(rows.size()), window());
-    if (!self)
-        return false;
-    if (!confirmed)
-        clearSelection();
-    return confirmed;
+    return {int(rows.size()), std::any_of(rows.cbegin(), rows.cend(), refused)};
 }
 
-std::unique_ptr<ObjectsRequest> FolderView::takeRows(const QList<QTreeWidgetItem *> &rows, bool checkDeletion)
+std::unique_ptr<ObjectsRequest> FolderView::deletionRequest()
+{
+    return takeRows(visibleSelectedRows(), true);
+}
+
+std::unique_ptr<ObjectsRequest> FolderView::markRequest()
+{
+    return takeRows(visibleSelectedRows(), false);
+}
+
+std::unique_ptr<ObjectsRequest> FolderView::takeRows(const QList<QTreeWidgetItem *> &rows, bool forDeletion)
 {
     if (rows.isEmpty()) {
         clearSelection();
@@ -154,11 +134,11 @@ std::unique_ptr<ObjectsRequest> FolderView::takeRows(const QList<QTreeWidgetItem
         // Outlook contacts exist only in this list, and marks concern sent and received items only.
         if (record->type == ObjectType::OutlookContact)
             outlookRows.append(row);
-        else if (checkDeletion || RecordKinds::isServiceItem(record->type))
+        else if (forDeletion || RecordKinds::isServiceItem(record->type))
             request->objects[record->type].append(record->id);
     }
     clearSelection();
-    if (checkDeletion) {
+    if (forDeletion) {
         for (QTreeWidgetItem *row : outlookRows)
             deleteRow(row);
     }
@@ -169,13 +149,6 @@ std::unique_ptr<ObjectsRequest> FolderView::takeRows(const QList<QTreeWidgetItem
 
 std::unique_ptr<ObjectsRequest> FolderView::folderDeletionRequest()
 {
-    // The folder goes with everything in it, so the check and the confirmation cover the rows the filter
-    // hides as well.
-    selectAll();
-    if (topLevelItemCount() > 0 && !askDeletion(allRows()))
-        return nullptr;
-    // The rows as they are once the question is answered; the folder's id too, which its creation may have
-    // changed meanwhile.
     std::unique_ptr<ObjectsRequest> request = takeRows(allRows(), true);
     if (!request)
         request = std::make_unique<ObjectsRequest>();
@@ -257,30 +230,18 @@ void FolderView::selectGroupMembers()
     }
 }
 
-void FolderView::exportContactsCsv()
+QString FolderView::selectedContactsCsv()
 {
-    if (countSelected() == 0)
-        return;
-    FileDialogRequest dialog;
-    dialog.parent = this;
-    dialog.caption = tr("Select a file name ...");
-    dialog.directory = QDir::toNativeSeparators(QDir::homePath());
-    dialog.filter = tr("CSV files (*.csv)");
-    const QString fileName = Prompts::askSaveFileName(dialog);
-    if (fileName.isEmpty())
-        return;
     selectGroupMembers();
-    QFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return;
-    QTextStream out(&file);
+    QString lines;
     for (const QTreeWidgetItem *row : visibleSelectedRows()) {
         const BaseObject *record = recordOf(row);
         if (!RecordKinds::isContact(record->type))
             continue;
         const auto *contact = static_cast<const BaseContactInfo *>(record);
         // Quoted only where a name or number would break the line's fields.
-        out << ContactsCsvReader::field(contact->name) << ';' << ContactsCsvReader::field(contact->number)
-            << ';' << ContactsCsvReader::field(contact->gsmnumber) << "\r\n";
+        lines += ContactsCsvReader::field(contact->name) + u';' + ContactsCsvReader::field(contact->number) + u';'
+            + ContactsCsvReader::field(contact->gsmnumber) + QLatin1String("\r\n");
     }
+    return lines;
 }

@@ -469,18 +469,6 @@
         <source>SMS Number</source>
         <translation>SMS-Nummer</translation>
     </message>
-    <message>
-        <source>Impossible to delete selected item(s).</source>
-        <translation>Die ausgewählten Elemente können nicht gelöscht werden.</translation>
-    </message>
-    <message>
-        <source>Select a file name ...</source>
-        <translation>Dateinamen wählen ...</translation>
-    </message>
-    <message>
-        <source>CSV files (*.csv)</source>
-        <translation>CSV-Dateien (*.csv)</translation>
-    </message>
 </context>
 <context>
     <name>ForwardDlg</name>
@@ -825,6 +813,14 @@ Ihre Änderungen werden erst an den Dienst gesendet, wenn die Daten wieder gesch
     <message>
         <source>CSV files (*.csv)</source>
         <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>Select a file name ...</source>
+        <translation>Dateinamen wählen ...</translation>
+    </message>
+    <message>
+        <source>The contacts could not be saved in %1.</source>
+        <translation>Die Kontakte konnten nicht in %1 gespeichert werden.</translation>
     </message>
     <message>
         <source>Qelvoxdesk is up to date</source>

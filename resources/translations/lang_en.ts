@@ -469,18 +469,6 @@
         <source>SMS Number</source>
         <translation>SMS Number</translation>
     </message>
-    <message>
-        <source>Impossible to delete selected item(s).</source>
-        <translation>Impossible to delete selected item(s).</translation>
-    </message>
-    <message>
-        <source>Select a file name ...</source>
-        <translation>Select a file name ...</translation>
-    </message>
-    <message>
-        <source>CSV files (*.csv)</source>
-        <translation>CSV files (*.csv)</translation>
-    </message>
 </context>
 <context>
     <name>ForwardDlg</name>
@@ -825,6 +813,14 @@ Nothing you change is sent to the service until it can be written again.</transl
     <message>
         <source>CSV files (*.csv)</source>
         <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>Select a file name ...</source>
+        <translation>Select a file name ...</translation>
+    </message>
+    <message>
+        <source>The contacts could not be saved in %1.</source>
+        <translation>The contacts could not be saved in %1.</translation>
     </message>
     <message>
         <source>Qelvoxdesk is up to date</source>

@@ -469,18 +469,6 @@
         <source>SMS Number</source>
         <translation>Número SMS</translation>
     </message>
-    <message>
-        <source>Impossible to delete selected item(s).</source>
-        <translation>No se pueden eliminar los elementos seleccionados.</translation>
-    </message>
-    <message>
-        <source>Select a file name ...</source>
-        <translation>Seleccione un nombre de archivo ...</translation>
-    </message>
-    <message>
-        <source>CSV files (*.csv)</source>
-        <translation>Archivos CSV (*.csv)</translation>
-    </message>
 </context>
 <context>
     <name>ForwardDlg</name>
@@ -825,6 +813,14 @@ Ninguno de sus cambios se envía al servicio hasta que los datos se puedan volve
     <message>
         <source>CSV files (*.csv)</source>
         <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Select a file name ...</source>
+        <translation>Seleccione un nombre de archivo ...</translation>
+    </message>
+    <message>
+        <source>The contacts could not be saved in %1.</source>
+        <translation>No se pudieron guardar los contactos en %1.</translation>
     </message>
     <message>
         <source>Qelvoxdesk is up to date</source>

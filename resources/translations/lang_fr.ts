@@ -469,18 +469,6 @@
         <source>SMS Number</source>
         <translation>Numéro SMS</translation>
     </message>
-    <message>
-        <source>Impossible to delete selected item(s).</source>
-        <translation>Impossible de supprimer le(s) élément(s) sélectionné(s).</translation>
-    </message>
-    <message>
-        <source>Select a file name ...</source>
-        <translation>Choisissez un nom de fichier ...</translation>
-    </message>
-    <message>
-        <source>CSV files (*.csv)</source>
-        <translation>Fichiers CSV (*.csv)</translation>
-    </message>
 </context>
 <context>
     <name>ForwardDlg</name>
@@ -825,6 +813,14 @@ Aucune de vos modifications n&apos;est envoyée au service tant que les données
     <message>
         <source>CSV files (*.csv)</source>
         <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Select a file name ...</source>
+        <translation>Choisissez un nom de fichier ...</translation>
+    </message>
+    <message>
+        <source>The contacts could not be saved in %1.</source>
+        <translation>Les contacts n'ont pas pu être enregistrés dans %1.</translation>
     </message>
     <message>
         <source>Qelvoxdesk is up to date</source>

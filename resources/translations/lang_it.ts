@@ -469,18 +469,6 @@
         <source>SMS Number</source>
         <translation>Numero SMS</translation>
     </message>
-    <message>
-        <source>Impossible to delete selected item(s).</source>
-        <translation>Impossibile eliminare gli elementi selezionati.</translation>
-    </message>
-    <message>
-        <source>Select a file name ...</source>
-        <translation>Scegliere un nome di file ...</translation>
-    </message>
-    <message>
-        <source>CSV files (*.csv)</source>
-        <translation>File CSV (*.csv)</translation>
-    </message>
 </context>
 <context>
     <name>ForwardDlg</name>
@@ -825,6 +813,14 @@ Nessuna modifica viene inviata al servizio finché non sarà possibile scriverli
     <message>
         <source>CSV files (*.csv)</source>
         <translation>File CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Select a file name ...</source>
+        <translation>Scegliere un nome di file ...</translation>
+    </message>
+    <message>
+        <source>The contacts could not be saved in %1.</source>
+        <translation>Non è stato possibile salvare i contatti in %1.</translation>
     </message>
     <message>
         <source>Qelvoxdesk is up to date</source>

@@ -469,18 +469,6 @@
         <source>SMS Number</source>
         <translation>Număr SMS</translation>
     </message>
-    <message>
-        <source>Impossible to delete selected item(s).</source>
-        <translation>Elementele selectate nu pot fi șterse.</translation>
-    </message>
-    <message>
-        <source>Select a file name ...</source>
-        <translation>Alegeți un nume de fișier ...</translation>
-    </message>
-    <message>
-        <source>CSV files (*.csv)</source>
-        <translation>Fișiere CSV (*.csv)</translation>
-    </message>
 </context>
 <context>
     <name>ForwardDlg</name>
@@ -826,6 +814,14 @@ Nicio modificare nu este trimisă serviciului până când datele nu pot fi scri
     <message>
         <source>CSV files (*.csv)</source>
         <translation>Fișiere CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Select a file name ...</source>
+        <translation>Alegeți un nume de fișier ...</translation>
+    </message>
+    <message>
+        <source>The contacts could not be saved in %1.</source>
+        <translation>Contactele nu au putut fi salvate în %1.</translation>
     </message>
     <message>
         <source>Qelvoxdesk is up to date</source>

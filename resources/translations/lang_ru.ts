@@ -469,18 +469,6 @@
         <source>SMS Number</source>
         <translation>Номер SMS</translation>
     </message>
-    <message>
-        <source>Impossible to delete selected item(s).</source>
-        <translation>Невозможно удалить выбранные элементы.</translation>
-    </message>
-    <message>
-        <source>Select a file name ...</source>
-        <translation>Выберите имя файла ...</translation>
-    </message>
-    <message>
-        <source>CSV files (*.csv)</source>
-        <translation>Файлы CSV (*.csv)</translation>
-    </message>
 </context>
 <context>
     <name>ForwardDlg</name>
@@ -826,6 +814,14 @@ Nothing you change is sent to the service until it can be written again.</source
     <message>
         <source>CSV files (*.csv)</source>
         <translation>Файлы CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Select a file name ...</source>
+        <translation>Выберите имя файла ...</translation>
+    </message>
+    <message>
+        <source>The contacts could not be saved in %1.</source>
+        <translation>Не удалось сохранить контакты в %1.</translation>
     </message>
     <message>
         <source>Qelvoxdesk is up to date</source>

@@ -60,6 +60,7 @@ void MainWindowSession::setUp()
     service().useHttps();
     prompts().boxes.clear();
     prompts().boxAnswers.clear();
+    prompts().whileAsked = nullptr;
     desktop().urls.opened.clear();
 }
 

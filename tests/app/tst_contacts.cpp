@@ -16,6 +16,7 @@
 #include "StandinWaits.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -365,11 +366,42 @@ private slots:
         list.findItems("Suppliers", Qt::MatchExactly, 1).first()->setSelected(true);
         list.findItems("Desk", Qt::MatchExactly, 1).first()->setSelected(true);
         const QString path = m_files.filePath("export.csv");
+        QFile older(path);
+        QVERIFY(older.open(QIODevice::WriteOnly));
+        older.write("an older and longer content\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n");
+        older.close();
         m_session.prompts().fileAnswers = {{path}};
         session().invoke("eventExport");
         QFile exported(path);
         QVERIFY(exported.open(QIODevice::ReadOnly));
         QCOMPARE(exported.readAll(), QByteArray("Encre No\xC3\xABl;+3314;\r\nDesk;+3315;+3366\r\n"));
+    }
+
+    void exportAsksForAFileAndTellsWhenItCannotBeWritten()
+    {
+        QVERIFY(logIn());
+        FolderView &list = contacts();
+        list.clearSelection();
+        session().invoke("eventExport"); // nothing selected: no dialog
+        QVERIFY(m_session.prompts().fileDialogs.isEmpty());
+
+        list.findItems("Desk", Qt::MatchExactly, 1).first()->setSelected(true);
+        session().invoke("eventExport"); // cancelled
+        QCOMPARE(m_session.prompts().fileDialogs.size(), 1);
+        const FileDialogRequest dialog = m_session.prompts().fileDialogs.takeFirst();
+        QCOMPARE(dialog.kind, FileDialogRequest::SaveFile);
+        QCOMPARE(dialog.caption, QStringLiteral("Select a file name ..."));
+        QCOMPARE(dialog.filter, QStringLiteral("CSV files (*.csv)"));
+        QCOMPARE(dialog.directory, QDir::toNativeSeparators(QDir::homePath()));
+        QCOMPARE(dialog.parent, session().window());
+
+        const QString path = m_files.filePath("missing/export.csv");
+        m_session.prompts().fileAnswers = {{path}};
+        session().invoke("eventExport");
+        m_session.prompts().fileDialogs.clear();
+        QCOMPARE(session().takeBoxTexts(),
+                 QStringList{"The contacts could not be saved in " + QDir::toNativeSeparators(path) + "."});
+        QVERIFY(!QFile::exists(path));
     }
 
     // A field that holds a separator, a quote or a line break is quoted, and the import reads it back.

@@ -58,8 +58,6 @@ class FoldersTest : public QelvoxTestCase
 
 private:
     MainWindowSession m_session;
-    // Runs while a message box is up, before the recorder answers it: under a real box the pump goes on.
-    std::function<void()> m_whileAsked;
 
     MainWindowSession &session() { return m_session; }
     PromptRecorder &prompts() { return m_session.prompts(); }
@@ -201,7 +199,6 @@ protected:
     }
     void tearDown() override
     {
-        m_whileAsked = nullptr;
         m_session.service().useHttps();
         m_session.tearDown();
     }
@@ -210,13 +207,6 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_session.start());
-        PromptRecorder &recorder = prompts();
-        Prompts::setMessageBoxAnswer([this, &recorder](const MessageBoxRequest &request) {
-            if (m_whileAsked)
-                m_whileAsked();
-            recorder.boxes += request;
-            return recorder.boxAnswers.isEmpty() ? -1 : recorder.boxAnswers.takeFirst();
-        });
     }
 
     // Made while the service is out of reach, the folder shows at once under its local id and is persisted; a
@@ -362,13 +352,13 @@ private slots:
         } else {
             QVERIFY(moveInboxFax("Draft"));
             showFolder("Draft");
-            m_whileAsked = [&] {
+            prompts().whileAsked = [&] {
                 creationRuns();
                 serviceId = draft->folderId();
             };
             prompts().boxAnswers = {0};
             session().invoke("eventDeleteFolder");
-            m_whileAsked = nullptr;
+            prompts().whileAsked = nullptr;
             QCOMPARE(session().takeBoxTexts(), QStringList{"Do you want to delete 1 item?"});
         }
         QVERIFY(tasksDone());
@@ -416,7 +406,7 @@ private slots:
         if (answer >= 0)
             prompts().boxAnswers = {answer};
         int hiddenWhenAsked = -1;
-        m_whileAsked = [&] { hiddenWhenAsked = hiddenRows(); };
+        prompts().whileAsked = [&] { hiddenWhenAsked = hiddenRows(); };
         session().invoke("eventDeleteFolder");
         QTEST(session().takeBoxTexts().join(u'|'), "box");
         QCOMPARE(hiddenWhenAsked, answer >= 0 ? 0 : -1);
@@ -442,6 +432,19 @@ private slots:
         QCOMPARE(userFolderLists(), remaining);
         for (const QelFolderInfo &cached : session().cachedObjects().folders)
             QVERIFY(cached.id != seededFolder(folder));
+    }
+
+    // A change list may remove the folder while the question is open: then nothing more is deleted or queued.
+    void folderGoneWhileAsked()
+    {
+        const int id = showFolder("Invoices").folderId();
+        prompts().whileAsked = [&] { tree().removeFolderEntity(id); };
+        prompts().boxAnswers = {0};
+        session().invoke("eventDeleteFolder");
+        QCOMPARE(session().takeBoxTexts(), QStringList{"Do you want to delete 3 items?"});
+        QCOMPARE(session().persistedTaskKinds(), (QMap<int, QString>()));
+        QVERIFY(session().syncToService());
+        QVERIFY(!session().operations().contains("deleteObjects"));
     }
 
     // Inbox, Outbox and Contacts are no user folders: deleting is refused, renaming does nothing.

@@ -39,6 +39,22 @@ private:
     MainWindowSession m_session;
 
     MainWindowSession &session() { return m_session; }
+
+    // The move command, with Invoices chosen in the folder chooser and OK or Cancel pressed; false when the
+    // chooser did not show.
+    bool moveToInvoices(bool ok)
+    {
+        ModalDriver driver;
+        driver.whenShown(
+            [ok](QWidget *shown) {
+                auto *dialog = qobject_cast<MovetoFolderDlg *>(shown);
+                dialog->folders->findItems("Invoices", Qt::MatchExactly).first()->setSelected(true);
+                (ok ? dialog->btnOk : dialog->btnCancel)->click();
+            },
+            10000, "MovetoFolderDlg");
+        session().invoke("eventMovetoFolder");
+        return driver.shown();
+    }
     DesktopFixture &desktop() { return m_session.desktop(); }
 
     // The send command with its dialog filled in and sent: two numbers, and the document with a cover page
@@ -316,6 +332,22 @@ private slots:
             QVERIFY2(!session().cache().exists(session().object(key).first, session().object(key).second), qPrintable(key));
     }
 
+    // A result applied while the question is open may remove a selected row: the request names the rows
+    // that are left once the user has answered.
+    void deletionTakesTheRowsLeftOnceAnswered()
+    {
+        QVERIFY(session().select(MainWindowSession::Outbox, {"sentFax0", "sms0"}));
+        const QPair<int, int> gone = session().object("sms0");
+        desktop().prompts.whileAsked = [&] { session().entities()->removeItem(gone.second, gone.first); };
+        desktop().prompts.boxAnswers = {0};
+        session().invoke("eventDelete");
+        QCOMPARE(session().takeBoxTexts(), QStringList{"Do you want to delete 2 items?"});
+        QTRY_VERIFY_WITH_TIMEOUT(session().operations().contains("deleteObjects"), standinTimeoutMs);
+        QCOMPARE(objectsText(session().lastParams("deleteObjects").value("info").toArray()),
+                 QStringLiteral("1:%1").arg(session().object("sentFax0").second));
+        QTRY_VERIFY_WITH_TIMEOUT(session().persistedTaskKinds().isEmpty(), standinTimeoutMs);
+    }
+
     void marksShowAtOnceAndReachTheService_data()
     {
         QTest::addColumn<int>("entity");
@@ -368,16 +400,11 @@ private slots:
     void moveShowsAtOnceAndReachesTheService()
     {
         QVERIFY(session().select(MainWindowSession::Inbox, {"receivedFax0", "voice0"}));
-        ModalDriver driver;
-        driver.whenShown(
-            [](QWidget *shown) {
-                auto *dialog = qobject_cast<MovetoFolderDlg *>(shown);
-                dialog->folders->findItems("Invoices", Qt::MatchExactly).first()->setSelected(true);
-                dialog->btnOk->click();
-            },
-            10000, "MovetoFolderDlg");
-        session().invoke("eventMovetoFolder");
-        QVERIFY(driver.shown());
+        // Invoices chosen, then cancelled: nothing moves.
+        QVERIFY(moveToInvoices(false));
+        QCOMPARE(session().persistedTaskKinds(), (QMap<int, QString>()));
+        QCOMPARE(session().row("voice0")->treeWidget(), session().inbox());
+        QVERIFY(moveToInvoices(true));
 
         const int invoices = session().seededId("folders");
         FolderView *folder = session().entities()->viewByFolderId(invoices);

@@ -4,14 +4,13 @@
 #include "EntitiesView.h"
 #include "FolderView.h"
 #include "MenuActions.h"
-#include "ModalDriver.h"
 #include "MoveToFolderRequest.h"
-#include "MovetoFolderDlg.h"
 #include "ObjectsRequest.h"
 #include "TextHelpers.h"
 #include "ViewRecords.h"
 #include "qtObjectsInfo.h"
 
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QStackedLayout>
@@ -74,19 +73,6 @@ private:
                 return m_tree->topLevelItem(top);
         }
         return nullptr;
-    }
-
-    // Chooses the row of the named folder in the next folder chooser and presses OK, or Cancel.
-    void chooseFolder(ModalDriver &driver, const QString &name, bool ok = true)
-    {
-        driver.whenShown([name, ok](QWidget *widget) {
-            auto *dialog = qobject_cast<MovetoFolderDlg *>(widget);
-            QVERIFY(dialog);
-            const QList<QTreeWidgetItem *> rows = dialog->folders->findItems(name, Qt::MatchExactly);
-            QCOMPARE(rows.size(), 1);
-            rows.first()->setSelected(true);
-            (ok ? dialog->btnOk : dialog->btnCancel)->click();
-        });
     }
 
 private slots:
@@ -329,16 +315,9 @@ private slots:
         m_tree->addOrUpdateItem(*std::unique_ptr<qtFAXReceivedInfo>(receivedFax(6, inboxId, aDate)));
         inbox->selectAll();
 
-        ModalDriver driver;
-        chooseFolder(driver, "Work", false); // chosen, then Cancel
-        QCOMPARE(m_tree->moveSelectionToFolder(), nullptr);
-        QVERIFY(driver.shown());
-
-        chooseFolder(driver, "Inbox"); // the folder the items are in
-        QCOMPARE(m_tree->moveSelectionToFolder(), nullptr);
-
-        chooseFolder(driver, "Work");
-        std::unique_ptr<MoveToFolderRequest> move(m_tree->moveSelectionToFolder());
+        QCOMPARE(m_tree->moveSelectionTo(0), nullptr); // nothing chosen
+        QCOMPARE(m_tree->moveSelectionTo(inboxId), nullptr); // the folder the items are in
+        std::unique_ptr<MoveToFolderRequest> move(m_tree->moveSelectionTo(30));
         QVERIFY(move);
         QCOMPARE(move->from_folderid, inboxId);
         QCOMPARE(move->to_folderid, 30);
@@ -347,8 +326,7 @@ private slots:
 
         m_tree->setCurrentItem(m_tree->topLevelItem(2));
         QVERIFY(m_tree->isContactsCurrent());
-        chooseFolder(driver, "Work");
-        QCOMPARE(m_tree->moveSelectionToFolder(), nullptr);
+        QCOMPARE(m_tree->moveSelectionTo(30), nullptr);
     }
 
     void logOutEmptiesEverything()

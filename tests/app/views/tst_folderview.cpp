@@ -4,11 +4,8 @@
 #include "MenuActions.h"
 #include "ForwardRequest.h"
 #include "ObjectsRequest.h"
-#include "Prompts.h"
 #include "ViewRecords.h"
 
-#include <QDir>
-#include <QFile>
 #include <QHeaderView>
 #include <QSignalSpy>
 #include <QStyle>
@@ -262,7 +259,7 @@ private slots:
         inbox.collectForward(&forward);
         QCOMPARE(forward.entries().size(), 1);
         QCOMPARE(forward.entries().first()->objectid, 1);
-        std::unique_ptr<ObjectsRequest> mark(inbox.selectionRequest(false, false));
+        std::unique_ptr<ObjectsRequest> mark(inbox.markRequest());
         QCOMPARE(objectsOf(mark.get()), (Objects{{2, {1}}}));
         QCOMPARE(inbox.selectedItems().size(), 0);
     }
@@ -303,54 +300,46 @@ private slots:
         default:
             outbox.addEmailItem(pendingEmail(2, outboxId));
         }
+        outbox.findItem(1, ObjectType::FaxReceived)->setSelected(true);
+        QCOMPARE(outbox.checkDeletion(false).refused, false);
         outbox.selectAll();
-        QCOMPARE(outbox.countSelected(), 2);
-        m_fixture->prompts.boxAnswers = {0};
-        QCOMPARE(outbox.selectionRequest(false, true), nullptr);
-        QCOMPARE(m_fixture->prompts.boxes.size(), 1);
-        const MessageBoxRequest box = m_fixture->prompts.boxes.takeFirst();
-        QCOMPARE(box.text, QStringLiteral("Impossible to delete selected item(s)."));
-        QCOMPARE(box.icon, QMessageBox::Warning);
-        QCOMPARE(box.parent, &outbox);
-        QCOMPARE(outbox.countSelected(), 0);
-        QCOMPARE(outbox.topLevelItemCount(), 2);
+        const FolderView::DeletionCheck check = outbox.checkDeletion(false);
+        QCOMPARE(check.rows, 2);
+        QCOMPARE(check.refused, true);
+        QCOMPARE(outbox.countSelected(), 2); // the check changes nothing
     }
 
-    void deletionIsConfirmed()
+    void deletionTakesTheVisibleSelection()
     {
         auto list = outboxWithEveryKind();
-        selectRows(*list, {{1, 1}, {2, 3}});
-        m_fixture->prompts.boxAnswers = {1};
-        QCOMPARE(list->selectionRequest(false, true), nullptr);
-        QCOMPARE(m_fixture->prompts.boxes.takeFirst().text, QStringLiteral("Do you want to delete 2 item(s) ?"));
-        QCOMPARE(list->countSelected(), 0);
+        QCOMPARE(list->checkDeletion(false).rows, 0);
+        QCOMPARE(list->deletionRequest(), nullptr);
 
         selectRows(*list, {{1, 1}, {2, 3}});
-        m_fixture->prompts.boxAnswers = {0};
-        std::unique_ptr<ObjectsRequest> request(list->selectionRequest(false, true));
-        m_fixture->prompts.boxes.clear();
+        QCOMPARE(list->checkDeletion(false).rows, 2);
+        std::unique_ptr<ObjectsRequest> request(list->deletionRequest());
         QCOMPARE(objectsOf(request.get()), (Objects{{1, {1}}, {2, {3}}}));
         QCOMPARE(request->taskid, 0);
         QCOMPARE(list->countSelected(), 0);
-
-        QCOMPARE(list->selectionRequest(false, true), nullptr); // nothing selected: no question
+        QCOMPARE(list->topLevelItemCount(), 6); // the rows go when the main window says so
     }
 
     void marksTakeSentAndReceivedItemsOnly()
     {
         auto list = outboxWithEveryKind();
         list->selectAll();
-        std::unique_ptr<ObjectsRequest> request(list->selectionRequest(false, false));
+        std::unique_ptr<ObjectsRequest> request(list->markRequest());
         QCOMPARE(objectsOf(request.get()), (Objects{{1, {1}}, {2, {3}}, {3, {4}}, {4, {2}}}));
         QCOMPARE(list->countSelected(), 0);
 
         list->findPendingItem(1000)->setSelected(true);
         list->findPendingItem(1001)->setSelected(true);
-        QCOMPARE(list->selectionRequest(false, false), nullptr);
+        QCOMPARE(list->markRequest(), nullptr);
         QCOMPARE(list->countSelected(), 0);
 
-        // Select all first, in tree order (newest date first, then by the texts the list sorts by).
-        std::unique_ptr<ObjectsRequest> all(list->selectionRequest(true, false));
+        // In tree order: newest date first, then by the texts the list sorts by.
+        list->selectAll();
+        std::unique_ptr<ObjectsRequest> all(list->markRequest());
         QCOMPARE(all->objects.keys(), (QList<int>{1, 2, 3, 4}));
     }
 
@@ -359,9 +348,8 @@ private slots:
         auto list = contactsList();
         selectRows(*list, {{ObjectType::Contact, 3}});
         list->topLevelItem(list->topLevelItemCount() - 1)->setSelected(true); // Eve
-        m_fixture->prompts.boxAnswers = {0};
-        std::unique_ptr<ObjectsRequest> request(list->selectionRequest(false, true));
-        QCOMPARE(m_fixture->prompts.boxes.takeFirst().text, QStringLiteral("Do you want to delete 2 item(s) ?"));
+        QCOMPARE(list->checkDeletion(false).rows, 2);
+        std::unique_ptr<ObjectsRequest> request(list->deletionRequest());
         QCOMPARE(objectsOf(request.get()), (Objects{{6, {3}}}));
         QCOMPARE(list->rowCountText(), QStringLiteral("4")); // Eve went; Carl stays until the task's result
         QList<QStringList> outlook;
@@ -372,40 +360,14 @@ private slots:
         list->clearSelection();
         list->addOutlookContactItem(outlookContact(QStringLiteral("Finn")));
         list->topLevelItem(list->topLevelItemCount() - 1)->setSelected(true);
-        m_fixture->prompts.boxAnswers = {0};
-        QCOMPARE(list->selectionRequest(false, true), nullptr);
-        m_fixture->prompts.boxes.clear();
+        QCOMPARE(list->deletionRequest(), nullptr);
         QCOMPARE(list->rowCountText(), QStringLiteral("4"));
     }
 
-    void deletionCollectsRowsOnceAnswered()
-    {
-        // While the question is open, the pump may apply results that delete rows, or the folder's whole list.
-        auto *folder = new FolderView(nullptr, m_folderMenu.get(), FolderView::UserFolderList, folderId);
-        for (int id : {1, 2, 3})
-            folder->addItem(receivedFax(id, folderId, aDate, QStringLiteral("+3311")));
-        selectRows(*folder, {{ObjectType::FaxReceived, 1}, {ObjectType::FaxReceived, 2}});
-        Prompts::setMessageBoxAnswer([&](const MessageBoxRequest &) {
-            folder->removeItem(folder->findItem(1, ObjectType::FaxReceived));
-            return 0;
-        });
-        std::unique_ptr<ObjectsRequest> selected(folder->selectionRequest(false, true));
-        QCOMPARE(objectsOf(selected.get()), (Objects{{ObjectType::FaxReceived, {2}}}));
-
-        Prompts::setMessageBoxAnswer([&](const MessageBoxRequest &) {
-            delete folder;
-            folder = nullptr;
-            return 0;
-        });
-        FolderView *list = folder;
-        QCOMPARE(list->folderDeletionRequest(), nullptr);
-        QCOMPARE(folder, nullptr);
-        Prompts::setMessageBoxAnswer({});
-    }
-
-    void emptyFolderGoesWithoutQuestion()
+    void emptyFolderGoesAlone()
     {
         FolderView folder(nullptr, m_folderMenu.get(), FolderView::UserFolderList, folderId);
+        QCOMPARE(folder.checkDeletion(true).rows, 0);
         std::unique_ptr<ObjectsRequest> request(folder.folderDeletionRequest());
         QCOMPARE(objectsOf(request.get()), (Objects{{7, {folderId}}}));
     }
@@ -416,53 +378,25 @@ private slots:
         folder.addItem(receivedFax(1, folderId, aDate, QStringLiteral("+3311")));
         folder.addItem(receivedFax(2, folderId, aDate, QStringLiteral("+4422")));
         folder.applyFilter(QStringLiteral("+33"));
-
-        m_fixture->prompts.boxAnswers = {1};
-        QCOMPARE(folder.folderDeletionRequest(), nullptr);
-        QCOMPARE(m_fixture->prompts.boxes.takeFirst().text, QStringLiteral("Do you want to delete 2 item(s) ?"));
-
-        m_fixture->prompts.boxAnswers = {0};
+        QCOMPARE(folder.checkDeletion(true).rows, 2);
+        QCOMPARE(folder.checkDeletion(false).rows, 0);
         std::unique_ptr<ObjectsRequest> request(folder.folderDeletionRequest());
-        m_fixture->prompts.boxes.clear();
         QCOMPARE(objectsOf(request.get()), (Objects{{2, {1, 2}}, {7, {folderId}}}));
 
         // A hidden item that may not be deleted refuses the folder's deletion too.
         folder.addItem(sentFax(3, folderId, aDate, 2, 0, 1, QStringLiteral("+4455")));
         QVERIFY(folder.findItem(3, ObjectType::FaxSent)->isHidden());
-        QCOMPARE(folder.folderDeletionRequest(), nullptr);
-        QCOMPARE(m_fixture->prompts.boxes.takeFirst().text, QStringLiteral("Impossible to delete selected item(s)."));
+        QCOMPARE(folder.checkDeletion(true).refused, true);
     }
 
     void exportWritesSelectedContactsAndGroupMembers()
     {
         auto list = contactsList();
-        const QString path = QDir(m_fixture->homePath()).filePath("contacts.csv");
-
-        list->exportContactsCsv(); // nothing selected: no dialog
-        QVERIFY(m_fixture->prompts.fileDialogs.isEmpty());
+        QCOMPARE(list->selectedContactsCsv(), QString());
 
         selectRows(*list, {{ObjectType::ContactGroup, 10}});
         list->topLevelItem(list->topLevelItemCount() - 1)->setSelected(true); // Eve
-        list->exportContactsCsv(); // cancelled
-        QCOMPARE(m_fixture->prompts.fileDialogs.size(), 1);
-        const FileDialogRequest dialog = m_fixture->prompts.fileDialogs.takeFirst();
-        QCOMPARE(dialog.kind, FileDialogRequest::SaveFile);
-        QCOMPARE(dialog.caption, QStringLiteral("Select a file name ..."));
-        QCOMPARE(dialog.filter, QStringLiteral("CSV files (*.csv)"));
-        QCOMPARE(dialog.directory, QDir::toNativeSeparators(QDir::homePath()));
-        QCOMPARE(dialog.parent, list.get());
-        QVERIFY(!QFile::exists(path));
-
-        QFile old(path);
-        QVERIFY(old.open(QIODevice::WriteOnly));
-        old.write("an older and longer content\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n");
-        old.close();
-        m_fixture->prompts.fileAnswers = {{path}};
-        list->exportContactsCsv();
-        m_fixture->prompts.fileDialogs.clear();
-        QFile written(path);
-        QVERIFY(written.open(QIODevice::ReadOnly));
-        QCOMPARE(written.readAll(), QByteArray("Ann;+3311;+3366\r\nBo\xc3\xa9;+3312;\r\nEve;+4930;+4917\r\n"));
+        QCOMPARE(list->selectedContactsCsv(), QStringLiteral("Ann;+3311;+3366\r\nBo\u00e9;+3312;\r\nEve;+4930;+4917\r\n"));
     }
 
     void moveTakesItemsThatMayMove()

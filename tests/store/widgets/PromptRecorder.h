@@ -3,6 +3,7 @@
 #include "Prompts.h"
 
 #include <QList>
+#include <functional>
 #include <QStringList>
 
 // Answers the program's message boxes and file dialogs for the life of the object, in the order
@@ -14,6 +15,8 @@ public:
     PromptRecorder()
     {
         Prompts::setMessageBoxAnswer([this](const MessageBoxRequest &request) {
+            if (whileAsked)
+                whileAsked();
             boxes += request;
             return boxAnswers.isEmpty() ? -1 : boxAnswers.takeFirst();
         });
@@ -35,4 +38,6 @@ public:
     QList<QStringList> fileAnswers; // file names to choose, one list per dialog
     QList<MessageBoxRequest> boxes;
     QList<FileDialogRequest> fileDialogs;
+    // Runs while a box is up, before it is answered: under a real box, timers and the pump go on.
+    std::function<void()> whileAsked;
 };
