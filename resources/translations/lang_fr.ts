@@ -820,7 +820,7 @@ Aucune de vos modifications n&apos;est envoyée au service tant que les données
     </message>
     <message>
         <source>The contacts could not be saved in %1.</source>
-        <translation>Les contacts n'ont pas pu être enregistrés dans %1.</translation>
+        <translation>Les contacts n&apos;ont pas pu être enregistrés dans %1.</translation>
     </message>
     <message>
         <source>Qelvoxdesk is up to date</source>
