@@ -132,17 +132,18 @@ bool storeFetchedObjects(CacheDatabase &cache, const qtObjectsInfo &objects, int
     return false;
 }
 
-// A record created offline takes the service's id in the views and in every queued task that refers to it.
+// A record created offline takes the service's id in the views and in every task still to run that refers
+// to it, queued or parked.
 template <typename Record>
 void adoptServiceId(Record &record, EntitiesView &views, void (EntitiesView::*replaceInViews)(int, int),
-                    TaskQueue &tasks)
+                    TaskPump &pump)
 {
     if (record.localid <= 0)
         return;
     (views.*replaceInViews)(-record.localid, record.id);
     // When the rows cannot follow, the creation's own rows stay until they do: a restart then makes the
     // record again for the rows that still name it by its local id.
-    tasks.replaceLocalId(-record.localid, record.id, record.taskid);
+    pump.replaceLocalId(-record.localid, record.id, record.taskid);
     record.localid = 0;
 }
 
@@ -153,7 +154,7 @@ void adoptServiceId(Record &record, EntitiesView &views, void (EntitiesView::*re
 void MainWindow::applyCreatedGroup(qtContactGroupInfo &group)
 {
     if (group.id > 0) {
-        adoptServiceId(group, *m_entities, &EntitiesView::replaceGroupId, m_tasks);
+        adoptServiceId(group, *m_entities, &EntitiesView::replaceGroupId, m_pump);
         m_cache.storeContactGroup(&group);
     }
     m_tasks.complete(group.taskid);
@@ -163,7 +164,7 @@ void MainWindow::applyCreatedGroup(qtContactGroupInfo &group)
 void MainWindow::applyCreatedContact(qtContactInfo &contact)
 {
     if (contact.id > 0) {
-        adoptServiceId(contact, *m_entities, &EntitiesView::replaceContactId, m_tasks);
+        adoptServiceId(contact, *m_entities, &EntitiesView::replaceContactId, m_pump);
         m_cache.storeContact(&contact);
     }
     m_tasks.complete(contact.taskid);
@@ -173,7 +174,7 @@ void MainWindow::applyCreatedContact(qtContactInfo &contact)
 void MainWindow::applyCreatedFolder(QelFolderInfo &folder)
 {
     if (folder.id > 0) {
-        adoptServiceId(folder, *m_entities, &EntitiesView::replaceFolderId, m_tasks);
+        adoptServiceId(folder, *m_entities, &EntitiesView::replaceFolderId, m_pump);
         m_cache.storeFolder(&folder);
     }
     m_tasks.complete(folder.taskid);

@@ -235,6 +235,12 @@ void TaskPump::endCycle()
     m_syncTimer.start();
 }
 
+bool TaskPump::replaceLocalId(int localId, int serviceId, int ownerTaskId)
+{
+    // A parked task waits outside the queue; sent later with the local id, it would name nothing.
+    return m_tasks.replaceLocalId(localId, serviceId, ownerTaskId, m_parkedTasks);
+}
+
 void TaskPump::awaitWorker()
 {
     // The run may have ended with its end not delivered yet: the flag, not the thread, tells.

@@ -40,6 +40,9 @@ public:
     void syncNow();
     // The cycle has ended: the parked tasks come back and the next cycle is timed.
     void endCycle();
+    // A record created offline has its service id: the queued and the parked tasks name it by that id
+    // from now on. See TaskQueue::replaceLocalId.
+    bool replaceLocalId(int localId, int serviceId, int ownerTaskId);
 
     // The start of the next change query, and the time shift that fetched objects are shown with.
     void setSyncTimestamp(int timestamp);

@@ -159,12 +159,15 @@ bool TaskQueue::pendingIsCurrent()
     return false;
 }
 
-bool TaskQueue::replaceLocalId(int localId, int serviceId, int ownerTaskId)
+bool TaskQueue::replaceLocalId(int localId, int serviceId, int ownerTaskId,
+                               const QList<TaskItem> &heldOutside)
 {
     QMutexLocker locker(&taskListMutex);
     IdRewrite rewrite(localId, serviceId);
-    for (const TaskItem &item : std::as_const(items))
-        replaceInTask(item, rewrite);
+    for (const QList<TaskItem> *tasks : {&std::as_const(items), &heldOutside}) {
+        for (const TaskItem &item : *tasks)
+            replaceInTask(item, rewrite);
+    }
     if (database->rewriteTaskReferences(localId, serviceId))
         return true;
     pendingIsCurrent();

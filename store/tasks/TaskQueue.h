@@ -38,12 +38,15 @@ public:
     // Empties the list and releases the records of its tasks; persisted rows and task directories stay. A
     // task taken and not handed back yet is left alone: the worker may still be running it.
     void clear();
-    // Rewrites every reference to a record created offline (negative localId) in the queued tasks, and in
-    // their rows, once the service has given the record its id. The queued records always change, so that
-    // this run sends the service's id. False when the rows could not follow: the rewrite of the rows is
-    // then retried by retryPending(), and the record's own task (ownerTaskId), whose rows a restart needs
-    // to make the record again while other rows still name it by its local id, is not completed before.
-    bool replaceLocalId(int localId, int serviceId, int ownerTaskId = 0);
+    // Rewrites every reference to a record created offline (negative localId) in the queued tasks, in the
+    // tasks taken from the queue that the caller holds back (heldOutside, e.g. parked; never one a worker is
+    // running), and in the rows of all of them, once the service has given the record its id. The records
+    // in memory always change, so that this run sends the service's id. False when the rows could not
+    // follow: the rewrite of the rows is then retried by retryPending(), and the record's own task
+    // (ownerTaskId), whose rows a restart needs to make the record again while other rows still name it by
+    // its local id, is not completed before.
+    bool replaceLocalId(int localId, int serviceId, int ownerTaskId = 0,
+                        const QList<TaskItem> &heldOutside = {});
     // Deletes the rows and the directory of a task that has been carried out. When they cannot be
     // deleted (or wait for a rewrite of the task's record, see replaceLocalId), retryPending() tries again
     // and the task is left out of every restore of this run for the same customer. False when not done yet.

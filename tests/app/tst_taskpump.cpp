@@ -279,6 +279,54 @@ private slots:
         QCOMPARE(cached.contactgroups.first().id, groupId);
     }
 
+    void parkedTasksTakeTheServiceIdOfACreationMadeMeanwhile()
+    {
+        const MainWindowSession::Account account = m_session.addAccount(accountWithFaxes(1));
+        QVERIFY(m_session.fillCache(account));
+        // Offline: a group made, a contact made in it, then the group saved again.
+        const int groupLocal = m_session.nextTaskId();
+        const auto offlineGroup = [groupLocal] {
+            auto *group = new qtContactGroupInfo(-groupLocal, 0);
+            group->localid = groupLocal;
+            group->name = "Made offline";
+            return recordToVariant(group);
+        };
+        m_session.persistTask(TaskType::CHANGE_GROUP, offlineGroup());
+        const int contactLocal = m_session.nextTaskId();
+        auto *contact = new qtContactInfo(-contactLocal, 0);
+        contact->localid = contactLocal;
+        contact->groupid = -groupLocal;
+        contact->name = "Nina";
+        contact->number = "+3391";
+        m_session.persistTask(TaskType::CHANGE_CONTACT, recordToVariant(contact));
+        m_session.persistTask(TaskType::CHANGE_GROUP, offlineGroup());
+        // The group's first save and the contact are refused once: they wait for the cycle's end, while
+        // the group's second save makes the group.
+        m_session.service().injectOnce("updateContactGroupInfo", fault("soap11-fault"));
+        m_session.service().injectOnce("updateContactInfo", fault("soap11-fault"));
+
+        m_session.logIn(account);
+        settle();
+
+        const QJsonArray log = m_session.service().requests();
+        qtObjectsInfo cached;
+        m_session.openCache()->loadAll(cached);
+        QCOMPARE(cached.contactgroups.size(), 1);
+        const int groupId = cached.contactgroups.first().id;
+        QVERIFY2(groupId > 0, qPrintable(dump(log)));
+        // Back after the cycle's end, the parked tasks name the group by the service's id: the first save
+        // changes the group made meanwhile instead of making another, and the contact lands in it.
+        const QJsonArray groups = m_session.requests("updateContactGroupInfo");
+        QCOMPARE(groups.size(), 3);
+        QCOMPARE(groups[2]["params"]["info"]["id"].toInt(), groupId);
+        const QJsonArray contacts = m_session.requests("updateContactInfo");
+        QCOMPARE(contacts.size(), 2);
+        QCOMPARE(contacts[1]["params"]["info"]["groupid"].toInt(), groupId);
+        QCOMPARE(cached.contacts.size(), 1);
+        QCOMPARE(cached.contacts.first().groupid, groupId);
+        QVERIFY(m_session.persistedTasks().isEmpty());
+    }
+
     void unrecordableChangesRunOnce_data()
     {
         QTest::addColumn<QString>("trigger");

@@ -279,8 +279,12 @@ void TaskQueueTest::replaceLocalIdRewritesEveryReference()
 {
     for (const auto &[type, argument] : referencesToLocal())
         add(type, argument);
+    // Taken and held back by the caller (refused tasks wait outside the queue): rewritten all the same.
+    QList<TaskItem> heldOutside;
+    for (int i = 0; i < 4; ++i)
+        heldOutside << queue->takeNext();
 
-    QVERIFY(queue->replaceLocalId(-1003, 77));
+    QVERIFY(queue->replaceLocalId(-1003, 77, 0, heldOutside));
 
     const QStringList expected{
         "type 10: type=5 id=77 taskid=1000 localid=0 status=0 name=''",
@@ -296,6 +300,8 @@ void TaskQueueTest::replaceLocalIdRewritesEveryReference()
     QCOMPARE(inMemory(), expected);
     // The rows say the same: a restart restores the rewritten tasks.
     QCOMPARE(fromRows(), expected.mid(0, 8));
+    for (const TaskItem &item : std::as_const(heldOutside))
+        queue->finish(item);
 }
 
 void TaskQueueTest::failedRewriteIsRetriedBeforeItsCreationCompletes()
