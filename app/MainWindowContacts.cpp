@@ -163,7 +163,7 @@ void MainWindow::addOutlookContact(const QString &name, const QString &fax, cons
 {
     auto contact = std::make_unique<OutlookContactInfo>();
     if (fillContact(*contact, name, fax, sms))
-        m_entities->addOutlookContactRow(contact.release());
+        m_entities->addOutlookContactRow(std::move(contact));
 }
 
 void MainWindow::importContactsCsv(const QString &path, bool outlookFile)

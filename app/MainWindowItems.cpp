@@ -14,6 +14,7 @@
 #include "MoveToFolderRequest.h"
 #include "MovetoFolderDlg.h"
 #include "ObjectsRequest.h"
+#include "OwnedRecord.h"
 #include "QelvoxAPI.h"
 #include "RecordKinds.h"
 #include "RecordVariant.h"
@@ -87,11 +88,11 @@ void MainWindow::sendMessage(bool fax)
     const int outbox = m_entities->outboxFolderId();
     if (faxRequest) {
         faxRequest->taskid = m_cache.nextTaskId();
-        m_entities->addPendingFax(FAXSentInfoRegister::fromSendFaxRequest(*faxRequest, outbox));
+        m_entities->addPendingFax(owned(FAXSentInfoRegister::fromSendFaxRequest(*faxRequest, outbox)));
         queueChange(TaskType::SEND_FAX, recordToVariant(faxRequest.release()));
     } else if (smsRequest) {
         smsRequest->taskid = m_cache.nextTaskId();
-        m_entities->addPendingSms(SMSSentInfoRegister::fromSendSmsRequest(*smsRequest, outbox));
+        m_entities->addPendingSms(owned(SMSSentInfoRegister::fromSendSmsRequest(*smsRequest, outbox)));
         queueChange(TaskType::SEND_SMS, recordToVariant(smsRequest.release()));
     }
 }
@@ -115,11 +116,11 @@ void MainWindow::eventForward()
     for (ForwardEntry *entry : request->takeEntries()) {
         entry->taskid = m_cache.nextTaskId();
         if (entry->forward == 4)
-            m_entities->addPendingSms(SMSSentInfoRegister::fromForwardEntry(*entry, outbox));
+            m_entities->addPendingSms(owned(SMSSentInfoRegister::fromForwardEntry(*entry, outbox)));
         else if (entry->forward == 5)
-            m_entities->addPendingEmail(EMAILSentInfoRegister::fromForwardEntry(*entry, outbox));
+            m_entities->addPendingEmail(owned(EMAILSentInfoRegister::fromForwardEntry(*entry, outbox)));
         else
-            m_entities->addPendingFax(FAXSentInfoRegister::fromForwardEntry(*entry, outbox));
+            m_entities->addPendingFax(owned(FAXSentInfoRegister::fromForwardEntry(*entry, outbox)));
         forwards += TaskItem(TaskType::SEND_FORWARD, recordToVariant(entry));
     }
     queueChanges(forwards);

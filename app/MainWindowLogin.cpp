@@ -8,6 +8,7 @@
 #include "MessageBoxes.h"
 #include "MoveToFolderRequest.h"
 #include "ObjectsRequest.h"
+#include "OwnedRecord.h"
 #include "QelFolderInfo.h"
 #include "SMSSentInfoRegister.h"
 #include "SendFaxRequest.h"
@@ -97,16 +98,16 @@ void MainWindow::restoreLocalTasks()
         const int type = task.type;
         const QVariant &argument = task.argument;
         if (auto *sms = taskRecord<SendSmsRequest>(type, argument)) {
-            m_entities->addPendingSms(SMSSentInfoRegister::fromSendSmsRequest(*sms, outbox));
+            m_entities->addPendingSms(owned(SMSSentInfoRegister::fromSendSmsRequest(*sms, outbox)));
         } else if (auto *fax = taskRecord<SendFaxRequest>(type, argument)) {
-            m_entities->addPendingFax(FAXSentInfoRegister::fromSendFaxRequest(*fax, outbox));
+            m_entities->addPendingFax(owned(FAXSentInfoRegister::fromSendFaxRequest(*fax, outbox)));
         } else if (auto *entry = taskRecord<ForwardEntry>(type, argument)) {
             if (entry->forward == 3)
-                m_entities->addPendingFax(FAXSentInfoRegister::fromForwardEntry(*entry, outbox));
+                m_entities->addPendingFax(owned(FAXSentInfoRegister::fromForwardEntry(*entry, outbox)));
             else if (entry->forward == 4)
-                m_entities->addPendingSms(SMSSentInfoRegister::fromForwardEntry(*entry, outbox));
+                m_entities->addPendingSms(owned(SMSSentInfoRegister::fromForwardEntry(*entry, outbox)));
             else if (entry->forward == 5)
-                m_entities->addPendingEmail(EMAILSentInfoRegister::fromForwardEntry(*entry, outbox));
+                m_entities->addPendingEmail(owned(EMAILSentInfoRegister::fromForwardEntry(*entry, outbox)));
         } else if (auto *group = taskRecord<qtContactGroupInfo>(type, argument)) {
             m_entities->addGroupRow(*group);
         } else if (auto *contact = taskRecord<qtContactInfo>(type, argument)) {

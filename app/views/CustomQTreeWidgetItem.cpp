@@ -82,18 +82,11 @@ QString itemDateKey(const BaseObject *record)
     return dateKeyOf(record);
 }
 
-CustomQTreeWidgetItem::CustomQTreeWidgetItem(BaseObject *record, const QStringList &texts)
+CustomQTreeWidgetItem::CustomQTreeWidgetItem(std::unique_ptr<BaseObject> record, const QStringList &texts)
     : QTreeWidgetItem(texts, RowType)
 {
-    if (record) {
-        m_record = record;
-        setData(0, Qt::UserRole, recordToVariant(record));
-    }
-}
-
-CustomQTreeWidgetItem::~CustomQTreeWidgetItem()
-{
-    delete m_record;
+    if (record)
+        setRecord(std::move(record));
 }
 
 bool CustomQTreeWidgetItem::operator<(const QTreeWidgetItem &other) const
@@ -119,19 +112,15 @@ bool CustomQTreeWidgetItem::lessThan(const QTreeWidgetItem &row, const QTreeWidg
 BaseObject *CustomQTreeWidgetItem::record(const QTreeWidgetItem *row)
 {
     if (row->type() == RowType)
-        return static_cast<const CustomQTreeWidgetItem *>(row)->m_record;
+        return static_cast<const CustomQTreeWidgetItem *>(row)->m_record.get();
     return recordFromVariant<BaseObject>(row->data(0, Qt::UserRole));
 }
 
-void CustomQTreeWidgetItem::replaceRecord(QTreeWidgetItem *row, BaseObject *newRecord)
+void CustomQTreeWidgetItem::setRecord(std::unique_ptr<BaseObject> record)
 {
-    BaseObject *oldRecord = record(row);
-    if (oldRecord == newRecord)
-        return;
-    row->setData(0, Qt::UserRole, newRecord ? recordToVariant(newRecord) : QVariant());
-    if (row->type() == RowType)
-        static_cast<CustomQTreeWidgetItem *>(row)->m_record = newRecord;
-    delete oldRecord;
+    // The variant goes first: it must never point at a record that has been released.
+    setData(0, Qt::UserRole, record ? recordToVariant(record.get()) : QVariant());
+    m_record = std::move(record);
 }
 
 const QString &CustomQTreeWidgetItem::searchText(const int *columns, int count)

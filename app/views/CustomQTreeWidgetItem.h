@@ -1,8 +1,9 @@
 #pragma once
 
-#include <QTreeWidgetItem>
+#include "BaseObject.h"
 
-class BaseObject;
+#include <QTreeWidgetItem>
+#include <memory>
 
 // One row of an item list or of the contacts list. The row owns the record it shows, kept in column 0 under
 // Qt::UserRole: replacing the record or deleting the row releases it, so no list operation has to. The row
@@ -13,9 +14,9 @@ class CustomQTreeWidgetItem : public QTreeWidgetItem
 public:
     static constexpr int RowType = QTreeWidgetItem::UserType + 1;
 
-    // Takes ownership of record (may be null); texts fill the columns from column 0 on.
-    explicit CustomQTreeWidgetItem(BaseObject *record = nullptr, const QStringList &texts = QStringList());
-    ~CustomQTreeWidgetItem() override;
+    // record may be null; texts fill the columns from column 0 on.
+    explicit CustomQTreeWidgetItem(std::unique_ptr<BaseObject> record = nullptr,
+                                   const QStringList &texts = QStringList());
 
     // Sort order of the lists: column 0 by object type and then name, sender or recipients; column 4 by the
     // shifted date; the other columns by their text; every comparison without regard to case.
@@ -27,9 +28,8 @@ public:
     static BaseObject *record(const QTreeWidgetItem *row);
     // The same as the record type T that the row's kind says it is (the caller checked the type).
     template <typename T> static T *rowRecord(const QTreeWidgetItem *row) { return static_cast<T *>(record(row)); }
-    // The one way to change a row's record: the row takes ownership of the new one (null leaves it without
-    // a record) and releases the one it held, unless that is the same record.
-    static void replaceRecord(QTreeWidgetItem *row, BaseObject *newRecord);
+    // The one way to change a row's record: the row releases the one it held (null leaves it without one).
+    void setRecord(std::unique_ptr<BaseObject> record);
 
     // The row's search text, case-folded: the given columns' texts joined by line breaks, made by the first
     // call after forgetSearchText.
@@ -37,7 +37,7 @@ public:
     void forgetSearchText();
 
 private:
-    BaseObject *m_record = nullptr;
+    std::unique_ptr<BaseObject> m_record;
     QString m_searchText;
     bool m_hasSearchText = false;
 };

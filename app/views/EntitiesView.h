@@ -102,18 +102,17 @@ public:
     // the folder they are in, or the contacts list.
     std::unique_ptr<MoveToFolderRequest> moveSelectionTo(int folderId);
 
-    // Forwarders to the Outbox list; they take ownership of the records.
-    void addPendingFax(FAXSentInfoRegister *record);
-    void addPendingSms(SMSSentInfoRegister *record);
-    void addPendingEmail(EMAILSentInfoRegister *record);
+    // Forwarders to the Outbox list.
+    void addPendingFax(std::unique_ptr<FAXSentInfoRegister> record);
+    void addPendingSms(std::unique_ptr<SMSSentInfoRegister> record);
+    void addPendingEmail(std::unique_ptr<EMAILSentInfoRegister> record);
     void updatePendingSent(int taskId, int serviceId, int sentStatus);
     void updatePendingStatus(int id, int sentStatus);
 
-    // Forwarders to the contacts list. The group and contact rows show copies of the records given;
-    // the Outlook contact row takes ownership of its record.
+    // Forwarders to the contacts list. The group and contact rows show copies of the records given.
     void addGroupRow(const qtContactGroupInfo &group);
     void addContactRow(const qtContactInfo &contact);
-    void addOutlookContactRow(OutlookContactInfo *contact);
+    void addOutlookContactRow(std::unique_ptr<OutlookContactInfo> contact);
     void removeGroup(int id);
     void removeContact(int id);
     void removeOutlookContacts();

@@ -6,25 +6,26 @@
 #include "FolderView.h"
 #include "ObjectsRequest.h"
 #include "OutlookContactInfo.h"
+#include "OwnedRecord.h"
 #include "SMSSentInfoRegister.h"
 #include "qtContactGroupInfo.h"
 #include "qtContactInfo.h"
 
-void EntitiesView::addPendingFax(FAXSentInfoRegister *record)
+void EntitiesView::addPendingFax(std::unique_ptr<FAXSentInfoRegister> record)
 {
-    m_outbox.view->addFaxSentItem(record);
+    m_outbox.view->addFaxSentItem(std::move(record));
     refreshLabels();
 }
 
-void EntitiesView::addPendingSms(SMSSentInfoRegister *record)
+void EntitiesView::addPendingSms(std::unique_ptr<SMSSentInfoRegister> record)
 {
-    m_outbox.view->addSmsSentItem(record);
+    m_outbox.view->addSmsSentItem(std::move(record));
     refreshLabels();
 }
 
-void EntitiesView::addPendingEmail(EMAILSentInfoRegister *record)
+void EntitiesView::addPendingEmail(std::unique_ptr<EMAILSentInfoRegister> record)
 {
-    m_outbox.view->addEmailItem(record);
+    m_outbox.view->addEmailItem(std::move(record));
     refreshLabels();
 }
 
@@ -40,17 +41,17 @@ void EntitiesView::updatePendingStatus(int id, int sentStatus)
 
 void EntitiesView::addGroupRow(const qtContactGroupInfo &group)
 {
-    m_contacts.view->addGroupItem(group.clone());
+    m_contacts.view->addGroupItem(owned(group.clone()));
 }
 
 void EntitiesView::addContactRow(const qtContactInfo &contact)
 {
-    m_contacts.view->addContactItem(contact.clone());
+    m_contacts.view->addContactItem(owned(contact.clone()));
 }
 
-void EntitiesView::addOutlookContactRow(OutlookContactInfo *contact)
+void EntitiesView::addOutlookContactRow(std::unique_ptr<OutlookContactInfo> contact)
 {
-    m_contacts.view->addOutlookContactItem(contact);
+    m_contacts.view->addOutlookContactItem(std::move(contact));
 }
 
 void EntitiesView::removeGroup(int id)

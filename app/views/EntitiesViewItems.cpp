@@ -8,6 +8,7 @@
 #include "FolderView.h"
 #include "MoveToFolderRequest.h"
 #include "ObjectType.h"
+#include "OwnedRecord.h"
 #include "RecordKinds.h"
 #include "qtObjectsInfo.h"
 
@@ -63,7 +64,7 @@ void EntitiesView::addOrUpdateRecord(const BaseForView &record)
         list->removeItem(row);
         row = nullptr;
     }
-    target->addItem(record.clone(), row);
+    target->addItem(owned(record.clone()), row);
 }
 
 void EntitiesView::removeArrivedPendingRow(const BaseForView &record)

@@ -22,10 +22,10 @@ class qtFAXReceivedInfo;
 class qtVOICEReceivedInfo;
 
 // The list of one entity of the entity tree: the contacts list, or the item list of the Inbox, the Outbox or
-// a user folder. Each row shows one record and owns it (CustomQTreeWidgetItem); every operation that takes
-// a record pointer takes ownership of it. The selection-based operations work on the visible selected rows:
-// selected, not hidden by the search filter, in tree order. Rows come and go only through the operations
-// below, which keep the list's index of them: nobody else adds, takes or deletes rows. GUI thread only.
+// a user folder. Each row shows one record and owns it (CustomQTreeWidgetItem). The selection-based
+// operations work on the visible selected rows: selected, not hidden by the search filter, in tree order.
+// Rows come and go only through the operations below, which keep the list's index of them: nobody else
+// adds, takes or deletes rows. GUI thread only.
 class FolderView : public QTreeWidget
 {
     Q_OBJECT
@@ -117,19 +117,19 @@ public:
     void retranslate();
 
     // Rows. Builders give an existing row (when passed) the new record, or add a new row.
-    // Sent fax, received fax, voice message and sent SMS (types 1 to 4); any other record is released.
-    void addItem(BaseObject *record, QTreeWidgetItem *row = nullptr);
+    // Sent fax, received fax, voice message and sent SMS (types 1 to 4); any other record is not shown.
+    void addItem(std::unique_ptr<BaseObject> record, QTreeWidgetItem *row = nullptr);
     // Also the pending fax (10001) and pending SMS (10004) of the Outbox.
-    void addFaxSentItem(BaseFAXSentInfo *record, QTreeWidgetItem *row = nullptr);
-    void addFaxReceivedItem(qtFAXReceivedInfo *record, QTreeWidgetItem *row = nullptr);
-    void addVoiceItem(qtVOICEReceivedInfo *record, QTreeWidgetItem *row = nullptr);
-    void addSmsSentItem(BaseSMSSentInfo *record, QTreeWidgetItem *row = nullptr);
-    void addEmailItem(EMAILSentInfoRegister *record);
+    void addFaxSentItem(std::unique_ptr<BaseFAXSentInfo> record, QTreeWidgetItem *row = nullptr);
+    void addFaxReceivedItem(std::unique_ptr<qtFAXReceivedInfo> record, QTreeWidgetItem *row = nullptr);
+    void addVoiceItem(std::unique_ptr<qtVOICEReceivedInfo> record, QTreeWidgetItem *row = nullptr);
+    void addSmsSentItem(std::unique_ptr<BaseSMSSentInfo> record, QTreeWidgetItem *row = nullptr);
+    void addEmailItem(std::unique_ptr<EMAILSentInfoRegister> record);
     // Adds or updates the row of a group, or of a contact under its group. A contact whose group has no row
-    // is not shown and its record is released.
-    void addGroupItem(qtContactGroupInfo *record);
-    void addContactItem(qtContactInfo *record);
-    void addOutlookContactItem(OutlookContactInfo *record);
+    // is not shown.
+    void addGroupItem(std::unique_ptr<qtContactGroupInfo> record);
+    void addContactItem(std::unique_ptr<qtContactInfo> record);
+    void addOutlookContactItem(std::unique_ptr<OutlookContactInfo> record);
     // Rewrites the texts that follow the sent status, the recipients and the date.
     void updateItemTexts(QTreeWidgetItem *row);
     // Bold while the item is unread (item lists only).
@@ -177,14 +177,15 @@ private:
     std::unique_ptr<ObjectsRequest> takeRows(const QList<QTreeWidgetItem *> &rows, bool forDeletion);
     QTreeWidgetItem *firstInTreeOrder(const RowIndex::Rows &rows) const;
     // Gives row a new record and keeps the index in step with the record's key.
-    void setRowRecord(QTreeWidgetItem *row, BaseObject *record);
+    void setRowRecord(QTreeWidgetItem *row, std::unique_ptr<BaseObject> record);
     void changeRowId(QTreeWidgetItem *row, int newId);
     // The texts of an item row's columns, from column 0 (which shows only icons) to the Date column.
     QStringList itemTexts(BaseObject &record);
     const QString &sentStatusText(int sentStatus);
     // The common part of the item builders: an existing row of this list takes the record and its texts,
     // or a new row is added.
-    void showItem(BaseObject *record, QTreeWidgetItem *row, const char *iconPath, const char *directionIconPath);
+    void showItem(std::unique_ptr<BaseObject> record, QTreeWidgetItem *row, const char *iconPath,
+                  const char *directionIconPath);
     // Adds a new top-level row at its sorted place, or to the open batch.
     void insertTopLevelRow(QTreeWidgetItem *row);
     // The same for a row that the index holds already.

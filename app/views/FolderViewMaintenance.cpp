@@ -84,10 +84,11 @@ QTreeWidgetItem *FolderView::findPendingItem(int id) const
     return firstInTreeOrder(withoutChildRows(rows));
 }
 
-void FolderView::setRowRecord(QTreeWidgetItem *row, BaseObject *record)
+void FolderView::setRowRecord(QTreeWidgetItem *row, std::unique_ptr<BaseObject> record)
 {
     m_index.remove(row);
-    CustomQTreeWidgetItem::replaceRecord(row, record);
+    // Every row of a list is one that the list made (see the class comment).
+    static_cast<CustomQTreeWidgetItem *>(row)->setRecord(std::move(record));
     m_index.add(row);
 }
 

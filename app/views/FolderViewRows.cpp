@@ -6,6 +6,7 @@
 #include "ItemTexts.h"
 #include "ObjectsRequest.h"
 #include "OutlookContactInfo.h"
+#include "OwnedRecord.h"
 #include "RecordKinds.h"
 #include "RowEdits.h"
 #include "TextHelpers.h"
@@ -63,23 +64,21 @@ void setContactTexts(QTreeWidgetItem *row, const BaseContactInfo &contact)
 
 } // namespace
 
-void FolderView::addItem(BaseObject *record, QTreeWidgetItem *row)
+void FolderView::addItem(std::unique_ptr<BaseObject> record, QTreeWidgetItem *row)
 {
     switch (record ? record->type : 0) {
     case ObjectType::FaxSent:
-        addFaxSentItem(static_cast<qtFAXSentInfo *>(record), row);
+        addFaxSentItem(ownedAs<qtFAXSentInfo>(std::move(record)), row);
         break;
     case ObjectType::FaxReceived:
-        addFaxReceivedItem(static_cast<qtFAXReceivedInfo *>(record), row);
+        addFaxReceivedItem(ownedAs<qtFAXReceivedInfo>(std::move(record)), row);
         break;
     case ObjectType::VoiceReceived:
-        addVoiceItem(static_cast<qtVOICEReceivedInfo *>(record), row);
+        addVoiceItem(ownedAs<qtVOICEReceivedInfo>(std::move(record)), row);
         break;
     case ObjectType::SmsSent:
-        addSmsSentItem(static_cast<qtSMSSentInfo *>(record), row);
+        addSmsSentItem(ownedAs<qtSMSSentInfo>(std::move(record)), row);
         break;
-    default:
-        delete record;
     }
 }
 
@@ -115,11 +114,12 @@ const QString &FolderView::sentStatusText(int sentStatus)
     return *found;
 }
 
-void FolderView::showItem(BaseObject *record, QTreeWidgetItem *row, const char *iconPath, const char *directionIconPath)
+void FolderView::showItem(std::unique_ptr<BaseObject> record, QTreeWidgetItem *row, const char *iconPath,
+                          const char *directionIconPath)
 {
     const QStringList texts = itemTexts(*record);
     if (ownsRow(row)) {
-        setRowRecord(row, record);
+        setRowRecord(row, std::move(record));
         for (int column = 1; column < texts.size(); ++column) {
             if (row->text(column) != texts[column])
                 row->setText(column, texts[column]);
@@ -127,7 +127,7 @@ void FolderView::showItem(BaseObject *record, QTreeWidgetItem *row, const char *
         setItemFont(row);
         keepInOrder(row);
     } else {
-        row = new CustomQTreeWidgetItem(record, texts);
+        row = new CustomQTreeWidgetItem(std::move(record), texts);
         row->setIcon(0, viewIcon(iconPath));
         row->setIcon(1, viewIcon(directionIconPath));
         setItemFont(row);
@@ -136,29 +136,30 @@ void FolderView::showItem(BaseObject *record, QTreeWidgetItem *row, const char *
     filterItem(row);
 }
 
-void FolderView::addFaxSentItem(BaseFAXSentInfo *record, QTreeWidgetItem *row)
+void FolderView::addFaxSentItem(std::unique_ptr<BaseFAXSentInfo> record, QTreeWidgetItem *row)
 {
-    showItem(record, row, faxIcon(record->faxtype), outboxIcon);
+    const char *icon = faxIcon(record->faxtype);
+    showItem(std::move(record), row, icon, outboxIcon);
 }
 
-void FolderView::addFaxReceivedItem(qtFAXReceivedInfo *record, QTreeWidgetItem *row)
+void FolderView::addFaxReceivedItem(std::unique_ptr<qtFAXReceivedInfo> record, QTreeWidgetItem *row)
 {
-    showItem(record, row, ":/images/list_fax.png", inboxIcon);
+    showItem(std::move(record), row, ":/images/list_fax.png", inboxIcon);
 }
 
-void FolderView::addVoiceItem(qtVOICEReceivedInfo *record, QTreeWidgetItem *row)
+void FolderView::addVoiceItem(std::unique_ptr<qtVOICEReceivedInfo> record, QTreeWidgetItem *row)
 {
-    showItem(record, row, ":/images/voice-mail.png", inboxIcon);
+    showItem(std::move(record), row, ":/images/voice-mail.png", inboxIcon);
 }
 
-void FolderView::addSmsSentItem(BaseSMSSentInfo *record, QTreeWidgetItem *row)
+void FolderView::addSmsSentItem(std::unique_ptr<BaseSMSSentInfo> record, QTreeWidgetItem *row)
 {
-    showItem(record, row, ":/images/list_sms.png", outboxIcon);
+    showItem(std::move(record), row, ":/images/list_sms.png", outboxIcon);
 }
 
-void FolderView::addEmailItem(EMAILSentInfoRegister *record)
+void FolderView::addEmailItem(std::unique_ptr<EMAILSentInfoRegister> record)
 {
-    showItem(record, nullptr, ":/images/email.png", outboxIcon);
+    showItem(std::move(record), nullptr, ":/images/email.png", outboxIcon);
 }
 
 void FolderView::updateItemTexts(QTreeWidgetItem *row)
@@ -196,17 +197,18 @@ void FolderView::setItemFont(QTreeWidgetItem *row)
         row->setFont(column, unread ? bold : plain);
 }
 
-void FolderView::addGroupItem(qtContactGroupInfo *record)
+void FolderView::addGroupItem(std::unique_ptr<qtContactGroupInfo> record)
 {
     QTreeWidgetItem *row = findGroupItem(record->id);
     const bool isNew = !row;
+    const qtContactGroupInfo &group = *record;
     if (row) {
-        setRowRecord(row, record);
+        setRowRecord(row, std::move(record));
     } else {
-        row = new CustomQTreeWidgetItem(record);
+        row = new CustomQTreeWidgetItem(std::move(record));
         row->setIcon(0, viewIcon(":/images/contacts-name.png"));
     }
-    row->setText(1, record->name);
+    row->setText(1, group.name);
     if (isNew)
         insertTopLevelRow(row);
     else
@@ -214,34 +216,32 @@ void FolderView::addGroupItem(qtContactGroupInfo *record)
     filterItem(row);
 }
 
-void FolderView::addOutlookContactItem(OutlookContactInfo *record)
+void FolderView::addOutlookContactItem(std::unique_ptr<OutlookContactInfo> record)
 {
-    auto *row = new CustomQTreeWidgetItem(record);
+    const OutlookContactInfo &contact = *record;
+    auto *row = new CustomQTreeWidgetItem(std::move(record));
     row->setIcon(0, viewIcon(":/images/contact-outlook.png"));
-    setContactTexts(row, *record);
+    setContactTexts(row, contact);
     insertTopLevelRow(row);
     filterItem(row);
 }
 
-void FolderView::addContactItem(qtContactInfo *record)
+void FolderView::addContactItem(std::unique_ptr<qtContactInfo> record)
 {
     QTreeWidgetItem *row = findItem(record->id, ObjectType::Contact);
     QTreeWidgetItem *group = nullptr;
     if (record->groupid != 0) {
         group = findGroupItem(record->groupid);
-        if (!group) {
-            delete record;
+        if (!group)
             return;
-        }
     }
     if (row) {
         auto *shown = CustomQTreeWidgetItem::rowRecord<qtContactInfo>(row);
         if (shown->groupid != record->groupid)
             detachItem(row);
         *shown = *record;
-        delete record;
     } else {
-        row = new CustomQTreeWidgetItem(record);
+        row = new CustomQTreeWidgetItem(std::move(record));
         row->setIcon(0, viewIcon(":/images/contact-qelvox.png"));
         m_index.add(row);
     }
@@ -286,10 +286,12 @@ void FolderView::queuePendingItem(QTreeWidgetItem *row, int serviceId)
     BaseObject *record = row && row->treeWidget() == this ? CustomQTreeWidgetItem::record(row) : nullptr;
     switch (record ? record->type : 0) {
     case ObjectType::PendingSms:
-        setRowRecord(row, qtSMSSentInfo::queuedCopy(*static_cast<BaseSMSSentInfo *>(record), serviceId));
+        setRowRecord(row,
+                     owned(qtSMSSentInfo::queuedCopy(*static_cast<BaseSMSSentInfo *>(record), serviceId)));
         break;
     case ObjectType::PendingFax:
-        setRowRecord(row, qtFAXSentInfo::queuedCopy(*static_cast<BaseFAXSentInfo *>(record), serviceId));
+        setRowRecord(row,
+                     owned(qtFAXSentInfo::queuedCopy(*static_cast<BaseFAXSentInfo *>(record), serviceId)));
         break;
     case ObjectType::PendingEmail:
         static_cast<BaseRecipients *>(record)->sentstatus = 1;

@@ -9,6 +9,7 @@
 #include "MainWindowSession.h"
 #include "ObjectType.h"
 #include "OutlookContactInfo.h"
+#include "OwnedRecord.h"
 #include "SMSSentInfoRegister.h"
 #include "SendFaxRequest.h"
 #include "SendSmsRequest.h"
@@ -85,20 +86,20 @@ void MainWindowSession::addLocalRows()
     SendFaxRequest fax;
     fax.taskid = pendingTaskId;
     fax.numbers = QStringList{"+3311", "+3312"};
-    tree->addPendingFax(FAXSentInfoRegister::fromSendFaxRequest(fax, outbox));
+    tree->addPendingFax(owned(FAXSentInfoRegister::fromSendFaxRequest(fax, outbox)));
     SendSmsRequest sms;
     sms.taskid = pendingTaskId + 1;
     sms.numbers = QStringList{"+3366"};
-    tree->addPendingSms(SMSSentInfoRegister::fromSendSmsRequest(sms, outbox));
+    tree->addPendingSms(owned(SMSSentInfoRegister::fromSendSmsRequest(sms, outbox)));
     ForwardEntry entry(ObjectType::FaxReceived, 1, QString());
     entry.taskid = pendingTaskId + 2;
     entry.forward = 5;
     entry.to = QStringLiteral("ann@example.test");
-    tree->addPendingEmail(EMAILSentInfoRegister::fromForwardEntry(entry, outbox));
-    auto *outlook = new OutlookContactInfo;
+    tree->addPendingEmail(owned(EMAILSentInfoRegister::fromForwardEntry(entry, outbox)));
+    auto outlook = std::make_unique<OutlookContactInfo>();
     outlook->name = QStringLiteral("Eve");
     outlook->number = QStringLiteral("+3390");
-    tree->addOutlookContactRow(outlook);
+    tree->addOutlookContactRow(std::move(outlook));
 }
 
 QPair<int, int> MainWindowSession::object(const QString &key) const

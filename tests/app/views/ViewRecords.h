@@ -5,8 +5,10 @@
 
 #include "EMAILSentInfoRegister.h"
 #include "FAXSentInfoRegister.h"
+#include "FolderView.h"
 #include "ObjectType.h"
 #include "OutlookContactInfo.h"
+#include "OwnedRecord.h"
 #include "SMSSentInfoRegister.h"
 #include "qtContactGroupInfo.h"
 #include "qtContactInfo.h"
@@ -24,10 +26,11 @@
 
 namespace ViewRecords {
 
-inline qtFAXSentInfo *sentFax(int id, int folderId, const QString &date, int sentStatus = 1, int faxType = 0,
-                              int recipients = 1, const QString &recipient = QStringLiteral("+3311"))
+inline std::unique_ptr<qtFAXSentInfo> sentFax(int id, int folderId, const QString &date, int sentStatus = 1,
+                                              int faxType = 0, int recipients = 1,
+                                              const QString &recipient = QStringLiteral("+3311"))
 {
-    auto *fax = new qtFAXSentInfo(id, 1);
+    auto fax = std::make_unique<qtFAXSentInfo>(id, 1);
     fax->folderid = folderId;
     fax->date = date;
     fax->sentstatus = sentStatus;
@@ -38,9 +41,9 @@ inline qtFAXSentInfo *sentFax(int id, int folderId, const QString &date, int sen
     return fax;
 }
 
-inline qtSMSSentInfo *sentSms(int id, int folderId, const QString &date, int sentStatus = 1)
+inline std::unique_ptr<qtSMSSentInfo> sentSms(int id, int folderId, const QString &date, int sentStatus = 1)
 {
-    auto *sms = new qtSMSSentInfo(id, 1);
+    auto sms = std::make_unique<qtSMSSentInfo>(id, 1);
     sms->folderid = folderId;
     sms->date = date;
     sms->sentstatus = sentStatus;
@@ -50,10 +53,10 @@ inline qtSMSSentInfo *sentSms(int id, int folderId, const QString &date, int sen
     return sms;
 }
 
-inline qtFAXReceivedInfo *receivedFax(int id, int folderId, const QString &date, const QString &sender = QString(),
-                                      int status = 1)
+inline std::unique_ptr<qtFAXReceivedInfo> receivedFax(int id, int folderId, const QString &date,
+                                                      const QString &sender = QString(), int status = 1)
 {
-    auto *fax = new qtFAXReceivedInfo(id, status);
+    auto fax = std::make_unique<qtFAXReceivedInfo>(id, status);
     fax->folderid = folderId;
     fax->date = date;
     fax->sender = sender;
@@ -61,9 +64,9 @@ inline qtFAXReceivedInfo *receivedFax(int id, int folderId, const QString &date,
     return fax;
 }
 
-inline qtVOICEReceivedInfo *voice(int id, int folderId, const QString &date, int seconds = 75)
+inline std::unique_ptr<qtVOICEReceivedInfo> voice(int id, int folderId, const QString &date, int seconds = 75)
 {
-    auto *message = new qtVOICEReceivedInfo(id, 1);
+    auto message = std::make_unique<qtVOICEReceivedInfo>(id, 1);
     message->folderid = folderId;
     message->date = date;
     message->sender = QStringLiteral("+3399");
@@ -72,8 +75,10 @@ inline qtVOICEReceivedInfo *voice(int id, int folderId, const QString &date, int
 }
 
 // The state of a record built for a queued send or forward, before its task has run.
-template <typename Pending> Pending *pendingItem(Pending *record, int taskId, int folderId, const QString &recipient)
+template <typename Pending>
+std::unique_ptr<Pending> pendingItem(int taskId, int folderId, const QString &recipient)
 {
+    auto record = std::make_unique<Pending>();
     record->id = taskId;
     record->folderid = folderId;
     record->status = 1;
@@ -83,37 +88,37 @@ template <typename Pending> Pending *pendingItem(Pending *record, int taskId, in
     return record;
 }
 
-inline FAXSentInfoRegister *pendingFax(int taskId, int folderId)
+inline std::unique_ptr<FAXSentInfoRegister> pendingFax(int taskId, int folderId)
 {
-    auto *fax = pendingItem(new FAXSentInfoRegister, taskId, folderId, QStringLiteral("+3311"));
+    auto fax = pendingItem<FAXSentInfoRegister>(taskId, folderId, QStringLiteral("+3311"));
     fax->recipientlist = {fax->recipient};
     return fax;
 }
 
-inline SMSSentInfoRegister *pendingSms(int taskId, int folderId)
+inline std::unique_ptr<SMSSentInfoRegister> pendingSms(int taskId, int folderId)
 {
-    auto *sms = pendingItem(new SMSSentInfoRegister, taskId, folderId, QStringLiteral("+3366"));
+    auto sms = pendingItem<SMSSentInfoRegister>(taskId, folderId, QStringLiteral("+3366"));
     sms->recipientlist = {sms->recipient};
     sms->content = QStringLiteral("Soon");
     return sms;
 }
 
-inline EMAILSentInfoRegister *pendingEmail(int taskId, int folderId)
+inline std::unique_ptr<EMAILSentInfoRegister> pendingEmail(int taskId, int folderId)
 {
-    return pendingItem(new EMAILSentInfoRegister, taskId, folderId, QStringLiteral("ann@example.org"));
+    return pendingItem<EMAILSentInfoRegister>(taskId, folderId, QStringLiteral("ann@example.org"));
 }
 
-inline qtContactGroupInfo *group(int id, const QString &name)
+inline std::unique_ptr<qtContactGroupInfo> group(int id, const QString &name)
 {
-    auto *record = new qtContactGroupInfo(id, 0);
+    auto record = std::make_unique<qtContactGroupInfo>(id, 0);
     record->name = name;
     return record;
 }
 
-inline qtContactInfo *contact(int id, int groupId, const QString &name, const QString &fax = QString(),
-                              const QString &sms = QString())
+inline std::unique_ptr<qtContactInfo> contact(int id, int groupId, const QString &name,
+                                              const QString &fax = QString(), const QString &sms = QString())
 {
-    auto *record = new qtContactInfo(id, 0);
+    auto record = std::make_unique<qtContactInfo>(id, 0);
     record->groupid = groupId;
     record->name = name;
     record->number = fax;
@@ -121,14 +126,41 @@ inline qtContactInfo *contact(int id, int groupId, const QString &name, const QS
     return record;
 }
 
-inline OutlookContactInfo *outlookContact(const QString &name, const QString &fax = QString(),
-                                          const QString &sms = QString())
+inline std::unique_ptr<OutlookContactInfo> outlookContact(const QString &name, const QString &fax = QString(),
+                                                          const QString &sms = QString())
 {
-    auto *record = new OutlookContactInfo;
+    auto record = std::make_unique<OutlookContactInfo>();
     record->name = name;
     record->number = fax;
     record->gsmnumber = sms;
     return record;
+}
+
+// Adds a record of any row kind through the builder that the entity tree uses for that kind.
+inline void addRecord(FolderView &list, std::unique_ptr<BaseObject> record)
+{
+    switch (record->type) {
+    case ObjectType::PendingFax:
+        list.addFaxSentItem(ownedAs<FAXSentInfoRegister>(std::move(record)));
+        break;
+    case ObjectType::PendingSms:
+        list.addSmsSentItem(ownedAs<SMSSentInfoRegister>(std::move(record)));
+        break;
+    case ObjectType::PendingEmail:
+        list.addEmailItem(ownedAs<EMAILSentInfoRegister>(std::move(record)));
+        break;
+    case ObjectType::ContactGroup:
+        list.addGroupItem(ownedAs<qtContactGroupInfo>(std::move(record)));
+        break;
+    case ObjectType::Contact:
+        list.addContactItem(ownedAs<qtContactInfo>(std::move(record)));
+        break;
+    case ObjectType::OutlookContact:
+        list.addOutlookContactItem(ownedAs<OutlookContactInfo>(std::move(record)));
+        break;
+    default:
+        list.addItem(std::move(record));
+    }
 }
 
 // True when the icon shows the resource image (compared as pixels at the lists' icon size).

@@ -114,8 +114,8 @@ private slots:
     {
         addFolders();
         QCOMPARE(labels(*m_tree), (QStringList{"Inbox(0)", "Outbox(0)", "Contacts", "Work(0)", "Home(0)"}));
-        m_tree->addGroupRow(*std::unique_ptr<qtContactGroupInfo>(group(10, "Friends")));
-        m_tree->addContactRow(*std::unique_ptr<qtContactInfo>(contact(1, 10, "Ann")));
+        m_tree->addGroupRow(*group(10, "Friends"));
+        m_tree->addContactRow(*contact(1, 10, "Ann"));
         m_tree->addPendingFax(pendingFax(1000, outboxId));
         m_tree->renameFolder(folderRecord(31, "House"));
         QCOMPARE(labels(*m_tree), (QStringList{"Inbox(0)", "Outbox(1)", "Contacts", "Work(0)", "House(0)"}));
@@ -126,11 +126,11 @@ private slots:
 
     void itemsGoToTheListOfTheirFolder()
     {
-        m_tree->addOrUpdateItem(*std::unique_ptr<qtFAXReceivedInfo>(receivedFax(5, inboxId, aDate)));
+        m_tree->addOrUpdateItem(*receivedFax(5, inboxId, aDate));
         QCOMPARE(labels(*m_tree).first(), QStringLiteral("Inbox(0)")); // no list has the id yet
         addFolders();
 
-        std::unique_ptr<qtFAXReceivedInfo> fax(receivedFax(5, inboxId, aDate, "+3311"));
+        auto fax = receivedFax(5, inboxId, aDate, "+3311");
         m_tree->addOrUpdateItem(*fax);
         QVERIFY(m_tree->hasItem(ObjectType::FaxReceived, 5));
         FolderView *list = nullptr;
@@ -169,7 +169,7 @@ private slots:
         QVERIFY(m_tree->currentUserFolder(&folderId, &name));
         QCOMPARE(folderId, 30);
         QCOMPARE(name, QStringLiteral("Work"));
-        m_tree->addOrUpdateItem(*std::unique_ptr<qtFAXReceivedInfo>(receivedFax(5, 30, aDate)));
+        m_tree->addOrUpdateItem(*receivedFax(5, 30, aDate));
 
         m_tree->removeFolderEntity(30);
         QCOMPARE(activated.takeLast().first().toInt(), 0);
@@ -190,12 +190,12 @@ private slots:
     void removalsByRequestAndByChangeList()
     {
         addFolders();
-        m_tree->addGroupRow(*std::unique_ptr<qtContactGroupInfo>(group(10, "Friends")));
-        m_tree->addContactRow(*std::unique_ptr<qtContactInfo>(contact(1, 10, "Ann")));
-        m_tree->addContactRow(*std::unique_ptr<qtContactInfo>(contact(2, 10, "Bob")));
-        m_tree->addContactRow(*std::unique_ptr<qtContactInfo>(contact(3, 0, "Carl")));
-        m_tree->addOrUpdateItem(*std::unique_ptr<qtFAXSentInfo>(sentFax(5, outboxId, aDate)));
-        m_tree->addOrUpdateItem(*std::unique_ptr<qtVOICEReceivedInfo>(voice(6, 30, aDate)));
+        m_tree->addGroupRow(*group(10, "Friends"));
+        m_tree->addContactRow(*contact(1, 10, "Ann"));
+        m_tree->addContactRow(*contact(2, 10, "Bob"));
+        m_tree->addContactRow(*contact(3, 0, "Carl"));
+        m_tree->addOrUpdateItem(*sentFax(5, outboxId, aDate));
+        m_tree->addOrUpdateItem(*voice(6, 30, aDate));
 
         ObjectsRequest request;
         request.objects = {{1, {5}}, {5, {10}}, {7, {31}}, {10001, {5}}};
@@ -215,7 +215,7 @@ private slots:
     void movesTakeItemsOnly()
     {
         addFolders();
-        m_tree->addOrUpdateItem(*std::unique_ptr<qtVOICEReceivedInfo>(voice(6, inboxId, aDate)));
+        m_tree->addOrUpdateItem(*voice(6, inboxId, aDate));
         MoveToFolderRequest move;
         move.from_folderid = inboxId;
         move.to_folderid = 30;
@@ -242,13 +242,13 @@ private slots:
         objects.shifttime = 3600;
         objects.folders = {folderRecord(inboxId, "INBOX", 1), folderRecord(outboxId, "OUTBOX", 2),
                            folderRecord(30, "Work")};
-        objects.faxesreceived.append(*std::unique_ptr<qtFAXReceivedInfo>(receivedFax(1, inboxId, aDate)));
-        objects.voicesreceived.append(*std::unique_ptr<qtVOICEReceivedInfo>(voice(2, 30, aDate)));
-        objects.smsessent.append(*std::unique_ptr<qtSMSSentInfo>(sentSms(3, outboxId, aDate)));
-        objects.faxessent.append(*std::unique_ptr<qtFAXSentInfo>(sentFax(4, outboxId, aDate)));
-        objects.faxessent.append(*std::unique_ptr<qtFAXSentInfo>(sentFax(5, outboxId, aDate)));
-        objects.contactgroups.append(*std::unique_ptr<qtContactGroupInfo>(group(10, "Friends")));
-        objects.contacts.append(*std::unique_ptr<qtContactInfo>(contact(1, 10, "Ann")));
+        objects.faxesreceived.append(*receivedFax(1, inboxId, aDate));
+        objects.voicesreceived.append(*voice(2, 30, aDate));
+        objects.smsessent.append(*sentSms(3, outboxId, aDate));
+        objects.faxessent.append(*sentFax(4, outboxId, aDate));
+        objects.faxessent.append(*sentFax(5, outboxId, aDate));
+        objects.contactgroups.append(*group(10, "Friends"));
+        objects.contacts.append(*contact(1, 10, "Ann"));
         objects.removed = {ChangeEntry(5, 1, -1)};
         m_tree->fillViews(objects);
 
@@ -269,7 +269,7 @@ private slots:
         FolderView *inbox = m_tree->currentView();
         const auto fill = [this](int id) {
             qtObjectsInfo objects;
-            objects.faxesreceived.append(*std::unique_ptr<qtFAXReceivedInfo>(receivedFax(id, inboxId, aDate)));
+            objects.faxesreceived.append(*receivedFax(id, inboxId, aDate));
             m_tree->fillViews(objects);
         };
         fill(1);
@@ -300,7 +300,7 @@ private slots:
         QVERIFY(m_tree->hasItem(ObjectType::FaxSent, 600));
         m_tree->updatePendingProgress(1002, 0); // the e-mail forward is sent
         QCOMPARE(outbox->findPendingItem(1002)->text(2), statusText(1));
-        m_tree->addOrUpdateItem(*std::unique_ptr<qtSMSSentInfo>(sentSms(601, outboxId, aDate)));
+        m_tree->addOrUpdateItem(*sentSms(601, outboxId, aDate));
         m_tree->updatePendingProgress(1001, 601); // the sent SMS is shown already: the pending row goes
         QVERIFY(!outbox->findPendingItem(1001));
         QCOMPARE(labels(*m_tree).at(1), QStringLiteral("Outbox(4)"));
@@ -311,8 +311,8 @@ private slots:
     {
         addFolders();
         FolderView *inbox = m_tree->viewByFolderId(inboxId);
-        m_tree->addOrUpdateItem(*std::unique_ptr<qtFAXReceivedInfo>(receivedFax(5, inboxId, aDate)));
-        m_tree->addOrUpdateItem(*std::unique_ptr<qtFAXReceivedInfo>(receivedFax(6, inboxId, aDate)));
+        m_tree->addOrUpdateItem(*receivedFax(5, inboxId, aDate));
+        m_tree->addOrUpdateItem(*receivedFax(6, inboxId, aDate));
         inbox->selectAll();
 
         QCOMPARE(m_tree->moveSelectionTo(0), nullptr); // nothing chosen
@@ -332,8 +332,8 @@ private slots:
     void logOutEmptiesEverything()
     {
         addFolders();
-        m_tree->addOrUpdateItem(*std::unique_ptr<qtFAXReceivedInfo>(receivedFax(5, inboxId, aDate)));
-        m_tree->addGroupRow(*std::unique_ptr<qtContactGroupInfo>(group(10, "Friends")));
+        m_tree->addOrUpdateItem(*receivedFax(5, inboxId, aDate));
+        m_tree->addGroupRow(*group(10, "Friends"));
         m_tree->addOutlookContactRow(outlookContact("Eve"));
         m_tree->setCurrentItem(entityItem("Home"));
         m_tree->clearAll();
@@ -405,10 +405,10 @@ private slots:
             QCOMPARE(probe.text(), QString());
             QTRY_COMPARE(probe.text(), QStringLiteral("a"));
         };
-        typeWhile([&] { m_tree->addOrUpdateItem(*std::unique_ptr<qtFAXReceivedInfo>(receivedFax(5, inboxId, aDate))); });
+        typeWhile([&] { m_tree->addOrUpdateItem(*receivedFax(5, inboxId, aDate)); });
         typeWhile([&] { m_tree->removeItem(5, ObjectType::FaxReceived); });
         qtObjectsInfo objects;
-        objects.faxesreceived.append(*std::unique_ptr<qtFAXReceivedInfo>(receivedFax(6, inboxId, aDate)));
+        objects.faxesreceived.append(*receivedFax(6, inboxId, aDate));
         typeWhile([&] { m_tree->fillViews(objects); });
     }
 };

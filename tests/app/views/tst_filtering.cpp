@@ -16,7 +16,7 @@ constexpr int listId = 4;
 const QString aDate = QStringLiteral("2012-05-09 10:00:00");
 
 // One record of each row kind, keyed by a name the table uses.
-BaseObject *recordNamed(const QString &name)
+std::unique_ptr<BaseObject> recordNamed(const QString &name)
 {
     if (name == QLatin1String("sent fax"))
         return sentFax(1, listId, aDate, 1, 0, 1, QStringLiteral("+3311"));
@@ -35,26 +35,6 @@ BaseObject *recordNamed(const QString &name)
     if (name == QLatin1String("contact"))
         return contact(6, 0, QStringLiteral("Ann"), QStringLiteral("+3312"), QStringLiteral("+3366"));
     return outlookContact(QStringLiteral("Eve"), QStringLiteral("+4930"));
-}
-
-void addRecord(FolderView &list, BaseObject *record)
-{
-    switch (record->type) {
-    case ObjectType::PendingFax:
-        list.addFaxSentItem(static_cast<FAXSentInfoRegister *>(record));
-        break;
-    case ObjectType::ContactGroup:
-        list.addGroupItem(static_cast<qtContactGroupInfo *>(record));
-        break;
-    case ObjectType::Contact:
-        list.addContactItem(static_cast<qtContactInfo *>(record));
-        break;
-    case ObjectType::OutlookContact:
-        list.addOutlookContactItem(static_cast<OutlookContactInfo *>(record));
-        break;
-    default:
-        list.addItem(record);
-    }
 }
 
 QStringList hiddenRows(FolderView &list)
@@ -112,11 +92,11 @@ private slots:
         QFETCH(QString, record);
         QFETCH(QString, filter);
         QFETCH(bool, shown);
-        BaseObject *shownRecord = recordNamed(record);
+        std::unique_ptr<BaseObject> shownRecord = recordNamed(record);
         const bool contacts = shownRecord->type >= ObjectType::ContactGroup
             && shownRecord->type != ObjectType::PendingFax;
         FolderView list(nullptr, nullptr, contacts ? FolderView::ContactsList : FolderView::InboxList, listId);
-        addRecord(list, shownRecord);
+        addRecord(list, std::move(shownRecord));
         list.applyFilter(filter);
         QCOMPARE(!list.topLevelItem(0)->isHidden(), shown);
 
@@ -200,8 +180,8 @@ private slots:
         auto *stack = new QStackedLayout(&host);
         EntitiesView tree(nullptr, stack, nullptr, nullptr, nullptr);
         tree.setInboxOutboxIds(1, 2);
-        tree.addOrUpdateItem(*std::unique_ptr<qtFAXReceivedInfo>(receivedFax(1, 1, aDate, QStringLiteral("+3311"))));
-        tree.addOrUpdateItem(*std::unique_ptr<qtFAXSentInfo>(sentFax(2, 2, aDate)));
+        tree.addOrUpdateItem(*receivedFax(1, 1, aDate, QStringLiteral("+3311")));
+        tree.addOrUpdateItem(*sentFax(2, 2, aDate));
         tree.applyFilter(QStringLiteral("nothing like it"));
         QVERIFY(tree.viewByFolderId(1)->topLevelItem(0)->isHidden());
         QVERIFY(!tree.viewByFolderId(2)->topLevelItem(0)->isHidden());

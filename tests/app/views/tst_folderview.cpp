@@ -483,9 +483,9 @@ private slots:
                 CustomQTreeWidgetItem::record(contacts->findItem(member, ObjectType::Contact)));
             QCOMPARE(record->groupid, 20);
         }
-        auto *local = contact(-1005, 0, QStringLiteral("Dora"));
+        auto local = contact(-1005, 0, QStringLiteral("Dora"));
         local->localid = 1005;
-        contacts->addContactItem(local);
+        contacts->addContactItem(std::move(local));
         contacts->replaceContactId(-1005, 44);
         const auto *dora = static_cast<const qtContactInfo *>(
             CustomQTreeWidgetItem::record(contacts->findItem(44, ObjectType::Contact)));

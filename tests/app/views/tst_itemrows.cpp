@@ -45,24 +45,6 @@ class ItemRowsTest : public QObject
 private:
     std::unique_ptr<DesktopFixture> m_fixture;
 
-    // Adds a record of any item kind the way the entity tree does.
-    static void addRecord(FolderView &list, BaseObject *record)
-    {
-        switch (record->type) {
-        case ObjectType::PendingFax:
-            list.addFaxSentItem(static_cast<FAXSentInfoRegister *>(record));
-            break;
-        case ObjectType::PendingSms:
-            list.addSmsSentItem(static_cast<SMSSentInfoRegister *>(record));
-            break;
-        case ObjectType::PendingEmail:
-            list.addEmailItem(static_cast<EMAILSentInfoRegister *>(record));
-            break;
-        default:
-            list.addItem(record);
-        }
-    }
-
 private slots:
     void init() { m_fixture = std::make_unique<DesktopFixture>(); }
     void cleanup()
@@ -114,7 +96,7 @@ private slots:
     {
         QFETCH(QString, kind);
         const QString date = QStringLiteral("2012-05-09 10:00:00");
-        BaseObject *record = nullptr;
+        std::unique_ptr<BaseObject> record;
         if (kind.startsWith(QLatin1String("fax ")) && kind != QLatin1String("fax to three"))
             record = sentFax(1, 0, date, 1, kind.mid(4).toInt());
         else if (kind == QLatin1String("fax to three"))
@@ -132,8 +114,9 @@ private slots:
         else
             record = pendingEmail(1000, 0);
 
+        const BaseObject *shown = record.get();
         FolderView list(nullptr, nullptr, FolderView::OutboxList, 0);
-        addRecord(list, record);
+        addRecord(list, std::move(record));
         QCOMPARE(list.topLevelItemCount(), 1);
         const QTreeWidgetItem *row = list.topLevelItem(0);
         QTEST(columnTexts(row), "texts");
@@ -141,13 +124,13 @@ private slots:
         QFETCH(QString, directionIcon);
         QVERIFY(showsImage(row->icon(0), icon));
         QVERIFY(showsImage(row->icon(1), directionIcon));
-        QCOMPARE(CustomQTreeWidgetItem::record(row), record);
+        QCOMPARE(CustomQTreeWidgetItem::record(row), shown);
     }
 
     void otherRecordsAreReleasedAndNotShown()
     {
         FolderView list(nullptr, nullptr, FolderView::InboxList, inboxId);
-        list.addItem(new CountedContact(5, 0));
+        list.addItem(std::make_unique<CountedContact>(5, 0));
         list.addItem(nullptr);
         QCOMPARE(list.topLevelItemCount(), 0);
         QCOMPARE(CountedContact::alive, 0);
@@ -307,7 +290,7 @@ private slots:
         outbox.addFaxSentItem(pendingFax(1000, 2));
         outbox.beginRows();
         for (int n = 5; n < 40; ++n)
-            outbox.addItem(n % 2 ? static_cast<BaseObject *>(sentSms(n + 1, 2, date(n)))
+            outbox.addItem(n % 2 ? std::unique_ptr<BaseObject>(sentSms(n + 1, 2, date(n)))
                                  : sentFax(n + 1, 2, date(n), 1, 0, 1, QStringLiteral("+33%1").arg(n * 37 % 11)));
         // A row of the open batch updated before it is in the list.
         outbox.addItem(sentFax(7, 2, date(40)), outbox.findItem(7, ObjectType::FaxSent));
@@ -348,9 +331,9 @@ private slots:
         QCOMPARE(row->text(2), QStringLiteral("+3312"));
 
         // A group that has no row: the contact is not shown and its old row stays as it was.
-        auto *lost = new CountedContact(1, 0);
+        auto lost = std::make_unique<CountedContact>(1, 0);
         lost->groupid = 12;
-        contacts.addContactItem(lost);
+        contacts.addContactItem(std::move(lost));
         QCOMPARE(CountedContact::alive, 0);
         QCOMPARE(row->parent(), contacts.findGroupItem(11));
         QCOMPARE(row->text(1), QStringLiteral("Ann B"));
@@ -368,31 +351,32 @@ private slots:
     {
         {
             FolderView inbox(nullptr, nullptr, FolderView::InboxList, inboxId);
-            inbox.addFaxReceivedItem(new CountedFax(1, 1));
+            inbox.addFaxReceivedItem(std::make_unique<CountedFax>(1, 1));
             QTreeWidgetItem *row = inbox.topLevelItem(0);
-            inbox.addFaxReceivedItem(new CountedFax(1, 0), row);
+            inbox.addFaxReceivedItem(std::make_unique<CountedFax>(1, 0), row);
             QCOMPARE(CountedFax::alive, 1);
             QCOMPARE(inbox.topLevelItemCount(), 1);
             inbox.removeItem(row);
             QCOMPARE(CountedFax::alive, 0);
 
-            inbox.addFaxReceivedItem(new CountedFax(2, 1));
-            inbox.addFaxReceivedItem(new CountedFax(3, 1));
+            inbox.addFaxReceivedItem(std::make_unique<CountedFax>(2, 1));
+            inbox.addFaxReceivedItem(std::make_unique<CountedFax>(3, 1));
             inbox.clearItems();
             QCOMPARE(CountedFax::alive, 0);
-            inbox.addFaxReceivedItem(new CountedFax(4, 1));
+            inbox.addFaxReceivedItem(std::make_unique<CountedFax>(4, 1));
         }
         QCOMPARE(CountedFax::alive, 0); // a list destroyed with rows releases them too
 
         FolderView contacts(nullptr, nullptr, FolderView::ContactsList, 0);
-        contacts.addContactItem(new CountedContact(1, 0));
-        contacts.addContactItem(new CountedContact(1, 0)); // copied into the shown record, then released
+        // The second is copied into the shown record, then released.
+        contacts.addContactItem(std::make_unique<CountedContact>(1, 0));
+        contacts.addContactItem(std::make_unique<CountedContact>(1, 0));
         QCOMPARE(CountedContact::alive, 1);
 
         FolderView outbox(nullptr, nullptr, FolderView::OutboxList, 2);
-        auto *pending = new CountedPending;
+        auto pending = std::make_unique<CountedPending>();
         pending->id = 1000;
-        outbox.addFaxSentItem(pending);
+        outbox.addFaxSentItem(std::move(pending));
         outbox.queuePendingItem(outbox.topLevelItem(0), 5);
         QCOMPARE(CountedPending::alive, 0);
     }
