@@ -3,13 +3,12 @@
 #include "ChangeList.h"
 #include "EntitiesView.h"
 #include "ListRows.h"
-#include "MainWindowSession.h"
+#include "MainWindowTestCase.h"
 #include "ModalDriver.h"
 #include "ObjectRef.h"
 #include "ObjectType.h"
 #include "PlatformPaths.h"
 #include "QelvoxAPI.h"
-#include "QelvoxTestCase.h"
 #include "RecipientsWidget.h"
 #include "SettingsDlg.h"
 #include "SettingsStore.h"
@@ -67,14 +66,12 @@ QStringList contactRows(const FolderView &list, bool withSign = false)
 
 // The main window's contact commands against the stand-in: the editors, the CSV import and export, the
 // Outlook contacts with a fake exporter, and changes made offline that must reach the service once each.
-class ContactsTest : public QelvoxTestCase
+class ContactsTest : public MainWindowTestCase
 {
     Q_OBJECT
 
-    MainWindowSession m_session;
     QTemporaryDir m_files;
 
-    MainWindowSession &session() { return m_session; }
     FolderView &contacts() { return session().show(MainWindowSession::Contacts); }
 
     bool logIn(bool outlook = false)
@@ -225,7 +222,7 @@ class ContactsTest : public QelvoxTestCase
 protected:
     void setUp() override
     {
-        m_session.setUp();
+        MainWindowTestCase::setUp();
         m_session.prompts().fileDialogs.clear();
         QFile::remove(m_files.filePath("runs"));
     }
@@ -233,13 +230,12 @@ protected:
     {
         // These tests read the message boxes where they expect one; the rest are not theirs to check.
         m_session.takeBoxTexts();
-        m_session.tearDown();
+        MainWindowTestCase::tearDown();
         PlatformPaths::setContactsExporter(QString());
         m_session.service().useHttps();
     }
 
 private slots:
-    void initTestCase() { QVERIFY(m_session.start()); }
 
     // A new contact shows at once under a local id and is created once; its edit names the service's id.
     void contactEditor()

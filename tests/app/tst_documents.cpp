@@ -2,9 +2,8 @@
 #include "DetailDlg.h"
 #include "EntitiesView.h"
 #include "ListRows.h"
-#include "MainWindowSession.h"
+#include "MainWindowTestCase.h"
 #include "ModalDriver.h"
-#include "QelvoxTestCase.h"
 #include "SettingsStore.h"
 #include "StandinWaits.h"
 
@@ -53,14 +52,11 @@ QByteArray fileBytes(const QString &path)
 // The preview command against the stand-in: a document is downloaded once, whole, into the customer
 // directory and opened with the desktop's application; downloading an unread item's document marks it read;
 // a failed download leaves nothing behind.
-class DocumentsTest : public QelvoxTestCase
+class DocumentsTest : public MainWindowTestCase
 {
     Q_OBJECT
 
 private:
-    MainWindowSession m_session;
-
-    MainWindowSession &session() { return m_session; }
     DesktopFixture &desktop() { return m_session.desktop(); }
 
     // The object's row (see MainWindowSession::object), made the only selected row of its list, the current
@@ -81,13 +77,11 @@ private:
 protected:
     void setUp() override
     {
-        m_session.setUp();
+        MainWindowTestCase::setUp();
         QVERIFY(m_session.logInSeeded(accountSeed()));
     }
-    void tearDown() override { m_session.tearDown(); }
 
 private slots:
-    void initTestCase() { QVERIFY(m_session.start()); }
 
     void previewDownloadsOnceThenOpensTheFile_data()
     {

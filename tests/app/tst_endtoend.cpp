@@ -5,12 +5,11 @@
 #include "FolderView.h"
 #include "LoginDlg.h"
 #include "MainWindow.h"
-#include "MainWindowSession.h"
+#include "MainWindowTestCase.h"
 #include "ModalDriver.h"
 #include "QelFolderInfo.h"
 #include "QelRegister.h"
 #include "QelvoxAPI.h"
-#include "QelvoxTestCase.h"
 #include "RecipientsWidget.h"
 #include "SMSWidget.h"
 #include "SendDlg.h"
@@ -75,12 +74,11 @@ QStringList smsTexts(const qtObjectsInfo &objects)
 
 // The whole program against the stand-in, along the user's paths: the log-in dialog, the settings, account
 // and sign-up dialogs and the main window they lead to, and the real program started on what they saved.
-class EndToEndTest : public QelvoxTestCase
+class EndToEndTest : public MainWindowTestCase
 {
     Q_OBJECT
 
 private:
-    MainWindowSession m_session;
     ConnectProxy m_proxy;
 
     SettingsStore &settings() { return SettingsStore::instance(); }
@@ -152,21 +150,16 @@ private:
 protected:
     void setUp() override
     {
-        m_session.setUp();
+        MainWindowTestCase::setUp();
         settings().setAutoConnect(false);
         // A proxy that an earlier test saved is not this test's.
         QelvoxAPI::resetConnection();
         m_proxy.clear();
     }
-    void tearDown() override { m_session.tearDown(); }
+
+    void setUpTestCase() override { m_proxy.redirectTo(m_session.standin().httpsPort()); }
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(m_session.start());
-        m_proxy.redirectTo(m_session.standin().httpsPort());
-    }
-
     // Ann's send is held at the service when she logs out; Bob logs in through the form. Ann's result is
     // hers alone: Bob's views and cache never hold it, and Ann finds it in her own cache the next time.
     void logOutAndLogInAsAnotherAccount()

@@ -2,12 +2,10 @@
 #include "EntitiesView.h"
 #include "ItemActionsKit.h"
 #include "ListRows.h"
-#include "MainWindowSession.h"
+#include "MainWindowTestCase.h"
 #include "ModalDriver.h"
 #include "MovetoFolderDlg.h"
 #include "ObjectType.h"
-#include "Prompts.h"
-#include "QelvoxTestCase.h"
 #include "RenameFolderDlg.h"
 #include "StandinWaits.h"
 
@@ -52,14 +50,11 @@ QStringList namedObjects(const QJsonArray &objects)
 // The folder commands of the tree's menu against the stand-in: what the tree shows at once, what is
 // persisted, and what reaches the service, also for folders the user made while the service was out of
 // reach.
-class FoldersTest : public QelvoxTestCase
+class FoldersTest : public MainWindowTestCase
 {
     Q_OBJECT
 
 private:
-    MainWindowSession m_session;
-
-    MainWindowSession &session() { return m_session; }
     PromptRecorder &prompts() { return m_session.prompts(); }
     EntitiesView &tree() { return *session().entities(); }
 
@@ -194,21 +189,16 @@ private:
 protected:
     void setUp() override
     {
-        m_session.setUp();
+        MainWindowTestCase::setUp();
         QVERIFY(m_session.logInSeeded(folderSeed()));
     }
     void tearDown() override
     {
         m_session.service().useHttps();
-        m_session.tearDown();
+        MainWindowTestCase::tearDown();
     }
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(m_session.start());
-    }
-
     // Made while the service is out of reach, the folder shows at once under its local id and is persisted; a
     // move into it waits with it. Once the service answers, the tree, the list, the move and the cache all
     // carry the service's id.

@@ -7,11 +7,10 @@
 #include "FileHelpers.h"
 #include "ItemActionsKit.h"
 #include "ListRows.h"
-#include "MainWindowSession.h"
+#include "MainWindowTestCase.h"
 #include "ModalDriver.h"
 #include "MovetoFolderDlg.h"
 #include "ObjectType.h"
-#include "QelvoxTestCase.h"
 #include "RecipientsWidget.h"
 #include "SMSWidget.h"
 #include "SendDlg.h"
@@ -31,15 +30,11 @@
 
 // The main window's item commands against the stand-in: what each shows at once, what it persists, and
 // what the service and the cache hold after the pump.
-class ItemActionsTest : public QelvoxTestCase
+class ItemActionsTest : public MainWindowTestCase
 {
     Q_OBJECT
 
 private:
-    MainWindowSession m_session;
-
-    MainWindowSession &session() { return m_session; }
-
     // The move command, with Invoices chosen in the folder chooser and OK or Cancel pressed; false when the
     // chooser did not show.
     bool moveToInvoices(bool ok)
@@ -102,14 +97,12 @@ private:
 protected:
     void setUp() override
     {
-        m_session.setUp();
+        MainWindowTestCase::setUp();
         QVERIFY(m_session.logInSeeded(accountSeed()));
         session().addLocalRows();
     }
-    void tearDown() override { m_session.tearDown(); }
 
 private slots:
-    void initTestCase() { QVERIFY(m_session.start()); }
 
     void sendQueuesAPendingRowUntilTheServiceTakesIt_data()
     {

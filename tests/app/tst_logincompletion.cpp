@@ -6,12 +6,11 @@
 #include "FolderView.h"
 #include "ForwardEntry.h"
 #include "MainWindow.h"
-#include "MainWindowSession.h"
+#include "MainWindowTestCase.h"
 #include "MoveToFolderRequest.h"
 #include "ObjectType.h"
 #include "ObjectsRequest.h"
 #include "QelFolderInfo.h"
-#include "QelvoxTestCase.h"
 #include "RecordVariant.h"
 #include "SendFaxRequest.h"
 #include "SendSmsRequest.h"
@@ -136,25 +135,18 @@ bool damageCache(const QString &path, const QString &damage)
 
 // Log-in completion: the customer's cache opened, the start-up tasks queued, the cache or a full review
 // shown, and the tasks that an earlier run left restored.
-class LoginCompletionTest : public QelvoxTestCase
+class LoginCompletionTest : public MainWindowTestCase
 {
     Q_OBJECT
 
 private:
-    MainWindowSession m_session;
-
     BaseForView *inboxRecord(int id, int type)
     {
         QTreeWidgetItem *row = m_session.inbox()->findItem(id, type);
         return row ? static_cast<BaseForView *>(CustomQTreeWidgetItem::record(row)) : nullptr;
     }
 
-protected:
-    void setUp() override { m_session.setUp(); }
-    void tearDown() override { m_session.tearDown(); }
-
 private slots:
-    void initTestCase() { QVERIFY(m_session.start()); }
 
     void firstLogInRunsAFullReview()
     {

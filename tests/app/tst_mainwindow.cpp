@@ -6,9 +6,8 @@
 #include "Languages.h"
 #include "LoginDlg.h"
 #include "MainWindow.h"
-#include "MainWindowSession.h"
+#include "MainWindowTestCase.h"
 #include "QelFolderMenu.h"
-#include "QelvoxTestCase.h"
 #include "SettingsStore.h"
 #include "StandinWaits.h"
 #include "TaskExecuter.h"
@@ -102,13 +101,11 @@ private:
 
 // The main window's frame: when it shows, its log-out and language switch, its actions by view and the
 // order of its tool bar and menus.
-class MainWindowTest : public QelvoxTestCase
+class MainWindowTest : public MainWindowTestCase
 {
     Q_OBJECT
 
 private:
-    MainWindowSession m_session;
-
     MainWindow &window() { return *m_session.window(); }
     QAction *action(const char *name) { return window().findChild<QAction *>(name); }
     LoginDlg *login() { return window().findChild<LoginDlg *>(); }
@@ -117,13 +114,11 @@ private:
 protected:
     void setUp() override
     {
-        m_session.setUp();
+        MainWindowTestCase::setUp();
         SettingsStore::instance().setAutoConnect(false);
     }
-    void tearDown() override { m_session.tearDown(); }
 
 private slots:
-    void initTestCase() { QVERIFY(m_session.start()); }
 
     void showMainState_data()
     {

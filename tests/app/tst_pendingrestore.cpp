@@ -3,9 +3,8 @@
 #include "CustomQTreeWidgetItem.h"
 #include "FolderView.h"
 #include "ForwardEntry.h"
-#include "MainWindowSession.h"
+#include "MainWindowTestCase.h"
 #include "ObjectType.h"
-#include "QelvoxTestCase.h"
 #include "RecordVariant.h"
 #include "TaskType.h"
 #include "qtObjectsInfo.h"
@@ -17,13 +16,11 @@
 
 // The program started again over the sends a killed run left persisted: each shows as one Outbox row, which
 // goes when its sent item arrives.
-class PendingRestoreTest : public QelvoxTestCase
+class PendingRestoreTest : public MainWindowTestCase
 {
     Q_OBJECT
 
 private:
-    MainWindowSession m_session;
-
     // The Outbox's rows as "type/id".
     QStringList outboxRows()
     {
@@ -36,12 +33,7 @@ private:
         return rows;
     }
 
-protected:
-    void setUp() override { m_session.setUp(); }
-    void tearDown() override { m_session.tearDown(); }
-
 private slots:
-    void initTestCase() { QVERIFY(m_session.start()); }
 
     void persistedSendsShowOnce()
     {

@@ -4,9 +4,8 @@
 #include "EntitiesView.h"
 #include "FolderView.h"
 #include "MainWindow.h"
-#include "MainWindowSession.h"
+#include "MainWindowTestCase.h"
 #include "ObjectType.h"
-#include "QelvoxTestCase.h"
 #include "SettingsDlg.h"
 #include "SettingsStore.h"
 #include "qtObjectsInfo.h"
@@ -88,19 +87,11 @@ int cachedInboxId(MainWindowSession &session)
 
 // The synchronisation cycle against the stand-in: a change list turned into fetch batches and follow-up
 // tasks, the empty change list, and the cache shown at log-in.
-class SyncTest : public QelvoxTestCase
+class SyncTest : public MainWindowTestCase
 {
     Q_OBJECT
 
-private:
-    MainWindowSession m_session;
-
-protected:
-    void setUp() override { m_session.setUp(); }
-    void tearDown() override { m_session.tearDown(); }
-
 private slots:
-    void initTestCase() { QVERIFY(m_session.start()); }
 
     void changeListBecomesTasks_data()
     {

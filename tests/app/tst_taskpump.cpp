@@ -3,12 +3,11 @@
 #include "EntitiesView.h"
 #include "FolderView.h"
 #include "MainWindow.h"
-#include "MainWindowSession.h"
+#include "MainWindowTestCase.h"
 #include "MoveToFolderRequest.h"
 #include "ObjectType.h"
 #include "ObjectsRequest.h"
 #include "QelFolderInfo.h"
-#include "QelvoxTestCase.h"
 #include "RecordVariant.h"
 #include "SettingsStore.h"
 #include "StandinWaits.h"
@@ -60,13 +59,11 @@ QString dump(const QJsonArray &requests)
 
 // The task pump against the stand-in: how a result is judged, what a failure does to the queue, and what a
 // success changes in the cache, the views and the tasks still queued.
-class TaskPumpTest : public QelvoxTestCase
+class TaskPumpTest : public MainWindowTestCase
 {
     Q_OBJECT
 
 private:
-    MainWindowSession m_session;
-
     void settle() { QVERIFY(m_session.settle()); }
 
     // The current customer's cache refuses the statements the trigger names (a read-only or full disk).
@@ -85,12 +82,7 @@ private:
         return dropped;
     }
 
-protected:
-    void setUp() override { m_session.setUp(); }
-    void tearDown() override { m_session.tearDown(); }
-
 private slots:
-    void initTestCase() { QVERIFY(m_session.start()); }
 
     void resultDecidesWhatFollows_data()
     {

@@ -1,8 +1,7 @@
 #include "AccountDlg.h"
 #include "MainWindow.h"
-#include "MainWindowSession.h"
+#include "MainWindowTestCase.h"
 #include "ModalDriver.h"
-#include "QelvoxTestCase.h"
 #include "SettingsDlg.h"
 #include "SettingsStore.h"
 #include "StandinWaits.h"
@@ -34,13 +33,11 @@ QString titleFor(const QString &user)
 } // namespace
 
 // The tray: its looks, the announcements of new faxes, its tool tip, its send actions and its clicks.
-class TrayTest : public QelvoxTestCase
+class TrayTest : public MainWindowTestCase
 {
     Q_OBJECT
 
 private:
-    MainWindowSession m_session;
-
     MainWindow &window() { return *m_session.window(); }
     RecordingTrayIcon &icon()
     {
@@ -62,13 +59,11 @@ private:
 protected:
     void setUp() override
     {
-        m_session.setUp();
+        MainWindowTestCase::setUp();
         SettingsStore::instance().setAutoConnect(false);
     }
-    void tearDown() override { m_session.tearDown(); }
 
 private slots:
-    void initTestCase() { QVERIFY(m_session.start()); }
 
     void newFaxesAreAnnounced_data()
     {
