@@ -5,6 +5,7 @@
 #include "AddContactGroupDlg.h"
 #include "ContactsCsvReader.h"
 #include "EntitiesView.h"
+#include "FileHelpers.h"
 #include "FolderView.h"
 #include "LocalIdFollower.h"
 #include "MessageBoxes.h"
@@ -23,7 +24,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QTextStream>
 #include <memory>
 
@@ -62,6 +62,17 @@ void followIds(const TaskItem &change, const LocalIdFollower &follower)
                 id = follower.current(id);
         }
     }
+}
+
+// The file dialogs of the contacts import and export: CSV files, from the user's home folder.
+FileDialogRequest csvFileDialog(QWidget *parent, const QString &caption)
+{
+    FileDialogRequest request;
+    request.parent = parent;
+    request.caption = caption;
+    request.directory = QDir::toNativeSeparators(QDir::homePath());
+    request.filter = MainWindow::tr("CSV files (*.csv)");
+    return request;
 }
 
 } // namespace
@@ -197,12 +208,7 @@ void MainWindow::importContactsCsv(const QString &path, bool outlookFile)
 
 void MainWindow::eventImport()
 {
-    FileDialogRequest request;
-    request.parent = this;
-    request.caption = tr("Select a file ...");
-    request.directory = QDir::toNativeSeparators(QDir::homePath());
-    request.filter = tr("CSV files (*.csv)");
-    importContactsCsv(Prompts::askOpenFileName(request), false);
+    importContactsCsv(Prompts::askOpenFileName(csvFileDialog(this, tr("Select a file ..."))), false);
 }
 
 void MainWindow::eventExport()
@@ -210,19 +216,8 @@ void MainWindow::eventExport()
     FolderView *list = m_entities->contactsView();
     if (list->countSelected() == 0)
         return;
-    FileDialogRequest request;
-    request.parent = this;
-    request.caption = tr("Select a file name ...");
-    request.directory = QDir::toNativeSeparators(QDir::homePath());
-    request.filter = tr("CSV files (*.csv)");
-    const QString fileName = Prompts::askSaveFileName(request);
-    if (fileName.isEmpty())
-        return;
-    const QByteArray lines = list->selectedContactsCsv().toUtf8();
-    QSaveFile file(fileName);
-    // A file the user may overwrite in a folder where no other file can be made is written in place.
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly) || file.write(lines) != lines.size() || !file.commit())
+    const QString fileName = Prompts::askSaveFileName(csvFileDialog(this, tr("Select a file name ...")));
+    if (!fileName.isEmpty() && !writeTextFile(QString(), list->selectedContactsCsv(), fileName))
         showError(tr("The contacts could not be saved in %1.").arg(QDir::toNativeSeparators(fileName)), this);
 }
 

@@ -293,8 +293,10 @@ int main(int argc, char **argv)
                          QJsonDocument(seeded).toJson(QJsonDocument::Compact).constData());
             return 1;
         }
-        settings.setUserName(account.email);
-        settings.setPassword(QString::fromLatin1(digest));
+        if (!settings.setUserName(account.email) || !settings.setPassword(QString::fromLatin1(digest))) {
+            std::fprintf(stderr, "sync_bench: the account could not be stored in the settings\n");
+            return 1;
+        }
         QelvoxAPI::setCredentials(account.email.toStdString(), digest.toStdString());
         Run &baselineBest = best[size].first;
         Run &programBest = best[size].second;

@@ -25,7 +25,9 @@ public:
 
     // Persists the task unless noPersist is set (restored tasks are stored already), then appends it; the
     // queue owns the record from then on. A change query also marks a sync as pending. False when the task
-    // could not be persisted: it is queued all the same, so that nothing is lost in this run.
+    // could not be persisted: it is queued all the same, so that nothing is lost in this run. Kinds that are
+    // never persisted (the synchronisation's tasks, the Outlook import) are always added, so only callers of
+    // the user's changes have a result to act on.
     bool add(int type, const QVariant &argument, bool noPersist = false);
     bool isIdle() const;
     // The first task; on an empty list a new change query, which clears the pending sync. The task's

@@ -143,8 +143,8 @@ CacheDatabase &MainWindowSession::cache()
 {
     if (!m_cache)
         m_cache = std::make_unique<CacheDatabase>();
-    if (!m_cache->isOpen())
-        m_cache->open();
+    if (!m_cache->isOpen() && !m_cache->open())
+        QTest::qFail("the test's connection to the cache could not be opened", __FILE__, __LINE__);
     return *m_cache;
 }
 
