@@ -120,7 +120,8 @@ void MainWindow::showFromTray()
 
 void MainWindow::eventQuit()
 {
-    QCoreApplication::quit();
+    if (confirmLosingUnsaved())
+        QCoreApplication::quit();
 }
 
 void MainWindow::showSettings()

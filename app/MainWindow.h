@@ -16,6 +16,7 @@
 #include <QTimer>
 
 struct TaskOutcome;
+enum class StorageFault;
 
 class AccountDlg;
 class BaseObject;
@@ -214,9 +215,11 @@ private:
     void loadLocalObjects();
 
     // Log-in completion.
-    bool openCustomerCache();
-    // Once, after open() found the cache damaged and set it aside.
-    void tellDamagedCacheRebuilt();
+    // The cache cannot be opened even read-only: nobody stays logged in, and the log-in form says why.
+    void endSessionWithoutCache();
+    // What the user must know about the cache just opened (set aside and rebuilt, or not writable), told
+    // without holding the start-up.
+    void tellAboutLocalData();
     void queueStartupTasks();
     void restoreLocalTasks();
 
@@ -226,14 +229,22 @@ private:
     void queueChanges(const QList<TaskItem> &changes);
     void queueChange(int type, const QVariant &argument);
     QString changeName(const TaskItem &change) const;
-    // At log-in. Without a writable cache and customer folder no change of the user's runs, since its
-    // completion could not be recorded and it would run again at the next start; the user is told.
-    void checkDataWritable();
+    // Without a writable cache and customer folder no change of the user's runs, since its completion
+    // could not be recorded and it would run again at the next start. Set at log-in, and before a change
+    // runs or when one cannot be saved.
+    void holdChangesUnlessWritable();
+    void holdChanges();
     bool dataWritable();
-    // Before each task: retries what could not be written, and lets the held changes run once it can.
+    // Says why the changes wait; unsaved names those that could not even be saved.
+    void tellChangesHeld(const QString &unsaved);
+    QString storageFaultText(StorageFault fault) const;
+    // Before each task: retries what could not be written; once the data can be written again, reopens
+    // the cache when its connection cannot write, saves the changes that could not be, and lets them run.
     void retryPendingWrites();
+    // True when nothing unsaved would be lost, or the user accepts to lose it.
+    bool confirmLosingUnsaved();
 
-    // The cache or the customer folder could not be written at log-in: the user's changes are held.
+    // The cache or the customer folder cannot be written: the user's changes are held.
     bool m_dataUnwritable = false;
     // Contacts: the Outlook actions are connected once per run, however often a log-in sets them up.
     bool m_outlookActionsConnected = false;

@@ -6,13 +6,13 @@
 #include "ObjectsRequest.h"
 #include "QelFolderInfo.h"
 #include "SettingsStore.h"
+#include "StorageProbe.h"
 #include "TaskKind.h"
 #include "TaskType.h"
 #include "qtContactGroupInfo.h"
 #include "qtContactInfo.h"
 
 #include <QDir>
-#include <QTemporaryFile>
 
 namespace {
 
@@ -39,9 +39,17 @@ void MainWindow::queueChanges(const QList<TaskItem> &changes)
     if (unsaved.isEmpty())
         return;
     unsaved.removeDuplicates();
+    const QString names = unsaved.join(QStringLiteral(", "));
+    // Where the data cannot be written nothing runs that could not be recorded as done: the changes wait,
+    // with the ones stored, until they can be saved.
+    if (m_dataUnwritable || !dataWritable()) {
+        holdChanges();
+        tellChangesHeld(names);
+        return;
+    }
     showError(tr("This change could not be saved on this computer: %1\nIt stays queued and is carried out "
                  "while the program runs, but it is lost if the program ends before then.")
-                  .arg(unsaved.join(QStringLiteral(", "))),
+                  .arg(names),
               this);
 }
 
@@ -78,30 +86,78 @@ QString MainWindow::changeName(const TaskItem &change) const
     }
 }
 
-bool MainWindow::dataWritable()
+QString MainWindow::storageFaultText(StorageFault fault) const
 {
-    QTemporaryFile probe(SettingsStore::instance().customerDirectory() +
-                         QStringLiteral("/write-check-XXXXXX"));
-    return probe.open() && m_cache.canWrite();
+    const QString folder = QDir::toNativeSeparators(SettingsStore::instance().customerDirectory());
+    return fault == StorageFault::Full ? tr("The disk that holds %1 is full.").arg(folder)
+                                       : tr("%1 cannot be written.").arg(folder);
 }
 
-void MainWindow::checkDataWritable()
+void MainWindow::tellChangesHeld(const QString &unsaved)
 {
-    m_dataUnwritable = !dataWritable();
-    m_tasks.holdUserTasks(m_dataUnwritable);
-    if (!m_dataUnwritable)
-        return;
-    showError(tr("The account's local data cannot be written: %1\nNothing you change is sent to the service "
-                 "until it can be written again.")
-                  .arg(QDir::toNativeSeparators(SettingsStore::instance().customerDirectory())),
-              this);
+    const QString reason = storageFaultText(probeStorage(SettingsStore::instance().customerDirectory()));
+    const QString text =
+        unsaved.isEmpty()
+            ? reason + QLatin1Char('\n') +
+                  tr("The account is shown as last stored. What you change waits until the data can be "
+                     "written again, and is sent then.")
+            : tr("This change could not be saved on this computer: %1").arg(unsaved) + QLatin1Char('\n') +
+                  reason + QLatin1Char('\n') +
+                  tr("It waits until the data can be written again, and is lost if the program ends before "
+                     "then.");
+    tellMessage(MessageKind::Error, text, this);
+}
+
+bool MainWindow::dataWritable()
+{
+    return probeStorage(SettingsStore::instance().customerDirectory()) == StorageFault::None &&
+           !m_cache.isReadOnly() && m_cache.canWrite();
+}
+
+void MainWindow::holdChanges()
+{
+    m_dataUnwritable = true;
+    m_tasks.holdUserTasks(true);
+}
+
+void MainWindow::holdChangesUnlessWritable()
+{
+    m_dataUnwritable = false;
+    m_tasks.holdUserTasks(false);
+    if (!dataWritable())
+        holdChanges();
 }
 
 void MainWindow::retryPendingWrites()
 {
     m_tasks.retryPending();
-    if (m_dataUnwritable && dataWritable()) {
-        m_dataUnwritable = false;
-        m_tasks.holdUserTasks(false);
+    if (!m_dataUnwritable) {
+        // A folder that stopped taking writes since the log-in: the change waits, as at the log-in.
+        if (m_tasks.nextIsUserTask() && !dataWritable()) {
+            holdChanges();
+            tellChangesHeld(QString());
+        }
+        return;
     }
+    if (probeStorage(SettingsStore::instance().customerDirectory()) != StorageFault::None)
+        return;
+    // A connection that met the fault may stay read-only after it is gone: a fresh one writes again.
+    const auto writable = [this] { return m_cache.isOpen() && !m_cache.isReadOnly() && m_cache.canWrite(); };
+    if (!writable() && (!m_cache.open() || !writable()))
+        return;
+    // A change that still cannot be saved, for a reason of its own, runs in this run as any other would.
+    m_tasks.saveUnsaved();
+    m_dataUnwritable = false;
+    m_tasks.holdUserTasks(false);
+}
+
+bool MainWindow::confirmLosingUnsaved()
+{
+    const int unsaved = m_tasks.unsavedCount();
+    return unsaved == 0 ||
+           askYesNo(QMessageBox::Warning, windowTitle(),
+                    tr("%n change(s) could not be saved on this computer and are lost if the program ends "
+                       "now. Quit anyway?",
+                       nullptr, unsaved),
+                    false, this);
 }

@@ -1,10 +1,10 @@
 // Log-in completion: the customer's cache opened, the start-up tasks queued, the persisted tasks restored.
-#include "MainWindow.h"
-
 #include "EMAILSentInfoRegister.h"
 #include "EntitiesView.h"
 #include "FAXSentInfoRegister.h"
 #include "ForwardEntry.h"
+#include "LoginDlg.h"
+#include "MainWindow.h"
 #include "MessageBoxes.h"
 #include "MoveToFolderRequest.h"
 #include "ObjectsRequest.h"
@@ -14,21 +14,23 @@
 #include "SendFaxRequest.h"
 #include "SendSmsRequest.h"
 #include "SettingsStore.h"
+#include "StorageProbe.h"
 #include "TaskKind.h"
 #include "TaskType.h"
 #include "qtContactGroupInfo.h"
 #include "qtContactInfo.h"
 
-#include <QCoreApplication>
 #include <QDir>
 
 void MainWindow::eventLogoutClose(int customerid, bool autoconnect)
 {
     m_automaticUpdate = true;
     SettingsStore::instance().setCustomerId(customerid);
-    if (!openCustomerCache())
+    if (!m_cache.open()) {
+        endSessionWithoutCache();
         return;
-    checkDataWritable();
+    }
+    holdChangesUnlessWritable();
     queueStartupTasks();
     restoreLocalTasks();
     setTraySendEnabled(true);
@@ -37,33 +39,44 @@ void MainWindow::eventLogoutClose(int customerid, bool autoconnect)
         showMainState(0);
     m_pump.startSession();
     eventUpdate();
+    // Only now, and without waiting for an answer: the start-up tasks and the pending changes go out while
+    // the user reads.
+    tellAboutLocalData();
 }
 
-bool MainWindow::openCustomerCache()
+void MainWindow::endSessionWithoutCache()
 {
-    if (m_cache.open()) {
-        tellDamagedCacheRebuilt();
-        return true;
-    }
-    const QString file = QDir::toNativeSeparators(SettingsStore::instance().customerDirectory() +
-                                                  QStringLiteral("/cache.db"));
-    showError(tr("The account's local data cannot be opened: %1").arg(file), this);
-    // Queued: an automatic log-in completes before the event loop runs, and a quit before it is lost.
-    QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection);
-    return false;
+    const QString folder = SettingsStore::instance().customerDirectory();
+    QString text = tr("The account's local data cannot be opened: %1")
+                       .arg(QDir::toNativeSeparators(folder + QStringLiteral("/cache.db")));
+    const StorageFault fault = probeStorage(folder);
+    if (fault != StorageFault::None)
+        text += QLatin1Char('\n') + storageFaultText(fault);
+    // Nobody is logged in without a cache: the log-in form comes back, and the window stays hidden.
+    SettingsStore::instance().setLoggedIn(false);
+    showMainState(1);
+    tellMessage(MessageKind::Error, text, m_login);
 }
 
-void MainWindow::tellDamagedCacheRebuilt()
+void MainWindow::tellAboutLocalData()
 {
     const QString kept = m_cache.damagedCopy();
-    if (kept.isEmpty())
-        return;
-    // The fresh cache holds no timestamp: the start-up tasks go on with a first synchronisation.
-    showMessage(MessageKind::Information,
-                tr("The local copy of the account was damaged. It has been kept as %1 and is being rebuilt "
-                   "from the service. The changes waiting to be sent were kept, as far as they could be read.")
-                    .arg(QDir::toNativeSeparators(kept)),
-                this);
+    if (!kept.isEmpty()) {
+        // The fresh cache holds no timestamp: the start-up tasks went on with a first synchronisation.
+        const QString tasks =
+            m_cache.damagedTasksLost()
+                ? tr("The changes that were waiting to be sent could not be read from it.")
+                : tr("The changes waiting to be sent were kept, as far as they could be read.");
+        tellMessage(
+            MessageKind::Information,
+            tr("The local copy of the account was damaged. It has been kept as %1 and is being rebuilt "
+               "from the service.")
+                    .arg(QDir::toNativeSeparators(kept)) +
+                QLatin1Char(' ') + tasks,
+            this);
+    }
+    if (m_dataUnwritable)
+        tellChangesHeld(QString());
 }
 
 void MainWindow::queueStartupTasks()

@@ -774,18 +774,8 @@ It stays queued and is carried out while the program runs, but it is lost if the
 Sie bleibt in der Warteschlange und wird ausgeführt, solange das Programm läuft, geht aber verloren, wenn das Programm vorher beendet wird.</translation>
     </message>
     <message>
-        <source>The account&apos;s local data cannot be written: %1
-Nothing you change is sent to the service until it can be written again.</source>
-        <translation>Die lokalen Daten des Kontos können nicht geschrieben werden: %1
-Ihre Änderungen werden erst an den Dienst gesendet, wenn die Daten wieder geschrieben werden können.</translation>
-    </message>
-    <message>
         <source>The account&apos;s local data cannot be opened: %1</source>
         <translation>Die lokalen Daten des Kontos können nicht geöffnet werden: %1</translation>
-    </message>
-    <message>
-        <source>The local copy of the account was damaged. It has been kept as %1 and is being rebuilt from the service. The changes waiting to be sent were kept, as far as they could be read.</source>
-        <translation>Die lokale Kopie des Kontos war beschädigt. Sie wurde als %1 aufbewahrt und wird aus dem Dienst neu aufgebaut. Die noch zu sendenden Änderungen wurden übernommen, soweit sie lesbar waren.</translation>
     </message>
     <message>
         <source>You have a new fax</source>
@@ -849,6 +839,45 @@ Es konnte von hier aus nicht gestartet werden; starten Sie es selbst, um die neu
     <message>
         <source>Impossible to delete selected item(s).</source>
         <translation>Die ausgewählten Elemente können nicht gelöscht werden.</translation>
+    </message>
+    <message>
+        <source>The disk that holds %1 is full.</source>
+        <translation>Der Datenträger mit %1 ist voll.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written.</source>
+        <translation>%1 kann nicht beschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The account is shown as last stored. What you change waits until the data can be written again, and is sent then.</source>
+        <translation>Das Konto wird so angezeigt, wie es zuletzt gespeichert wurde. Ihre Änderungen warten, bis die Daten wieder geschrieben werden können, und werden dann gesendet.</translation>
+    </message>
+    <message>
+        <source>This change could not be saved on this computer: %1</source>
+        <translation>Diese Änderung konnte auf diesem Computer nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>It waits until the data can be written again, and is lost if the program ends before then.</source>
+        <translation>Sie wartet, bis die Daten wieder geschrieben werden können, und geht verloren, wenn das Programm vorher beendet wird.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n change(s) could not be saved on this computer and are lost if the program ends now. Quit anyway?</source>
+        <translation>
+            <numerusform>%n Änderung konnte auf diesem Computer nicht gespeichert werden und geht verloren, wenn das Programm jetzt beendet wird. Trotzdem beenden?</numerusform>
+            <numerusform>%n Änderungen konnten auf diesem Computer nicht gespeichert werden und gehen verloren, wenn das Programm jetzt beendet wird. Trotzdem beenden?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The changes that were waiting to be sent could not be read from it.</source>
+        <translation>Die Änderungen, die auf das Senden warteten, konnten daraus nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The changes waiting to be sent were kept, as far as they could be read.</source>
+        <translation>Die Änderungen, die auf das Senden warten, wurden behalten, soweit sie gelesen werden konnten.</translation>
+    </message>
+    <message>
+        <source>The local copy of the account was damaged. It has been kept as %1 and is being rebuilt from the service.</source>
+        <translation>Die lokale Kopie des Kontos war beschädigt. Sie wurde als %1 aufbewahrt und wird vom Dienst neu aufgebaut.</translation>
     </message>
 </context>
 <context>

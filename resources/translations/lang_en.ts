@@ -774,18 +774,8 @@ It stays queued and is carried out while the program runs, but it is lost if the
 It stays queued and is carried out while the program runs, but it is lost if the program ends before then.</translation>
     </message>
     <message>
-        <source>The account&apos;s local data cannot be written: %1
-Nothing you change is sent to the service until it can be written again.</source>
-        <translation>The account&apos;s local data cannot be written: %1
-Nothing you change is sent to the service until it can be written again.</translation>
-    </message>
-    <message>
         <source>The account&apos;s local data cannot be opened: %1</source>
         <translation>The account&apos;s local data cannot be opened: %1</translation>
-    </message>
-    <message>
-        <source>The local copy of the account was damaged. It has been kept as %1 and is being rebuilt from the service. The changes waiting to be sent were kept, as far as they could be read.</source>
-        <translation>The local copy of the account was damaged. It has been kept as %1 and is being rebuilt from the service. The changes waiting to be sent were kept, as far as they could be read.</translation>
     </message>
     <message>
         <source>You have a new fax</source>
@@ -849,6 +839,45 @@ It could not be started from here; run it yourself to install the new version.</
     <message>
         <source>Impossible to delete selected item(s).</source>
         <translation>Impossible to delete selected item(s).</translation>
+    </message>
+    <message>
+        <source>The disk that holds %1 is full.</source>
+        <translation>The disk that holds %1 is full.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written.</source>
+        <translation>%1 cannot be written.</translation>
+    </message>
+    <message>
+        <source>The account is shown as last stored. What you change waits until the data can be written again, and is sent then.</source>
+        <translation>The account is shown as last stored. What you change waits until the data can be written again, and is sent then.</translation>
+    </message>
+    <message>
+        <source>This change could not be saved on this computer: %1</source>
+        <translation>This change could not be saved on this computer: %1</translation>
+    </message>
+    <message>
+        <source>It waits until the data can be written again, and is lost if the program ends before then.</source>
+        <translation>It waits until the data can be written again, and is lost if the program ends before then.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n change(s) could not be saved on this computer and are lost if the program ends now. Quit anyway?</source>
+        <translation>
+            <numerusform>%n change could not be saved on this computer and is lost if the program ends now. Quit anyway?</numerusform>
+            <numerusform>%n changes could not be saved on this computer and are lost if the program ends now. Quit anyway?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The changes that were waiting to be sent could not be read from it.</source>
+        <translation>The changes that were waiting to be sent could not be read from it.</translation>
+    </message>
+    <message>
+        <source>The changes waiting to be sent were kept, as far as they could be read.</source>
+        <translation>The changes waiting to be sent were kept, as far as they could be read.</translation>
+    </message>
+    <message>
+        <source>The local copy of the account was damaged. It has been kept as %1 and is being rebuilt from the service.</source>
+        <translation>The local copy of the account was damaged. It has been kept as %1 and is being rebuilt from the service.</translation>
     </message>
 </context>
 <context>

@@ -774,18 +774,8 @@ It stays queued and is carried out while the program runs, but it is lost if the
 Sigue en cola y se realizará mientras el programa esté en marcha, pero se perderá si el programa se cierra antes.</translation>
     </message>
     <message>
-        <source>The account&apos;s local data cannot be written: %1
-Nothing you change is sent to the service until it can be written again.</source>
-        <translation>No se pueden escribir los datos locales de la cuenta: %1
-Ninguno de sus cambios se envía al servicio hasta que los datos se puedan volver a escribir.</translation>
-    </message>
-    <message>
         <source>The account&apos;s local data cannot be opened: %1</source>
         <translation>No se pueden abrir los datos locales de la cuenta: %1</translation>
-    </message>
-    <message>
-        <source>The local copy of the account was damaged. It has been kept as %1 and is being rebuilt from the service. The changes waiting to be sent were kept, as far as they could be read.</source>
-        <translation>La copia local de la cuenta estaba dañada. Se ha guardado como %1 y se está reconstruyendo desde el servicio. Los cambios pendientes de envío se han conservado, en la medida en que se han podido leer.</translation>
     </message>
     <message>
         <source>You have a new fax</source>
@@ -849,6 +839,45 @@ No se ha podido iniciar desde aquí; ejecútelo usted mismo para instalar la nue
     <message>
         <source>Impossible to delete selected item(s).</source>
         <translation>No se pueden eliminar los elementos seleccionados.</translation>
+    </message>
+    <message>
+        <source>The disk that holds %1 is full.</source>
+        <translation>El disco que contiene %1 está lleno.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written.</source>
+        <translation>No se puede escribir en %1.</translation>
+    </message>
+    <message>
+        <source>The account is shown as last stored. What you change waits until the data can be written again, and is sent then.</source>
+        <translation>La cuenta se muestra tal como se guardó por última vez. Lo que cambie espera hasta que los datos puedan escribirse de nuevo, y se envía entonces.</translation>
+    </message>
+    <message>
+        <source>This change could not be saved on this computer: %1</source>
+        <translation>Este cambio no se pudo guardar en este equipo: %1</translation>
+    </message>
+    <message>
+        <source>It waits until the data can be written again, and is lost if the program ends before then.</source>
+        <translation>Espera hasta que los datos puedan escribirse de nuevo, y se pierde si el programa termina antes.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n change(s) could not be saved on this computer and are lost if the program ends now. Quit anyway?</source>
+        <translation>
+            <numerusform>%n cambio no se pudo guardar en este equipo y se pierde si el programa termina ahora. ¿Salir de todos modos?</numerusform>
+            <numerusform>%n cambios no se pudieron guardar en este equipo y se pierden si el programa termina ahora. ¿Salir de todos modos?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The changes that were waiting to be sent could not be read from it.</source>
+        <translation>Los cambios pendientes de envío no se pudieron leer de ella.</translation>
+    </message>
+    <message>
+        <source>The changes waiting to be sent were kept, as far as they could be read.</source>
+        <translation>Los cambios pendientes de envío se han conservado, en la medida en que se pudieron leer.</translation>
+    </message>
+    <message>
+        <source>The local copy of the account was damaged. It has been kept as %1 and is being rebuilt from the service.</source>
+        <translation>La copia local de la cuenta estaba dañada. Se ha conservado como %1 y se está reconstruyendo desde el servicio.</translation>
     </message>
 </context>
 <context>

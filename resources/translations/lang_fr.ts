@@ -774,18 +774,8 @@ It stays queued and is carried out while the program runs, but it is lost if the
 Elle reste en attente et sera effectuée tant que le programme fonctionne, mais elle sera perdue si le programme se termine avant.</translation>
     </message>
     <message>
-        <source>The account&apos;s local data cannot be written: %1
-Nothing you change is sent to the service until it can be written again.</source>
-        <translation>Impossible d&apos;écrire les données locales du compte : %1
-Aucune de vos modifications n&apos;est envoyée au service tant que les données ne peuvent pas être écrites.</translation>
-    </message>
-    <message>
         <source>The account&apos;s local data cannot be opened: %1</source>
         <translation>Impossible d&apos;ouvrir les données locales du compte : %1</translation>
-    </message>
-    <message>
-        <source>The local copy of the account was damaged. It has been kept as %1 and is being rebuilt from the service. The changes waiting to be sent were kept, as far as they could be read.</source>
-        <translation>La copie locale du compte était endommagée. Elle a été conservée sous %1 et est reconstruite à partir du service. Les modifications en attente d&apos;envoi ont été conservées, dans la mesure où elles ont pu être lues.</translation>
     </message>
     <message>
         <source>You have a new fax</source>
@@ -849,6 +839,45 @@ Il n&apos;a pas pu être lancé d&apos;ici ; lancez-le vous-même pour installer
     <message>
         <source>Impossible to delete selected item(s).</source>
         <translation>Impossible de supprimer le(s) élément(s) sélectionné(s).</translation>
+    </message>
+    <message>
+        <source>The disk that holds %1 is full.</source>
+        <translation>Le disque qui contient %1 est plein.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written.</source>
+        <translation>Impossible d&apos;écrire dans %1.</translation>
+    </message>
+    <message>
+        <source>The account is shown as last stored. What you change waits until the data can be written again, and is sent then.</source>
+        <translation>Le compte est affiché tel qu&apos;il a été enregistré en dernier. Vos modifications attendent que les données puissent de nouveau être écrites, puis sont envoyées.</translation>
+    </message>
+    <message>
+        <source>This change could not be saved on this computer: %1</source>
+        <translation>Cette modification n&apos;a pas pu être enregistrée sur cet ordinateur : %1</translation>
+    </message>
+    <message>
+        <source>It waits until the data can be written again, and is lost if the program ends before then.</source>
+        <translation>Elle attend que les données puissent de nouveau être écrites, et elle est perdue si le programme se termine avant.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n change(s) could not be saved on this computer and are lost if the program ends now. Quit anyway?</source>
+        <translation>
+            <numerusform>%n modification n&apos;a pas pu être enregistrée sur cet ordinateur et sera perdue si le programme se termine maintenant. Quitter quand même ?</numerusform>
+            <numerusform>%n modifications n&apos;ont pas pu être enregistrées sur cet ordinateur et seront perdues si le programme se termine maintenant. Quitter quand même ?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The changes that were waiting to be sent could not be read from it.</source>
+        <translation>Les modifications en attente d&apos;envoi n&apos;ont pas pu y être lues.</translation>
+    </message>
+    <message>
+        <source>The changes waiting to be sent were kept, as far as they could be read.</source>
+        <translation>Les modifications en attente d&apos;envoi ont été conservées, dans la mesure où elles ont pu être lues.</translation>
+    </message>
+    <message>
+        <source>The local copy of the account was damaged. It has been kept as %1 and is being rebuilt from the service.</source>
+        <translation>La copie locale du compte était endommagée. Elle a été conservée sous %1 et est reconstruite à partir du service.</translation>
     </message>
 </context>
 <context>

@@ -774,18 +774,8 @@ It stays queued and is carried out while the program runs, but it is lost if the
 Resta in coda e verrà eseguita mentre il programma è in funzione, ma andrà persa se il programma termina prima.</translation>
     </message>
     <message>
-        <source>The account&apos;s local data cannot be written: %1
-Nothing you change is sent to the service until it can be written again.</source>
-        <translation>Impossibile scrivere i dati locali dell&apos;account: %1
-Nessuna modifica viene inviata al servizio finché non sarà possibile scriverli di nuovo.</translation>
-    </message>
-    <message>
         <source>The account&apos;s local data cannot be opened: %1</source>
         <translation>Impossibile aprire i dati locali dell&apos;account: %1</translation>
-    </message>
-    <message>
-        <source>The local copy of the account was damaged. It has been kept as %1 and is being rebuilt from the service. The changes waiting to be sent were kept, as far as they could be read.</source>
-        <translation>La copia locale dell&apos;account era danneggiata. È stata conservata come %1 e viene ricostruita dal servizio. Le modifiche in attesa di invio sono state conservate, per quanto è stato possibile leggerle.</translation>
     </message>
     <message>
         <source>You have a new fax</source>
@@ -849,6 +839,45 @@ Non è stato possibile avviarlo da qui; eseguirlo manualmente per installare la 
     <message>
         <source>Impossible to delete selected item(s).</source>
         <translation>Impossibile eliminare gli elementi selezionati.</translation>
+    </message>
+    <message>
+        <source>The disk that holds %1 is full.</source>
+        <translation>Il disco che contiene %1 è pieno.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written.</source>
+        <translation>Impossibile scrivere in %1.</translation>
+    </message>
+    <message>
+        <source>The account is shown as last stored. What you change waits until the data can be written again, and is sent then.</source>
+        <translation>L&apos;account è mostrato come salvato l&apos;ultima volta. Le modifiche attendono che i dati possano essere di nuovo scritti, e vengono inviate allora.</translation>
+    </message>
+    <message>
+        <source>This change could not be saved on this computer: %1</source>
+        <translation>Questa modifica non è stata salvata su questo computer: %1</translation>
+    </message>
+    <message>
+        <source>It waits until the data can be written again, and is lost if the program ends before then.</source>
+        <translation>Attende che i dati possano essere di nuovo scritti, e va persa se il programma termina prima.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n change(s) could not be saved on this computer and are lost if the program ends now. Quit anyway?</source>
+        <translation>
+            <numerusform>%n modifica non è stata salvata su questo computer e va persa se il programma termina ora. Uscire comunque?</numerusform>
+            <numerusform>%n modifiche non sono state salvate su questo computer e vanno perse se il programma termina ora. Uscire comunque?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The changes that were waiting to be sent could not be read from it.</source>
+        <translation>Le modifiche in attesa di invio non sono state lette.</translation>
+    </message>
+    <message>
+        <source>The changes waiting to be sent were kept, as far as they could be read.</source>
+        <translation>Le modifiche in attesa di invio sono state conservate, per quanto è stato possibile leggerle.</translation>
+    </message>
+    <message>
+        <source>The local copy of the account was damaged. It has been kept as %1 and is being rebuilt from the service.</source>
+        <translation>La copia locale dell&apos;account era danneggiata. È stata conservata come %1 e viene ricostruita dal servizio.</translation>
     </message>
 </context>
 <context>

@@ -774,18 +774,8 @@ It stays queued and is carried out while the program runs, but it is lost if the
 Rămâne în coadă și va fi efectuată cât timp programul rulează, dar se va pierde dacă programul se închide înainte.</translation>
     </message>
     <message>
-        <source>The account&apos;s local data cannot be written: %1
-Nothing you change is sent to the service until it can be written again.</source>
-        <translation>Datele locale ale contului nu pot fi scrise: %1
-Nicio modificare nu este trimisă serviciului până când datele nu pot fi scrise din nou.</translation>
-    </message>
-    <message>
         <source>The account&apos;s local data cannot be opened: %1</source>
         <translation>Datele locale ale contului nu pot fi deschise: %1</translation>
-    </message>
-    <message>
-        <source>The local copy of the account was damaged. It has been kept as %1 and is being rebuilt from the service. The changes waiting to be sent were kept, as far as they could be read.</source>
-        <translation>Copia locală a contului era deteriorată. A fost păstrată ca %1 și este refăcută din serviciu. Modificările care așteptau să fie trimise au fost păstrate, în măsura în care au putut fi citite.</translation>
     </message>
     <message>
         <source>You have a new fax</source>
@@ -850,6 +840,46 @@ Nu a putut fi pornit de aici; rulați-l dumneavoastră pentru a instala noua ver
     <message>
         <source>Impossible to delete selected item(s).</source>
         <translation>Elementele selectate nu pot fi șterse.</translation>
+    </message>
+    <message>
+        <source>The disk that holds %1 is full.</source>
+        <translation>Discul care conține %1 este plin.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written.</source>
+        <translation>%1 nu poate fi scris.</translation>
+    </message>
+    <message>
+        <source>The account is shown as last stored. What you change waits until the data can be written again, and is sent then.</source>
+        <translation>Contul este afișat așa cum a fost salvat ultima dată. Modificările dumneavoastră așteaptă până când datele pot fi scrise din nou și sunt trimise atunci.</translation>
+    </message>
+    <message>
+        <source>This change could not be saved on this computer: %1</source>
+        <translation>Această modificare nu a putut fi salvată pe acest computer: %1</translation>
+    </message>
+    <message>
+        <source>It waits until the data can be written again, and is lost if the program ends before then.</source>
+        <translation>Așteaptă până când datele pot fi scrise din nou și se pierde dacă programul se închide înainte.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n change(s) could not be saved on this computer and are lost if the program ends now. Quit anyway?</source>
+        <translation>
+            <numerusform>%n modificare nu a putut fi salvată pe acest computer și se pierde dacă programul se închide acum. Închideți totuși?</numerusform>
+            <numerusform>%n modificări nu au putut fi salvate pe acest computer și se pierd dacă programul se închide acum. Închideți totuși?</numerusform>
+            <numerusform>%n de modificări nu au putut fi salvate pe acest computer și se pierd dacă programul se închide acum. Închideți totuși?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The changes that were waiting to be sent could not be read from it.</source>
+        <translation>Modificările care așteptau să fie trimise nu au putut fi citite din ea.</translation>
+    </message>
+    <message>
+        <source>The changes waiting to be sent were kept, as far as they could be read.</source>
+        <translation>Modificările care așteaptă să fie trimise au fost păstrate, în măsura în care au putut fi citite.</translation>
+    </message>
+    <message>
+        <source>The local copy of the account was damaged. It has been kept as %1 and is being rebuilt from the service.</source>
+        <translation>Copia locală a contului era deteriorată. A fost păstrată ca %1 și este reconstruită din serviciu.</translation>
     </message>
 </context>
 <context>

@@ -774,18 +774,8 @@ It stays queued and is carried out while the program runs, but it is lost if the
 Оно остаётся в очереди и будет выполнено, пока программа работает, но будет потеряно, если программа завершится раньше.</translation>
     </message>
     <message>
-        <source>The account&apos;s local data cannot be written: %1
-Nothing you change is sent to the service until it can be written again.</source>
-        <translation>Не удаётся записать локальные данные учётной записи: %1
-Ваши изменения не будут отправлены в сервис, пока запись снова не станет возможной.</translation>
-    </message>
-    <message>
         <source>The account&apos;s local data cannot be opened: %1</source>
         <translation>Не удаётся открыть локальные данные учётной записи: %1</translation>
-    </message>
-    <message>
-        <source>The local copy of the account was damaged. It has been kept as %1 and is being rebuilt from the service. The changes waiting to be sent were kept, as far as they could be read.</source>
-        <translation>Локальная копия учётной записи была повреждена. Она сохранена как %1 и восстанавливается с сервиса. Изменения, ожидающие отправки, сохранены в той мере, в какой их удалось прочитать.</translation>
     </message>
     <message>
         <source>You have a new fax</source>
@@ -850,6 +840,46 @@ It could not be started from here; run it yourself to install the new version.</
     <message>
         <source>Impossible to delete selected item(s).</source>
         <translation>Невозможно удалить выбранные элементы.</translation>
+    </message>
+    <message>
+        <source>The disk that holds %1 is full.</source>
+        <translation>Диск, на котором находится %1, заполнен.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written.</source>
+        <translation>Запись в %1 невозможна.</translation>
+    </message>
+    <message>
+        <source>The account is shown as last stored. What you change waits until the data can be written again, and is sent then.</source>
+        <translation>Учётная запись показана в последнем сохранённом виде. Ваши изменения ждут, пока данные снова можно будет записать, и тогда будут отправлены.</translation>
+    </message>
+    <message>
+        <source>This change could not be saved on this computer: %1</source>
+        <translation>Это изменение не удалось сохранить на этом компьютере: %1</translation>
+    </message>
+    <message>
+        <source>It waits until the data can be written again, and is lost if the program ends before then.</source>
+        <translation>Оно ждёт, пока данные снова можно будет записать, и будет потеряно, если программа завершится раньше.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n change(s) could not be saved on this computer and are lost if the program ends now. Quit anyway?</source>
+        <translation>
+            <numerusform>%n изменение не удалось сохранить на этом компьютере, и оно будет потеряно, если программа завершится сейчас. Всё равно выйти?</numerusform>
+            <numerusform>%n изменения не удалось сохранить на этом компьютере, и они будут потеряны, если программа завершится сейчас. Всё равно выйти?</numerusform>
+            <numerusform>%n изменений не удалось сохранить на этом компьютере, и они будут потеряны, если программа завершится сейчас. Всё равно выйти?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The changes that were waiting to be sent could not be read from it.</source>
+        <translation>Изменения, ожидавшие отправки, прочитать из неё не удалось.</translation>
+    </message>
+    <message>
+        <source>The changes waiting to be sent were kept, as far as they could be read.</source>
+        <translation>Изменения, ожидающие отправки, сохранены, насколько их удалось прочитать.</translation>
+    </message>
+    <message>
+        <source>The local copy of the account was damaged. It has been kept as %1 and is being rebuilt from the service.</source>
+        <translation>Локальная копия учётной записи была повреждена. Она сохранена как %1 и восстанавливается с сервиса.</translation>
     </message>
 </context>
 <context>

@@ -2,11 +2,16 @@
 
 #include "CacheDatabaseDetail.h"
 #include "CacheRescue.h"
+#include "FileHelpers.h"
 #include "SettingsStore.h"
 
 #include <QAtomicInt>
+#include <QDir>
+#include <QFileInfo>
 #include <QMutexLocker>
+#include <QSet>
 #include <QSqlQuery>
+#include <QUrl>
 
 namespace {
 
@@ -34,6 +39,9 @@ const char *const schema[] = {
     "CREATE TABLE IF NOT EXISTS recipients(id INT , type INT, recipient VARCHAR(255), status INT, PRIMARY "
     "KEY(id,type,recipient))",
 };
+
+// A log that holds no more than its header holds no commit.
+const qint64 walHeaderSize = 32;
 
 QString newConnectionName()
 {
@@ -64,23 +72,90 @@ bool CacheDatabase::open()
     if (opened)
         database.close();
     opened = false;
+    readOnly = false;
+    writeAheadLog = false;
     unitDepth = 0;
     keptDamagedCopy.clear();
+    damagedTasksUnreadable = false;
     const QString path = SettingsStore::instance().cacheDatabasePath();
+    const CacheRescue::Verdict verdict = CacheRescue::examine(path);
     CacheRescue rescue;
-    if (!CacheRescue::isSound(path) && !rescue.setAside(path))
+    if (verdict == CacheRescue::Verdict::Damaged && !rescue.setAside(path))
         return false;
+    if (verdict != CacheRescue::Verdict::Unusable && openWritable(path, rescue)) {
+        keptDamagedCopy = rescue.keptPath();
+        damagedTasksUnreadable = !keptDamagedCopy.isEmpty() && !rescue.tasksReadable();
+        opened = true;
+        return true;
+    }
+    // The damaged file stays the only copy of its task rows until a fresh cache has taken them.
+    if (verdict == CacheRescue::Verdict::Damaged) {
+        rescue.putBack(path);
+        return false;
+    }
+    // Sound, or unknown, but not writable now: shown as it is, with the user's changes held.
+    readOnly = openReadOnly(path);
+    opened = readOnly;
+    return opened;
+}
+
+bool CacheDatabase::openWritable(const QString &path, const CacheRescue &rescue)
+{
+    database.setConnectOptions(QString());
     database.setDatabaseName(path);
     if (!database.open())
         return false;
     useWriteAheadLog();
-    if (!createSchema() || !carryOverTaskRows(rescue.taskRows())) {
-        database.close();
-        return false;
+    if (createSchema() && carryOverTaskRows(rescue.taskRows())) {
+        if (!rescue.keptPath().isEmpty())
+            removeOrphanedTaskDirectories(path, rescue.taskRows());
+        return true;
     }
-    keptDamagedCopy = rescue.keptPath();
-    opened = true;
-    return true;
+    database.close();
+    return false;
+}
+
+bool CacheDatabase::openReadOnly(const QString &path)
+{
+    const auto readable = [this] {
+        return database.open() && QSqlQuery(database).exec(QStringLiteral("SELECT count(*) FROM localtask"));
+    };
+    database.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+    database.setDatabaseName(path);
+    if (readable())
+        return true;
+    database.close();
+    // A file in the log's format cannot be read where SQLite cannot make the log's index (a full disk, a
+    // folder that cannot be written), unless it is read as a file that nothing changes. That holds only
+    // while no log holds commits and no journal holds a commit to roll back: both would be passed over.
+    const bool pendingJournal = QFileInfo(path + QStringLiteral("-wal")).size() > walHeaderSize ||
+                                QFileInfo(path + QStringLiteral("-journal")).size() > 0;
+    if (pendingJournal)
+        return false;
+    database.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI"));
+    database.setDatabaseName(QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded) +
+                             QStringLiteral("?mode=ro&immutable=1"));
+    if (readable())
+        return true;
+    database.close();
+    return false;
+}
+
+void CacheDatabase::removeOrphanedTaskDirectories(const QString &path, const QList<QVariantList> &rows)
+{
+    QSet<int> carried;
+    for (const QVariantList &row : rows)
+        carried.insert(row.value(0).toInt());
+    // The files of a send whose rows were lost with the damaged file: no task will ever use them.
+    const QDir folder = QFileInfo(path).dir();
+    const QString prefix = QStringLiteral("Task-");
+    for (const QString &name :
+         folder.entryList({prefix + QLatin1Char('*')}, QDir::Dirs | QDir::NoDotAndDotDot)) {
+        bool numbered = false;
+        const int taskId = name.mid(prefix.size()).toInt(&numbered);
+        if (numbered && !carried.contains(taskId))
+            removeTaskDirectory(taskId);
+    }
 }
 
 bool CacheDatabase::createSchema()
@@ -97,13 +172,19 @@ bool CacheDatabase::carryOverTaskRows(const QList<QVariantList> &rows)
 {
     if (rows.isEmpty())
         return true;
-    return allOrNothing([&] {
+    // Their only other copy is the damaged file: on the disk before the rescue is done with.
+    if (writeAheadLog && !setSynchronous("FULL"))
+        return false;
+    const bool carried = allOrNothing([&] {
         for (const QVariantList &row : rows) {
             if (!run(QStringLiteral("replace into localtask(id,parameter,value) values(?,?,?)"), row))
                 return false;
         }
         return true;
     });
+    if (writeAheadLog)
+        setSynchronous("NORMAL");
+    return carried;
 }
 
 void CacheDatabase::useWriteAheadLog()

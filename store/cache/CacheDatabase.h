@@ -15,6 +15,7 @@ class BaseContactInfo;
 class BaseFAXSentInfo;
 class BaseObject;
 class BaseSMSSentInfo;
+class CacheRescue;
 class ChangeList;
 class MoveToFolderRequest;
 class ObjectsRequest;
@@ -39,13 +40,19 @@ public:
     CacheDatabase(const CacheDatabase &) = delete;
     CacheDatabase &operator=(const CacheDatabase &) = delete;
 
-    // (Re)opens the current customer's cache file and creates the schema; false, and the cache closed,
-    // when either fails. A damaged file is set aside first (CacheRescue) and a fresh one takes its place
-    // with the task rows that could be read from it.
+    // (Re)opens the current customer's cache file and creates the schema. A damaged file is set aside
+    // first (CacheRescue) and a fresh one takes its place with the task rows that could be read from it. A
+    // file that cannot be written now (a full disk, a folder that cannot be written) is opened read-only,
+    // as it is: every write then fails until a later open() finds it writable. False, and the cache
+    // closed, when the file cannot even be read.
     bool open();
     bool isOpen() const;
+    // Opened read-only by the last open().
+    bool isReadOnly() const { return readOnly; }
     // Where the last open() set a damaged file aside; empty when it found none.
     QString damagedCopy() const { return keptDamagedCopy; }
+    // The last open() set a damaged file aside without reading its task table.
+    bool damagedTasksLost() const { return damagedTasksUnreadable; }
 
     // Groups the writes that follow into one unit. Units nest: one begun inside another (as the operations
     // that open a unit of their own do) commits into it, and rolling it back undoes only its own writes.
@@ -173,13 +180,18 @@ private:
     // The caller holds the mutex.
     void useWriteAheadLog();
     bool setSynchronous(const char *level);
+    bool openWritable(const QString &path, const CacheRescue &rescue);
+    bool openReadOnly(const QString &path);
     bool createSchema();
     bool carryOverTaskRows(const QList<QVariantList> &rows);
+    static void removeOrphanedTaskDirectories(const QString &path, const QList<QVariantList> &rows);
 
     mutable QMutex mutex;
     bool opened = false;
+    bool readOnly = false;
     bool writeAheadLog = false;
     QString keptDamagedCopy;
+    bool damagedTasksUnreadable = false;
     // The highest id nextTaskId() gave out in this run.
     int taskIdMark = 0;
     // Units begun and not yet ended; above 1 the inner ones are savepoints.

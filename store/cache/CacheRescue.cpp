@@ -1,124 +1,129 @@
 #include "CacheRescue.h"
 
-#include <QAtomicInt>
+#include "OwnConnection.h"
+#include "TaskRowSalvage.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
-#include <QTemporaryDir>
 
 namespace {
 
-// The files SQLite keeps beside a database; each goes aside with it, or the fresh cache would replay a
-// damaged file's journal.
-const char *const journalSuffixes[] = {"-journal", "-wal", "-shm"};
+// The files SQLite keeps beside a database. One that holds something goes aside with it (the fresh cache
+// would replay a damaged file's journal); the empty ones that a check leaves are only removed. The index of
+// the log ("-shm") is rebuilt from the log whenever it is missing.
+const char *const journalSuffixes[] = {"-journal", "-wal"};
+const char *const indexSuffix = "-shm";
 
-// Far above any account's cache; a header that claims more is itself damaged.
-const quint32 maximumPages = 1 << 20;
+const int sqliteCorrupt = 11;
+const int sqliteNotADatabase = 26;
 
-// A read-only connection of its own to one file, removed when the work is done.
-template <typename Work> void withReadOnlyConnection(const QString &path, Work work)
+// False for a file whose first bytes are readable and not SQLite's; an empty file is a new database.
+bool hasDatabaseHeader(QFile &file)
 {
-    static QAtomicInt counter;
-    const QString name = QStringLiteral("qelvox-rescue-%1").arg(counter.fetchAndAddRelaxed(1));
-    {
-        QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        database.setDatabaseName(path);
-        database.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
-        if (database.open())
-            work(database);
-        database.close();
-    }
-    QSqlDatabase::removeDatabase(name);
+    const QByteArray start = file.read(16);
+    return start.isEmpty() || start == QByteArray("SQLite format 3\0", 16);
 }
 
-// The header's page size (bytes 16-17, 1 for 65536) times its page count (bytes 28-31); 0 when the header
-// makes no sense.
-qint64 declaredLength(QFile &file)
+// Whether a journal beside the file may have to be rolled back before the file can be read.
+bool hasHotJournalCandidate(const QString &path)
 {
-    const QByteArray header = file.read(100);
-    if (header.size() < 100 || !header.startsWith("SQLite format 3"))
-        return 0;
-    const auto number = [&](int offset, int bytes) {
-        quint32 value = 0;
-        for (int i = 0; i < bytes; ++i)
-            value = value << 8 | quint8(header.at(offset + i));
-        return value;
-    };
-    const quint32 pageSize = number(16, 2) == 1 ? 65536 : number(16, 2);
-    const quint32 pages = number(28, 4);
-    const bool plausible = pageSize >= 512 && (pageSize & (pageSize - 1)) == 0 && pages <= maximumPages;
-    return plausible ? qint64(pageSize) * pages : 0;
-}
-
-void padToDeclaredLength(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadWrite))
-        return;
-    // The padding is a hole in the file: it takes no room on the disk. Without it, the read that follows
-    // finds what an unpadded file gives, often nothing.
-    const qint64 declared = declaredLength(file);
-    if (declared > file.size() && !file.resize(declared))
-        qWarning("cache rescue: the damaged copy could not be padded: %s", qPrintable(file.errorString()));
+    return QFileInfo(path + QStringLiteral("-journal")).size() > 0;
 }
 
 } // namespace
 
-bool CacheRescue::isSound(const QString &path)
+bool CacheRescue::isDamage(const QSqlError &error)
 {
-    const QFileInfo file(path);
-    if (!file.exists())
-        return true;
-    if (!file.isFile())
-        return false;
-    bool sound = false;
-    withReadOnlyConnection(path, [&](QSqlDatabase &database) {
+    // The driver reports the primary code or an extended one, whose low byte is the primary.
+    bool ok = false;
+    const int code = error.nativeErrorCode().toInt(&ok) & 0xff;
+    return ok && (code == sqliteCorrupt || code == sqliteNotADatabase);
+}
+
+CacheRescue::Verdict CacheRescue::examine(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return Verdict::Sound;
+    if (!info.isFile())
+        return Verdict::Damaged;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return Verdict::Unusable;
+    if (!hasDatabaseHeader(file))
+        return Verdict::Damaged;
+    file.close();
+    // A hot journal is rolled back only by a connection that may write; elsewhere a read-only one, since a
+    // writing connection to a damaged file in the log's format would copy the log into it on closing.
+    const QString options =
+        hasHotJournalCandidate(path) ? QString() : QStringLiteral("QSQLITE_OPEN_READONLY");
+    Verdict verdict = Verdict::Unusable;
+    withOwnConnection(path, options, [&](QSqlDatabase &database) {
+        if (!database.isOpen()) {
+            verdict = isDamage(database.lastError()) ? Verdict::Damaged : Verdict::Unusable;
+            return;
+        }
         QSqlQuery query(database);
+        if (!query.exec(QStringLiteral("PRAGMA quick_check"))) {
+            verdict = isDamage(query.lastError()) ? Verdict::Damaged : Verdict::Unusable;
+            return;
+        }
         // One row "ok" for a sound file; the problems found, one per row, otherwise.
-        sound = query.exec(QStringLiteral("PRAGMA quick_check")) && query.next() &&
-                query.value(0).toString() == QLatin1String("ok") && !query.next();
+        const bool ok = query.next() && query.value(0).toString() == QLatin1String("ok") && !query.next();
+        if (ok)
+            verdict = Verdict::Sound;
+        else
+            verdict = query.lastError().isValid() && !isDamage(query.lastError()) ? Verdict::Unusable
+                                                                                  : Verdict::Damaged;
     });
-    return sound;
+    return verdict;
 }
 
 bool CacheRescue::setAside(const QString &path)
 {
     if (QFileInfo(path).isFile())
-        readTaskRows(path);
+        m_tasksReadable = salvageTaskRows(path, m_taskRows);
     const QString kept = path + QStringLiteral(".damaged-") +
                          QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     QDir folder;
     // The journals first: one left in place would be taken for the fresh cache's.
     for (const char *suffix : journalSuffixes) {
         const QString journal = path + QLatin1String(suffix);
-        if (QFileInfo::exists(journal) && !folder.rename(journal, kept + QLatin1String(suffix)))
+        const QFileInfo info(journal);
+        if (!info.exists())
+            continue;
+        const bool moved =
+            info.size() > 0 ? folder.rename(journal, kept + QLatin1String(suffix)) : QFile::remove(journal);
+        if (!moved)
             return false;
     }
+    const QString index = path + QLatin1String(indexSuffix);
+    if (QFileInfo::exists(index) && !QFile::remove(index))
+        return false;
     if (!folder.rename(path, kept))
         return false;
     m_keptPath = kept;
     return true;
 }
 
-void CacheRescue::readTaskRows(const QString &path)
+bool CacheRescue::putBack(const QString &path)
 {
-    // A copy, padded to the length its header declares: a file cut short names pages past its end, and
-    // SQLite refuses the whole file for that, the task table's pages at its start included.
-    const QTemporaryDir scratch;
-    const QString copy = scratch.filePath(QStringLiteral("cache.db"));
-    if (!scratch.isValid() || !QFile::copy(path, copy))
-        return;
-    padToDeclaredLength(copy);
-    withReadOnlyConnection(copy, [&](QSqlDatabase &database) {
-        QSqlQuery query(database);
-        query.setForwardOnly(true);
-        if (!query.exec(QStringLiteral("SELECT id, parameter, value FROM localtask")))
-            return;
-        // A damaged page ends the scan: what came before it is kept.
-        while (query.next())
-            m_taskRows.append({query.value(0), query.value(1), query.value(2)});
-    });
+    if (m_keptPath.isEmpty())
+        return true;
+    // What the failed attempt made in its place goes first.
+    for (const QString &made : {path, path + "-journal", path + "-wal", path + QLatin1String(indexSuffix)})
+        QFile::remove(made);
+    QDir folder;
+    bool back = folder.rename(m_keptPath, path);
+    for (const char *suffix : journalSuffixes) {
+        if (QFileInfo::exists(m_keptPath + QLatin1String(suffix)))
+            back = folder.rename(m_keptPath + QLatin1String(suffix), path + QLatin1String(suffix)) && back;
+    }
+    if (back)
+        m_keptPath.clear();
+    return back;
 }

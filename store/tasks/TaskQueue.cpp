@@ -66,6 +66,8 @@ bool TaskQueue::add(int type, const QVariant &argument, bool noPersist)
     else if (!noPersist)
         persisted = LocalTaskWriter(database, type, argument).save();
     items.append(TaskItem(type, argument));
+    if (!persisted)
+        unsaved.insert(items.last().sequence);
     return persisted;
 }
 
@@ -79,6 +81,37 @@ void TaskQueue::holdUserTasks(bool hold)
 {
     QMutexLocker locker(&taskListMutex);
     userTasksHeld = hold;
+}
+
+bool TaskQueue::nextIsUserTask() const
+{
+    QMutexLocker locker(&taskListMutex);
+    const auto next =
+        std::find_if(items.cbegin(), items.cend(), [this](const TaskItem &item) { return !isHeld(item); });
+    if (next == items.cend())
+        return false;
+    const TaskKind *kind = TaskKind::of(next->type);
+    return kind && kind->persistedName;
+}
+
+int TaskQueue::unsavedCount() const
+{
+    QMutexLocker locker(&taskListMutex);
+    return int(std::count_if(items.cbegin(), items.cend(),
+                             [this](const TaskItem &item) { return unsaved.contains(item.sequence); }));
+}
+
+bool TaskQueue::saveUnsaved()
+{
+    QMutexLocker locker(&taskListMutex);
+    QSet<int> left;
+    for (const TaskItem &item : std::as_const(items)) {
+        if (unsaved.contains(item.sequence) && !LocalTaskWriter(database, item.type, item.argument).save())
+            left.insert(item.sequence);
+    }
+    // Tasks no longer queued (carried out, or released) need no saving any more.
+    unsaved = left;
+    return unsaved.isEmpty();
 }
 
 bool TaskQueue::isIdle() const
@@ -123,6 +156,7 @@ void TaskQueue::clear()
         QMutexLocker locker(&taskListMutex);
         released.swap(items);
         syncPending = false;
+        unsaved.clear();
     }
     for (const TaskItem &item : std::as_const(released))
         releaseTaskArgument(item.type, item.argument);

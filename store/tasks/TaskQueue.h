@@ -59,6 +59,12 @@ public:
     // While set, the tasks that change the account (those that are persisted) stay queued and are not
     // taken: the queue is idle when only they are left.
     void holdUserTasks(bool hold);
+    // Whether the task that takeNext() would give now changes the account.
+    bool nextIsUserTask() const;
+    // The queued tasks that add() could not persist: they are lost if the program ends now.
+    int unsavedCount() const;
+    // Persists them now; true when none is left unsaved.
+    bool saveUnsaved();
     // Appends the persisted tasks of the current customer, their records owned by the caller until it
     // adds them; nothing is queued by this call. Tasks this run has completed are left out, and the
     // service ids this run has learnt replace the local ids that their rows may still hold.
@@ -83,6 +89,8 @@ private:
     QList<TaskItem> items;
     bool syncPending = false;
     bool userTasksHeld = false;
+    // The sequence numbers of queued tasks that could not be persisted.
+    QSet<int> unsaved;
     // Work of the GUI thread that failed on the cache of pendingCustomer; see retryPending().
     int pendingCustomer = 0;
     QList<PendingRewrite> pendingRewrites;

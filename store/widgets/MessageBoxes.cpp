@@ -25,6 +25,17 @@ bool confirm(const QString &text, QWidget *parent)
     return askYesNo(QMessageBox::Information, Utils::tr("Restriction"), text, false, parent);
 }
 
+MessageBoxRequest messageRequest(MessageKind kind, const QString &text, QWidget *parent)
+{
+    MessageBoxRequest request;
+    request.parent = parent;
+    request.icon = static_cast<QMessageBox::Icon>(kind);
+    request.title = titleOf(kind);
+    request.text = text;
+    request.buttons = {{Utils::tr("OK"), QMessageBox::AcceptRole}};
+    return request;
+}
+
 } // namespace
 
 bool askYesNo(QMessageBox::Icon icon, const QString &title, const QString &text, bool yesByDefault, QWidget *parent)
@@ -42,13 +53,12 @@ bool askYesNo(QMessageBox::Icon icon, const QString &title, const QString &text,
 
 void showMessage(MessageKind kind, const QString &text, QWidget *parent)
 {
-    MessageBoxRequest request;
-    request.parent = parent;
-    request.icon = static_cast<QMessageBox::Icon>(kind);
-    request.title = titleOf(kind);
-    request.text = text;
-    request.buttons = {{Utils::tr("OK"), QMessageBox::AcceptRole}};
-    Prompts::ask(request);
+    Prompts::ask(messageRequest(kind, text, parent));
+}
+
+void tellMessage(MessageKind kind, const QString &text, QWidget *parent)
+{
+    Prompts::tell(messageRequest(kind, text, parent));
 }
 
 void showInformation(const QString &text, QWidget *parent)

@@ -10,6 +10,8 @@ enum class MessageKind { Information = 1, Restriction = 2, Error = 3 };
 
 // Modal boxes with one "OK" button over parent; they return when dismissed.
 void showMessage(MessageKind kind, const QString &text, QWidget *parent);
+// As showMessage, but returns at once while the box stays up (Prompts::tell).
+void tellMessage(MessageKind kind, const QString &text, QWidget *parent);
 void showInformation(const QString &text, QWidget *parent);
 void showRestriction(const QString &text, QWidget *parent);
 void showError(const QString &text, QWidget *parent);

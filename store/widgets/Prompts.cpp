@@ -5,10 +5,9 @@
 
 namespace {
 
-int execMessageBox(const MessageBoxRequest &request)
+// The box's buttons, in the request's order.
+QList<QAbstractButton *> fillMessageBox(QMessageBox &box, const MessageBoxRequest &request)
 {
-    QMessageBox box(request.icon, request.title, request.text, QMessageBox::NoButton, request.parent,
-                    Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
     // Texts carry file names, contacts, numbers and the service's words: never markup.
     box.setTextFormat(Qt::PlainText);
     QList<QAbstractButton *> buttons;
@@ -16,8 +15,28 @@ int execMessageBox(const MessageBoxRequest &request)
         buttons += box.addButton(button.text, button.role);
     if (request.defaultButton >= 0 && request.defaultButton < buttons.size())
         box.setDefaultButton(qobject_cast<QPushButton *>(buttons[request.defaultButton]));
+    return buttons;
+}
+
+const Qt::WindowFlags messageBoxFlags = Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint;
+
+int execMessageBox(const MessageBoxRequest &request)
+{
+    QMessageBox box(request.icon, request.title, request.text, QMessageBox::NoButton, request.parent,
+                    messageBoxFlags);
+    const QList<QAbstractButton *> buttons = fillMessageBox(box, request);
     box.exec();
     return int(buttons.indexOf(box.clickedButton()));
+}
+
+void showMessageBox(const MessageBoxRequest &request)
+{
+    auto *box = new QMessageBox(request.icon, request.title, request.text, QMessageBox::NoButton,
+                                request.parent, messageBoxFlags);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    fillMessageBox(*box, request);
+    box->setWindowModality(request.parent ? Qt::WindowModal : Qt::NonModal);
+    box->show();
 }
 
 QStringList execFileDialog(const FileDialogRequest &request)
@@ -57,6 +76,14 @@ QStringList askFileNames(const FileDialogRequest &request)
 int Prompts::ask(const MessageBoxRequest &request)
 {
     return messageBoxAnswer() ? messageBoxAnswer()(request) : execMessageBox(request);
+}
+
+void Prompts::tell(const MessageBoxRequest &request)
+{
+    if (messageBoxAnswer())
+        messageBoxAnswer()(request);
+    else
+        showMessageBox(request);
 }
 
 QString Prompts::askSaveFileName(FileDialogRequest request)

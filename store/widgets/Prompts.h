@@ -49,6 +49,10 @@ public:
 
     // Blocks in a modal event loop unless an answer is installed.
     static int ask(const MessageBoxRequest &request);
+    // Shows the box and returns at once, so that the event loop, its timers and the task pump go on while
+    // it is up: modal to its parent window, or a window of its own without a parent. An installed answer
+    // is asked as for ask(), its answer unused.
+    static void tell(const MessageBoxRequest &request);
     // The chosen name, or an empty text when cancelled; the request's kind is set by the call.
     static QString askSaveFileName(FileDialogRequest request);
     static QString askOpenFileName(FileDialogRequest request);

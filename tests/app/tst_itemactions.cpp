@@ -5,6 +5,7 @@
 #include "EntitiesView.h"
 #include "FAXWidget.h"
 #include "FileHelpers.h"
+#include "FolderFault.h"
 #include "ItemActionsKit.h"
 #include "ListRows.h"
 #include "MainWindowTestCase.h"
@@ -203,6 +204,38 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(pendingIds(ObjectType::PendingSms).first() > 10000, standinTimeoutMs);
         QCOMPARE(pendingIds(ObjectType::PendingSms).size(), 2);
         QTRY_COMPARE_WITH_TIMEOUT(session().persistedTaskKinds(), (QMap<int, QString>()), standinTimeoutMs);
+    }
+
+    // The folder stops taking writes after the log-in: the send waits and says so, a quit meanwhile asks
+    // first, and the send goes out once as soon as the folder can be written again, in the same run.
+    void sendWhileTheFolderCannotBeWrittenGoesOutOnce()
+    {
+        FolderFault fault(SettingsStore::instance().customerDirectory());
+        if (!fault.makeReadOnly())
+            QSKIP(qPrintable(fault.error()));
+        sendThroughDialog(false);
+        const QStringList told = session().takeBoxTexts();
+        QCOMPARE(told.size(), 1);
+        QVERIFY2(
+            told.first().startsWith("This change could not be saved on this computer: New SMS\n") &&
+                told.first().contains(" cannot be written.\nIt waits until the data can be written again"),
+            qPrintable(told.first()));
+        session().runPump();
+        QVERIFY(session().settle());
+        QVERIFY(!session().operations().contains("sendSmsAsynchronous"));
+
+        session().prompts().boxAnswers = {1};
+        session().invoke("eventQuit");
+        const QStringList asked = session().takeBoxTexts();
+        QCOMPARE(asked.size(), 1);
+        QVERIFY2(asked.first().startsWith("1 change"), qPrintable(asked.first()));
+
+        QVERIFY(fault.makeWritable());
+        session().runPump();
+        QTRY_COMPARE_WITH_TIMEOUT(session().operations().count("sendSmsAsynchronous"), 1, standinTimeoutMs);
+        QTRY_COMPARE_WITH_TIMEOUT(session().persistedTaskKinds(), (QMap<int, QString>()), standinTimeoutMs);
+        QVERIFY(session().settle());
+        QCOMPARE(session().operations().count("sendSmsAsynchronous"), 1);
     }
 
     void forwardQueuesOneTaskPerItem()
