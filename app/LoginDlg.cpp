@@ -201,13 +201,13 @@ void LoginDlg::eventTaskLoginDone()
         acceptLogin(login.customerid);
         return;
     }
-    if (isConnectionError(login.result) && m_automatic) {
+    if (isServiceUnreached(login.result) && m_automatic) {
         m_reloginTimer->start();
         return;
     }
     m_blinkTimer->stop();
     setInputsEnabled(true);
-    if (isConnectionError(login.result)) {
+    if (isServiceUnreached(login.result)) {
         m_automatic = false;
         resetForm(false);
         showError(tr("No internet connection."), this);

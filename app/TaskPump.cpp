@@ -175,7 +175,7 @@ bool TaskPump::checkResult(int result)
 
 void TaskPump::retryFailed(const TaskItem &task, int result)
 {
-    if (!isConnectionError(result) && !isCycleTask(task.type)) {
+    if (!isServiceUnreached(result) && !isCycleTask(task.type)) {
         park(task);
         schedule(nextTaskMs);
         return;
@@ -183,7 +183,7 @@ void TaskPump::retryFailed(const TaskItem &task, int result)
     // Back ahead of the cycle's timestamp task, which the queue's order keeps behind every fetch.
     m_tasks.requeue(task);
     // A refused task of the cycle holds the cycle's end back: the parked tasks may not wait for it.
-    if (!isConnectionError(result))
+    if (!isServiceUnreached(result))
         requeueParked();
     schedule(backOffMs);
 }

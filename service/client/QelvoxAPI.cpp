@@ -26,7 +26,8 @@ void prepare(ServiceProxy &engine, SOAP_ENV__Header *header, const char *endpoin
 
 int loginResult(int status, bool hasFault)
 {
-    if (status == SOAP_OK || status == SOAP_TCP_ERROR)
+    // A proxy's refusal stays one, so that the log-in can name the proxy.
+    if (status == SOAP_OK || status == SOAP_TCP_ERROR || isProxyRefusal(status))
         return status;
     // gSOAP also leaves a fault record for a refused connection, so the status decides first.
     if ((status == SOAP_CLI_FAULT || status == SOAP_FAULT) && hasFault)
@@ -35,11 +36,6 @@ int loginResult(int status, bool hasFault)
 }
 
 } // namespace
-
-bool isConnectionError(int result)
-{
-    return result == SOAP_EOF || result == SOAP_TCP_ERROR;
-}
 
 QelvoxAPI::QelvoxAPI()
 {

@@ -2,6 +2,7 @@
 
 #include "BindingSupport.h"
 #include "EngineSetup.h"
+#include "ServiceResult.h"
 
 #include <QMap>
 #include <QMutex>
@@ -33,21 +34,19 @@ class qtDestinationInfo;
 class qtLanguageInfo;
 class qtObjectsInfo;
 
-// True for the results that mean the service could not be reached (as opposed to a refusal).
-bool isConnectionError(int result);
-
 // The process-wide facade through which every call to the two services passes. It owns one engine per
 // service, set up on first use, and serialises their calls with one mutex. Every operation blocks the
 // calling thread for the whole exchange and may be called from any thread. An int result is the engine's
-// status: 0 success, otherwise the reason of the failure (see isConnectionError). The sign-up caches and
+// status: 0 success, otherwise the reason of the failure (see ServiceResult.h). The sign-up caches and
 // resetConnection() never wait for a call in progress.
 class QelvoxAPI : public QObject
 {
 public:
     // Log-in with the record's credentials; writes the customer id and the result code into the record:
-    // 0 success, 107 refused, 28 no connection. Runs on an engine of its own and holds no lock during the
-    // exchange, so an abandoned log-in blocks nobody. Only a successful log-in makes its credentials the
-    // facade's, and only when no newer credentials were set meanwhile.
+    // 0 success, 107 refused, 28 no connection, or the proxy's refusal (ServiceResult.h). Runs on an engine
+    // of its own and holds no lock during the exchange, so an abandoned log-in blocks nobody. Only a
+    // successful log-in makes its credentials the facade's, and only when no newer credentials were set
+    // meanwhile.
     static void authenticate(qtAuthenticateInfo *info);
     // Replaces the credentials that every later call carries, as after a password or e-mail change.
     static void setCredentials(const std::string &email, const std::string &passwordDigest);

@@ -1,6 +1,7 @@
 #include "ServiceProxy.h"
 
 #include "HttpPost.h"
+#include "ServiceResult.h"
 
 #include <algorithm>
 #include <cstring>
@@ -40,6 +41,7 @@ ServiceProxy::ServiceProxy(const char *defaultEndpoint, const NamespaceTable &ta
     : defaultEndpoint(defaultEndpoint), ownNamespaces(table)
 {
     init(0, 0);
+    runtimeParse = fparse;
 }
 
 ServiceProxy::~ServiceProxy()
@@ -122,16 +124,46 @@ void ServiceProxy::beginRequest()
     encodingStyle = SoapEncoding;
     // Set on every call: re-initialising the engine puts the runtime's own head writer back.
     installHttpPost(this);
+    fparse = parseHead;
+    tunnelStatus = 0;
     soap_begin(this);
     soap_serializeheader(this);
 }
 
 int ServiceProxy::beginReply()
 {
-    if (soap_begin_recv(this) || soap_envelope_begin_in(this) || soap_recv_header(this) ||
-        soap_body_begin_in(this))
+    if (soap_begin_recv(this))
+        return proxyRefusal(soap_closesock(this), Stage::Reply);
+    if (soap_envelope_begin_in(this) || soap_recv_header(this) || soap_body_begin_in(this))
         return soap_closesock(this);
     return recvFault(1);
+}
+
+int ServiceProxy::parseHead(struct soap *engine)
+{
+    auto *self = static_cast<ServiceProxy *>(engine);
+    // The runtime writes the tunnel request with this status, and reads the proxy's answer right after.
+    const bool tunnelAnswer = engine->status == SOAP_CONNECT;
+    const int result = self->runtimeParse(engine);
+    if (tunnelAnswer)
+        self->tunnelStatus = engine->status;
+    return result;
+}
+
+int ServiceProxy::proxyRefusal(int failure, Stage stage)
+{
+    // Over HTTPS the proxy only ever answers the tunnel request: what comes through the tunnel is the
+    // service's. The runtime accepts some error answers to it (a 500 may carry a fault) and fails later,
+    // in the TLS handshake, so the answer's status decides, not the failure. Over plain HTTP every reply
+    // passes the proxy, and only a 407 is surely its own.
+    int answer = 0;
+    if (stage == Stage::Connect)
+        answer = tunnelStatus >= 300 && tunnelStatus < 600 ? tunnelStatus : 0;
+    else if (proxy_host && soap_tag_cmp(soap_endpoint, "http:*") == 0 && status == 407)
+        answer = status;
+    if (!answer)
+        return failure;
+    return error = answer == 407 ? proxyRefusedCredentials : proxyRefusedConnection;
 }
 
 int ServiceProxy::recvFault(int check)

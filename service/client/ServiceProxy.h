@@ -100,7 +100,9 @@ private:
         const auto body = [&] { return op.put(this, &request, op.element, nullptr); };
         if (soap_begin_count(this) || ((mode & SOAP_IO_LENGTH) && writeMessage(body)) || soap_end_count(this))
             return error;
-        if (soap_connect(this, soap_endpoint, op.action) || writeMessage(body) || soap_end_send(this))
+        if (soap_connect(this, soap_endpoint, op.action))
+            return proxyRefusal(soap_closesock(this), Stage::Connect);
+        if (writeMessage(body) || soap_end_send(this))
             return soap_closesock(this);
         return SOAP_OK;
     }
@@ -123,6 +125,13 @@ private:
     }
     // The runtime's fault reading, with the fault's kind decided by the namespace of its code.
     int recvFault(int check);
+    enum class Stage { Connect, Reply };
+    // A failure at that stage as the proxy's refusal (see proxyRefusedCredentials), when the proxy gave it:
+    // any error status to the tunnel request during the connect, or a 407 to a plain request in the reply.
+    // Any other failure keeps its status.
+    int proxyRefusal(int failure, Stage stage);
+    // The engine's head reader: the runtime's, noting the status of the proxy's answer to a tunnel request.
+    static int parseHead(struct soap *engine);
 
     void beginRequest();
     int beginReply();
@@ -130,6 +139,9 @@ private:
     void resetValue(int *value);
     void resetValue(std::string *value);
 
+    int (*runtimeParse)(struct soap *) = nullptr;
+    // The status of the proxy's answer to this call's tunnel request; 0 when there was none.
+    int tunnelStatus = 0;
     const char *const defaultEndpoint;
     const NamespaceTable &ownNamespaces;
 };

@@ -56,6 +56,8 @@ void MainWindowSession::setUp()
     settings.setLoggedIn(false);
     settings.setOutlook(false);
     settings.setSyncInterval(5);
+    // A proxy that an earlier test saved is not this test's.
+    QelvoxAPI::resetConnection();
     service().reset();
     service().useHttps();
     prompts().boxes.clear();

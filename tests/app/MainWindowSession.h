@@ -112,6 +112,9 @@ public:
     // Makes the entity current and selects exactly the rows of these objects (see object()); false when one
     // has no row.
     bool select(int entity, const QStringList &keys);
+    // The send command (the SMS action) with its dialog filled in with one number and the text, and sent;
+    // false when the dialog did not show.
+    bool sendSms(const QString &text);
     // Rows that exist only here: a pending fax to two numbers, a pending SMS and a pending e-mail forward in
     // the Outbox, and an Outlook contact; their keys are "pendingFax", "pendingSms", "pendingEmail" and
     // "outlook".

@@ -7,15 +7,20 @@
 #include "FolderView.h"
 #include "ForwardEntry.h"
 #include "MainWindowSession.h"
+#include "ModalDriver.h"
 #include "ObjectType.h"
 #include "OutlookContactInfo.h"
 #include "OwnedRecord.h"
+#include "RecipientsWidget.h"
+#include "SMSWidget.h"
 #include "SMSSentInfoRegister.h"
+#include "SendDlg.h"
 #include "SendFaxRequest.h"
 #include "SendSmsRequest.h"
 #include "SettingsStore.h"
 #include "StandinWaits.h"
 
+#include <QAction>
 #include <QTest>
 #include <tuple>
 
@@ -45,6 +50,24 @@ bool MainWindowSession::logInSeeded(const QJsonObject &seed)
         return false;
     standin().control("clear-log");
     return true;
+}
+
+bool MainWindowSession::sendSms(const QString &text)
+{
+    ModalDriver driver;
+    driver.whenShown(
+        [&](QWidget *shown) {
+            auto *dialog = qobject_cast<SendDlg *>(shown);
+            QVERIFY(dialog);
+            auto *picker = dialog->findChild<RecipientsWidget *>();
+            picker->directNumber->setText(QStringLiteral("+3377"));
+            picker->btnAdd->click();
+            dialog->findChild<SMSWidget *>()->sms->setPlainText(text);
+            dialog->btnSend->click();
+        },
+        10000, "SendDlg");
+    window()->findChild<QAction *>("actionSMS")->trigger();
+    return driver.shown();
 }
 
 bool MainWindowSession::syncToService()

@@ -10,9 +10,6 @@
 #include "QelFolderInfo.h"
 #include "QelRegister.h"
 #include "QelvoxAPI.h"
-#include "RecipientsWidget.h"
-#include "SMSWidget.h"
-#include "SendDlg.h"
 #include "SettingsDlg.h"
 #include "SettingsStore.h"
 #include "StandinWaits.h"
@@ -99,25 +96,6 @@ private:
         QTest::mouseClick(login()->ui_btnAction, Qt::LeftButton);
     }
 
-    // The send command's dialog, filled in with one number and the text and sent.
-    void sendSms(const QString &text)
-    {
-        ModalDriver driver;
-        driver.whenShown(
-            [&](QWidget *shown) {
-                auto *dialog = qobject_cast<SendDlg *>(shown);
-                QVERIFY(dialog);
-                auto *picker = dialog->findChild<RecipientsWidget *>();
-                picker->directNumber->setText(QStringLiteral("+3377"));
-                picker->btnAdd->click();
-                dialog->findChild<SMSWidget *>()->sms->setPlainText(text);
-                dialog->btnSend->click();
-            },
-            10000, "SendDlg");
-        action("actionSMS")->trigger();
-        QVERIFY(driver.shown());
-    }
-
     // The operations the stand-in logged, each with the e-mail address whose credentials it carried.
     QStringList callers()
     {
@@ -152,8 +130,6 @@ protected:
     {
         MainWindowTestCase::setUp();
         settings().setAutoConnect(false);
-        // A proxy that an earlier test saved is not this test's.
-        QelvoxAPI::resetConnection();
         m_proxy.clear();
     }
 
@@ -172,7 +148,7 @@ private slots:
         const QString annCache = settings().cacheDatabasePath();
 
         m_session.service().injectOnce("sendSmsAsynchronous", {{"kind", "hold"}});
-        sendSms(QStringLiteral("Ann's late news"));
+        QVERIFY(m_session.sendSms(QStringLiteral("Ann's late news")));
         const QList<int> sends = m_session.persistedTasks();
         QCOMPARE(sends.size(), 1);
         QVERIFY(m_session.outbox()->findPendingItem(sends[0]));
@@ -340,7 +316,7 @@ private slots:
 
         // Ordinary calls go on with the new password, which the facade carries since the change.
         m_session.standin().control("clear-log");
-        sendSms(QStringLiteral("After the change"));
+        QVERIFY(m_session.sendSms(QStringLiteral("After the change")));
         QTRY_VERIFY_WITH_TIMEOUT(m_session.persistedTasks().isEmpty(), cycleTimeoutMs);
         m_session.syncNow();
         QVERIFY(settled());

@@ -1,6 +1,8 @@
 #include "CacheDatabase.h"
+#include "ConnectProxy.h"
 #include "CustomQTreeWidgetItem.h"
 #include "EntitiesView.h"
+#include "ListRows.h"
 #include "FolderView.h"
 #include "MainWindow.h"
 #include "MainWindowTestCase.h"
@@ -8,6 +10,7 @@
 #include "ObjectType.h"
 #include "ObjectsRequest.h"
 #include "QelFolderInfo.h"
+#include "QelvoxAPI.h"
 #include "RecordVariant.h"
 #include "SettingsStore.h"
 #include "StandinWaits.h"
@@ -82,6 +85,35 @@ private:
         return dropped;
     }
 
+    void setUpTestCase() override { m_proxy.redirectTo(m_session.standin().httpsPort()); }
+    void setUp() override
+    {
+        MainWindowTestCase::setUp();
+        m_proxy.refuseWith({});
+        m_proxy.setAnswering(true);
+    }
+
+    // From the next call on, the facade goes through the test's proxy.
+    void useProxy()
+    {
+        SettingsStore &settings = SettingsStore::instance();
+        settings.setProxyEnabled(1);
+        settings.setProxyHost("127.0.0.1");
+        settings.setProxyPort(m_proxy.port());
+        QelvoxAPI::resetConnection();
+    }
+
+    // The Outbox's pending SMS rows: {task id, marker}.
+    QList<QPair<int, QString>> pendingSms()
+    {
+        QList<QPair<int, QString>> rows;
+        for (QTreeWidgetItem *row : rowsOfType(*m_session.outbox(), ObjectType::PendingSms))
+            rows += {recordOf<BaseForView>(row)->id, recordOf<BaseForView>(row)->date};
+        return rows;
+    }
+
+    ConnectProxy m_proxy;
+
 private slots:
 
     void resultDecidesWhatFollows_data()
@@ -138,6 +170,59 @@ private slots:
         QCOMPARE(cache->timeShift(), 3600);
         QVERIFY(cache->timestamp() > 0);
         QCOMPARE(m_session.label("Inbox"), QStringLiteral("Inbox(2)"));
+    }
+
+    void proxyRefusalIsNoRefusalOfTheSend_data()
+    {
+        QTest::addColumn<QByteArray>("answer"); // the proxy's status line; "none" closes unanswered
+        QTest::newRow("407 to CONNECT") << QByteArray("407 Proxy Authentication Required");
+        QTest::newRow("403 to CONNECT") << QByteArray("403 Forbidden");
+        QTest::newRow("502 to CONNECT") << QByteArray("502 Bad Gateway");
+        QTest::newRow("closed without an answer") << QByteArray("none");
+        // The control: the tunnel works and the service itself refuses the send.
+        QTest::newRow("service refusal") << QByteArray();
+    }
+
+    // The service was not reached: the send waits in the queue, and goes out once when the proxy lets it.
+    void proxyRefusalIsNoRefusalOfTheSend()
+    {
+        QFETCH(QByteArray, answer);
+        QVERIFY(m_session.logInSeeded(accountWithFaxes(1)));
+        settle();
+        useProxy();
+        if (answer.isEmpty())
+            m_session.service().injectOnce("sendSmsAsynchronous", fault("soap11-fault"));
+        else if (answer == "none")
+            m_proxy.setAnswering(false);
+        else
+            m_proxy.refuseWith(answer);
+
+        QVERIFY(m_session.sendSms("Through the proxy"));
+        QCOMPARE(pendingSms().size(), 1);
+        const int taskId = pendingSms().first().first;
+        const QString queued = pendingSms().first().second;
+        QVERIFY(queued != QStringLiteral("FA"));
+        if (answer.isEmpty()) {
+            // Refused by the service: parked until the cycle's end, shown as not sent.
+            QTRY_COMPARE_WITH_TIMEOUT(pendingSms().first().second, QStringLiteral("FA"), standinTimeoutMs);
+            QCOMPARE(m_session.count("sendSmsAsynchronous"), 1);
+            QVERIFY(m_session.pumpTimer()->interval() != 60000);
+            return;
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(
+            m_session.pumpTimer()->interval() == 60000 && m_session.pumpTimer()->isActive(), standinTimeoutMs);
+        QCOMPARE(pendingSms().first().second, queued);
+        QVERIFY(!m_session.showsOnline());
+        QCOMPARE(m_session.count("sendSmsAsynchronous"), 0);
+        QCOMPARE(m_session.persistedTasks(), QList<int>{taskId});
+
+        m_proxy.refuseWith({});
+        m_proxy.setAnswering(true);
+        m_session.runPump();
+        QTRY_VERIFY_WITH_TIMEOUT(m_session.persistedTasks().isEmpty(), standinTimeoutMs);
+        settle();
+        QCOMPARE(m_session.count("sendSmsAsynchronous"), 1);
+        QVERIFY(m_session.showsOnline());
     }
 
     void failedFetchLosesNothing()

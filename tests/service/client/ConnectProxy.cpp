@@ -22,6 +22,16 @@ void pipe(QTcpSocket *from, QTcpSocket *to)
     QObject::connect(from, &QTcpSocket::disconnected, to, [to] { to->disconnectFromHost(); });
 }
 
+// A refusal as a real proxy words it: a short page, and the scheme it wants when it asks for credentials.
+QByteArray refusalReply(const QByteArray &status)
+{
+    const QByteArray page = "<html><body>" + status + "</body></html>";
+    QByteArray reply = "HTTP/1.1 " + status + "\r\nContent-Type: text/html\r\nConnection: close\r\n";
+    if (status.startsWith("407"))
+        reply += "Proxy-Authenticate: Basic realm=\"test proxy\"\r\n";
+    return reply + "Content-Length: " + QByteArray::number(page.size()) + "\r\n\r\n" + page;
+}
+
 } // namespace
 
 ConnectProxy::ConnectProxy()
@@ -54,6 +64,18 @@ void ConnectProxy::record(const Tunnel &tunnel)
     opened.append(tunnel);
 }
 
+void ConnectProxy::refuseWith(const QByteArray &status)
+{
+    QMutexLocker locker(&mutex);
+    refusalStatus = status;
+}
+
+QByteArray ConnectProxy::refusal() const
+{
+    QMutexLocker locker(&mutex);
+    return refusalStatus;
+}
+
 void ConnectProxy::run()
 {
     QTcpServer server;
@@ -78,6 +100,15 @@ void ConnectProxy::run()
             const QList<QByteArray> requestLine = head->left(head->indexOf('\r')).split(' ');
             const QByteArray target = requestLine.value(1);
             record({target, headerValue(*head, "Proxy-Authorization")});
+            if (!answers) {
+                client->abort();
+                return;
+            }
+            if (const QByteArray status = refusal(); !status.isEmpty()) {
+                client->write(refusalReply(status));
+                client->disconnectFromHost();
+                return;
+            }
             auto *upstream = new QTcpSocket(client);
             QObject::connect(upstream, &QTcpSocket::connected, client, [client, upstream] {
                 // From here on a closing upstream ends the tunnel through the pipe.

@@ -7,9 +7,10 @@
 #include <QThread>
 #include <atomic>
 
-// A loopback HTTP proxy that only tunnels (CONNECT) and records each tunnel's request head. It runs on a
-// thread of its own, so that the test's thread may block in a call that goes through it. Every host name
-// leads to 127.0.0.1, so a test can also reach the stand-in under a name that its certificate lacks.
+// A loopback HTTP proxy that only tunnels (CONNECT) and records each request's head; a test may make it
+// refuse every request instead, or close each connection unanswered. It runs on a thread of its own, so that
+// the test's thread may block in a call that goes through it. Every host name leads to 127.0.0.1, so a
+// test can also reach the stand-in under a name that its certificate lacks.
 class ConnectProxy : public QThread
 {
 public:
@@ -32,6 +33,11 @@ public:
     void redirectTo(quint16 port) { upstreamPort = port; }
     // While false, every connection is closed at once, as by a service out of reach.
     void setReachable(bool reachable) { open = reachable; }
+    // How each request (CONNECT or plain) is answered from now on: with this status line and no tunnel
+    // ("407 Proxy Authentication Required" asks for credentials), or, with an empty status, tunnelled.
+    void refuseWith(const QByteArray &status);
+    // While set, each connection is closed once its request has arrived, without a byte of answer.
+    void setAnswering(bool answering) { answers = answering; }
     // Connections accepted, closed at once or not.
     int connections() const { return accepted; }
 
@@ -40,12 +46,15 @@ protected:
 
 private:
     void record(const Tunnel &tunnel);
+    QByteArray refusal() const;
 
     QSemaphore ready;
     quint16 listeningPort = 0;
     std::atomic<quint16> upstreamPort{0};
     std::atomic<bool> open{true};
+    std::atomic<bool> answers{true};
     std::atomic<int> accepted{0};
     mutable QMutex mutex;
     QList<Tunnel> opened;
+    QByteArray refusalStatus;
 };

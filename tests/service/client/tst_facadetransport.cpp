@@ -4,6 +4,8 @@
 #include "qtAuthenticateInfo.h"
 #include "qtDestinationInfo.h"
 
+#include <QTcpServer>
+
 using namespace Accounts;
 
 namespace {
@@ -24,6 +26,26 @@ QList<int> callBothServices()
     int shift = 0;
     QList<qtDestinationInfo> regions;
     return {QelvoxAPI::getShiftTime(&shift), QelvoxAPI::getFaxRegions("us|0", &regions) ? 0 : -1};
+}
+
+// How a caller tells the results apart.
+QString resultClass(int result)
+{
+    if (result == proxyRefusedCredentials)
+        return "proxy refused the credentials";
+    if (result == proxyRefusedConnection)
+        return "proxy refused the connection";
+    if (isConnectionError(result))
+        return "no connection";
+    return result == SOAP_OK ? "success" : "service error";
+}
+
+// A loopback port where nothing listens.
+quint16 closedPort()
+{
+    QTcpServer server;
+    server.listen(QHostAddress::LocalHost);
+    return server.serverPort();
 }
 
 } // namespace
@@ -47,6 +69,8 @@ private slots:
     void serverMustProveItsIdentity_data();
     void serverMustProveItsIdentity();
     void logInWithoutTrustIsNoConnection();
+    void proxyAnswersDecideTheResult_data();
+    void proxyAnswersDecideTheResult();
 
 private:
     FacadeFixture fixture;
@@ -64,6 +88,8 @@ void FacadeTransportTest::setUp()
     fixture.reset();
     fixture.useHttps();
     proxy.clear();
+    proxy.refuseWith({});
+    proxy.setAnswering(true);
 }
 
 void FacadeTransportTest::configuredProxyIsUsedFromTheStart()
@@ -158,6 +184,53 @@ void FacadeTransportTest::logInWithoutTrustIsNoConnection()
     QelvoxAPI::authenticate(&login);
     QCOMPARE(login.result, 28);
     QCOMPARE(fixture.requests().size(), 0);
+}
+
+void FacadeTransportTest::proxyAnswersDecideTheResult_data()
+{
+    QTest::addColumn<QByteArray>("answer"); // the proxy's status line; "" tunnels, "none" closes unanswered
+    QTest::addColumn<bool>("proxyUp");
+    QTest::addColumn<bool>("plainHttp");
+    QTest::addColumn<QString>("result");
+    QTest::newRow("407 to CONNECT") << QByteArray("407 Proxy Authentication Required") << true << false
+                                    << "proxy refused the credentials";
+    QTest::newRow("403 to CONNECT") << QByteArray("403 Forbidden") << true << false
+                                    << "proxy refused the connection";
+    QTest::newRow("502 to CONNECT") << QByteArray("502 Bad Gateway") << true << false
+                                    << "proxy refused the connection";
+    // The runtime reads a 500 as a reply that may carry a fault; to CONNECT it is still the proxy's.
+    QTest::newRow("500 to CONNECT") << QByteArray("500 Internal Server Error") << true << false
+                                    << "proxy refused the connection";
+    QTest::newRow("407 to a plain request") << QByteArray("407 Proxy Authentication Required") << true << true
+                                            << "proxy refused the credentials";
+    QTest::newRow("connection refused") << QByteArray() << false << false << "no connection";
+    QTest::newRow("closed without an answer") << QByteArray("none") << true << false << "no connection";
+    // The control: the service itself refuses, through a working tunnel.
+    QTest::newRow("service refusal") << QByteArray() << true << false << "service error";
+}
+
+void FacadeTransportTest::proxyAnswersDecideTheResult()
+{
+    QFETCH(QByteArray, answer);
+    QFETCH(bool, proxyUp);
+    QFETCH(bool, plainHttp);
+    QFETCH(QString, result);
+    store({1, proxyUp ? proxy.port() : closedPort(), "127.0.0.1", "proxy-user", "wrong"});
+    QelvoxAPI::resetConnection();
+    if (plainHttp)
+        QelvoxAPI::setServiceOrigin(fixture.standin.httpUrl().toUtf8(), {});
+    if (answer == "none")
+        proxy.setAnswering(false);
+    else
+        proxy.refuseWith(answer);
+    if (result == "service error")
+        fixture.injectOnce("getShiftTime", {{"kind", "soap11-fault"}, {"code", "SOAP-ENV:Client"}});
+
+    int shift = 0;
+    const int status = QelvoxAPI::getShiftTime(&shift);
+    QCOMPARE(resultClass(status), result);
+    QCOMPARE(isServiceUnreached(status), result != "service error");
+    QCOMPARE(fixture.requests().size(), result == "service error" ? 1 : 0);
 }
 
 QTEST_GUILESS_MAIN(FacadeTransportTest)
