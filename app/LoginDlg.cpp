@@ -1,10 +1,12 @@
 #include "LoginDlg.h"
 
 #include "BusyCursor.h"
+#include "ConnectionProblem.h"
 #include "DesktopOpen.h"
 #include "MessageBoxes.h"
 #include "QelRegister.h"
 #include "QelvoxAPI.h"
+#include "RefusedProxyCredentials.h"
 #include "ServiceEndpoints.h"
 #include "SettingsStore.h"
 #include "TaskExecuter.h"
@@ -145,10 +147,19 @@ void LoginDlg::retranslate()
     ui_btnAction->setText(m_busy ? tr("Cancel") : tr("Login"));
 }
 
+void LoginDlg::retryAfterSettings()
+{
+    if (!m_awaitingProxy || m_busy || RefusedProxyCredentials::inUse())
+        return;
+    m_automatic = true;
+    eventLogin();
+}
+
 void LoginDlg::eventLogin()
 {
     if (m_loginRunning)
         return;
+    m_awaitingProxy = false;
     m_reloginTimer->stop();
     setInputsEnabled(false);
     m_blinkTimer->start();
@@ -167,6 +178,11 @@ void LoginDlg::eventLogin()
     QString password = login.password;
     if (settings.isSameAccount(user, password)) {
         acceptLogin(settings.customerId());
+        return;
+    }
+    // Credentials the proxy refused are not offered again on the log-in's own initiative.
+    if (m_automatic && RefusedProxyCredentials::inUse()) {
+        waitForProxySettings();
         return;
     }
     m_loginRunning = m_worker->start(TaskType::LOGIN);
@@ -201,7 +217,19 @@ void LoginDlg::eventTaskLoginDone()
         acceptLogin(login.customerid);
         return;
     }
+    if (login.result == proxyRefusedCredentials) {
+        if (m_automatic) {
+            waitForProxySettings();
+            return;
+        }
+        m_blinkTimer->stop();
+        setInputsEnabled(true);
+        resetForm(false);
+        showUnreached(login.result);
+        return;
+    }
     if (isServiceUnreached(login.result) && m_automatic) {
+        emit signalUnreached(login.result);
         m_reloginTimer->start();
         return;
     }
@@ -210,13 +238,30 @@ void LoginDlg::eventTaskLoginDone()
     if (isServiceUnreached(login.result)) {
         m_automatic = false;
         resetForm(false);
-        showError(tr("No internet connection."), this);
+        showUnreached(login.result);
         return;
     }
     resetForm(true);
     if (!m_automatic)
         showError(tr("Authentication fails ..."), this);
     m_automatic = false;
+}
+
+void LoginDlg::waitForProxySettings()
+{
+    m_reloginTimer->stop();
+    m_blinkTimer->stop();
+    m_automatic = false;
+    m_awaitingProxy = true;
+    setInputsEnabled(true);
+    resetForm(true);
+    showUnreached(proxyRefusedCredentials);
+}
+
+void LoginDlg::showUnreached(int result)
+{
+    emit signalUnreached(result);
+    showError(ConnectionProblem::proxyTextOr(result, tr("No internet connection.")), this);
 }
 
 void LoginDlg::acceptLogin(int customerid)

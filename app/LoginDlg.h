@@ -28,12 +28,17 @@ public:
     void resetForm(bool clearPassword);
     // After a language change.
     void retranslate();
+    // After the settings were saved: an automatic log-in that the proxy refused the credentials of tries
+    // again at once when the proxy settings changed.
+    void retryAfterSettings();
 
 signals:
     // The log-in is accepted for the customer; autoconnect is always false.
     void signalClose(int customerid, bool autoconnect);
     // The preferences button.
     void signalShowSettings();
+    // A log-in did not reach the service, for the reason the result gives.
+    void signalUnreached(int result);
 
 private slots:
     void eventAnimate();
@@ -47,6 +52,11 @@ private slots:
 
 private:
     void setInputsEnabled(bool enabled);
+    // Ends an automatic log-in whose proxy credentials were refused: the form, Preferences included, is the
+    // user's, and a change of the proxy settings resumes it.
+    void waitForProxySettings();
+    // A log-in that did not reach the service: the proxy is named when one is used.
+    void showUnreached(int result);
     void acceptLogin(int customerid);
     void bringUp();
     void showForgotPasswordLink();
@@ -58,6 +68,8 @@ private:
 
     bool m_busy = false;
     bool m_automatic = false;
+    // An automatic log-in stopped on refused proxy credentials, to be resumed once they change.
+    bool m_awaitingProxy = false;
     // True from the worker's start until its end is reported; the worker's record is not touched meanwhile.
     bool m_loginRunning = false;
     QTimer *m_reloginTimer;

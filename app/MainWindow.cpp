@@ -60,6 +60,7 @@ void MainWindow::connectActions()
     connect(actionTrayQuit, &QAction::triggered, this, &MainWindow::eventQuit);
     connect(this, &MainWindow::signalRefreshOnline, this, &MainWindow::eventRefreshOnline);
     connect(m_login, &LoginDlg::signalShowSettings, this, &MainWindow::showSettings);
+    connect(m_login, &LoginDlg::signalUnreached, this, &MainWindow::noteUnreached);
     // Direct: the log-in dialog's acceptance completes the log-in before it returns.
     connect(m_login, &LoginDlg::signalClose, this, &MainWindow::eventLogoutClose, Qt::DirectConnection);
     connect(m_settings, &SettingsDlg::signalSyncInterval, this, &MainWindow::eventSyncGenerate);
@@ -132,7 +133,10 @@ void MainWindow::showSettings()
 
 void MainWindow::eventSettingsClose(bool)
 {
+    // The reason named a proxy that the settings may have just put right.
+    m_offlineReason.clear();
     eventUpdateToolTip();
+    m_login->retryAfterSettings();
     setTraySendEnabled(true);
 }
 

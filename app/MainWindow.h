@@ -119,6 +119,10 @@ private slots:
     void eventDeleteFolder();
 
     void eventUpdateToolTip();
+    // The proxy refused its credentials to the pump: told once; the pump waits for a change of its settings.
+    void tellProxyRefused();
+    // The tray's tool tip says why the service was not reached while nothing has reached it since.
+    void noteUnreached(int result);
     void eventTray(QSystemTrayIcon::ActivationReason reason);
     void eventRefreshOnline(bool online);
 
@@ -167,8 +171,10 @@ private:
     // The update check's answer, applied by the pump; the user sees it once the event loop runs again.
     void handleUpdateCheck(const TaskOutcome &outcome);
     // The question or the up-to-date message, the download, and the next check.
-    void answerUpdateCheck(const QByteArray &latest, const QString &address);
+    void answerUpdateCheck(const QByteArray &latest, const QString &address, int status);
     void offerDownload(const QUrl &address);
+    // The proxy named when it refused.
+    void showDownloadFailure(int result);
     // Only while somebody is logged in.
     void restartUpdateTimer(int intervalMs);
 
@@ -265,5 +271,7 @@ private:
     QelFolderMenu m_folderTreeMenu;
     Downloader m_downloader;
     bool m_automaticUpdate = true;
+    // Why the last call did not reach the service, when a proxy says it; empty once a call did.
+    QString m_offlineReason;
     bool m_keepHidden = true;
 };

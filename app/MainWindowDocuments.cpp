@@ -4,6 +4,7 @@
 
 #include "BaseFAXSentInfo.h"
 #include "BusyCursor.h"
+#include "ConnectionProblem.h"
 #include "DesktopOpen.h"
 #include "EntitiesView.h"
 #include "MessageBoxes.h"
@@ -81,6 +82,14 @@ void MainWindow::openAttachment(const BaseObject &record)
             BusyCursor busy(this);
             // The facade writes the file only once the whole document has arrived.
             status = QelvoxAPI::downloadFile(&record, extension, path);
+        }
+        if (isServiceUnreached(status)) {
+            // Not the service's word on the document: it was never asked.
+            showError(ConnectionProblem::explain(tr("The document could not be downloaded because the service "
+                                                    "could not be reached."),
+                                                 status),
+                      this);
+            return;
         }
         if (status != 0 || !QFileInfo::exists(path)) {
             // Shown as the service's own words, in every language.

@@ -1,6 +1,9 @@
 // The main window's tray: its look, its menu, the new-item announcements and the title it shares.
 #include "MainWindow.h"
 
+#include "ConnectionProblem.h"
+#include "RefusedProxyCredentials.h"
+#include "ServiceResult.h"
 #include "SettingsStore.h"
 #include "TrayPresence.h"
 
@@ -21,6 +24,16 @@ void MainWindow::setTraySendEnabled(bool enable)
 void MainWindow::eventRefreshOnline(bool online)
 {
     m_tray->showOnline(online);
+    if (online && !m_offlineReason.isEmpty()) {
+        m_offlineReason.clear();
+        eventUpdateToolTip();
+    }
+}
+
+void MainWindow::noteUnreached(int result)
+{
+    m_offlineReason = ConnectionProblem::proxyText(result);
+    eventUpdateToolTip();
 }
 
 void MainWindow::notifyNewItem(int count)
@@ -33,7 +46,11 @@ void MainWindow::eventUpdateToolTip()
 {
     const QString title = SettingsStore::instance().windowTitle();
     setWindowTitle(title);
-    m_tray->setToolTip(title);
+    // Nothing goes to the service while the proxy's refused credentials stand, whoever was refused them.
+    const QString reason = m_offlineReason.isEmpty() && RefusedProxyCredentials::inUse()
+                               ? ConnectionProblem::proxyText(proxyRefusedCredentials)
+                               : m_offlineReason;
+    m_tray->setToolTip(reason.isEmpty() ? title : title + u'\n' + reason);
 }
 
 void MainWindow::eventTray(QSystemTrayIcon::ActivationReason reason)

@@ -2,6 +2,7 @@
 // demand; a newer version's installer is downloaded and handed to the desktop's launcher.
 #include "MainWindow.h"
 
+#include "ConnectionProblem.h"
 #include "FolderInstallerLauncher.h"
 #include "InstallerFile.h"
 #include "MessageBoxes.h"
@@ -44,32 +45,38 @@ void MainWindow::handleUpdateCheck(const TaskOutcome &outcome)
 {
     const QByteArray latest = outcome.latestVersion;
     const QString address = outcome.updateUrl;
+    const int status = outcome.versionStatus;
     // Log-out and exit apply a result that is still on its way; a question or message then would come up
     // in the middle of closing the session. The boxes wait for the event loop, where a closed session
     // drops them: the next log-in asks again.
     QMetaObject::invokeMethod(
         this,
-        [this, latest, address] {
+        [this, latest, address, status] {
             if (SettingsStore::instance().isLoggedIn())
-                answerUpdateCheck(latest, address);
+                answerUpdateCheck(latest, address, status);
         },
         Qt::QueuedConnection);
 }
 
-void MainWindow::answerUpdateCheck(const QByteArray &latest, const QString &address)
+void MainWindow::answerUpdateCheck(const QByteArray &latest, const QString &address, int status)
 {
-    int nextCheckMs = retryMs;
-    if (!latest.isEmpty() && !address.isEmpty()) {
-        if (isNewerVersion(latest)) {
-            offerDownload(QUrl(address));
-            return;
-        }
-        if (!m_automaticUpdate)
-            showInformation(tr("Qelvoxdesk is up to date"), this);
-        m_automaticUpdate = true;
-        nextCheckMs = upToDateMs;
+    // Whatever the answer, the checks after this one are automatic again and stay silent.
+    const bool manual = !m_automaticUpdate;
+    m_automaticUpdate = true;
+    if (latest.isEmpty() || address.isEmpty()) {
+        if (manual)
+            showError(ConnectionProblem::explain(tr("Qelvoxdesk could not check for a newer version."), status),
+                      this);
+        restartUpdateTimer(retryMs);
+        return;
     }
-    restartUpdateTimer(nextCheckMs);
+    if (isNewerVersion(latest)) {
+        offerDownload(QUrl(address));
+        return;
+    }
+    if (manual)
+        showInformation(tr("Qelvoxdesk is up to date"), this);
+    restartUpdateTimer(upToDateMs);
 }
 
 void MainWindow::offerDownload(const QUrl &address)
@@ -83,13 +90,26 @@ void MainWindow::offerDownload(const QUrl &address)
     int answer = -1;
     runModal([&] { answer = Prompts::ask(question); });
     // The update timer stays stopped while the download runs; its end decides.
-    if (answer != 0 || !m_downloader.download(installerDownloadPath(address), address))
+    if (answer != 0) {
         restartUpdateTimer(retryMs);
+        return;
+    }
+    if (!m_downloader.download(installerDownloadPath(address), address)) {
+        showDownloadFailure(Downloader::notReceived);
+        restartUpdateTimer(retryMs);
+    }
+}
+
+void MainWindow::showDownloadFailure(int result)
+{
+    showError(ConnectionProblem::explain(tr("The new version could not be downloaded."), result), this);
 }
 
 void MainWindow::eventDownloadDone(const QString &filename, bool error)
 {
-    if (!error) {
+    if (error) {
+        showDownloadFailure(m_downloader.result());
+    } else {
         // Quitting is only for an installer that is about to replace the program: otherwise the user
         // would be left with neither the program nor the new version.
         if (InstallerLauncherFactory::create()->launch(filename)) {

@@ -26,5 +26,7 @@ struct TaskOutcome
     std::unique_ptr<qtObjectsInfo> objects;
     QByteArray latestVersion;
     QString updateUrl;
+    // The update check's status: why an empty answer is empty.
+    int versionStatus = 0;
     QString csvPath;
 };

@@ -2,6 +2,7 @@
 
 #include "ForwardEntry.h"
 #include "QelvoxAPI.h"
+#include "RefusedProxyCredentials.h"
 #include "SendFaxRequest.h"
 #include "SendSmsRequest.h"
 #include "SettingsStore.h"
@@ -111,7 +112,9 @@ void TaskPump::startNext()
 {
     m_pumpTimer.stop();
     emit aboutToTakeTask();
-    if (m_tasks.isIdle()) {
+    // Credentials the proxy refused are not offered again until its settings change, which the poll
+    // notices within a second.
+    if (m_tasks.isIdle() || RefusedProxyCredentials::inUse()) {
         schedule(idlePollMs);
         return;
     }
@@ -134,6 +137,12 @@ void TaskPump::endTask()
         return;
     }
     const int result = m_worker->resultCode;
+    if (isServiceUnreached(result))
+        emit serviceUnreached(result);
+    if (result == proxyRefusedCredentials) {
+        holdForProxy(task);
+        return;
+    }
     if (!checkResult(result)) {
         retryFailed(task, result);
         return;
@@ -161,6 +170,7 @@ TaskOutcome TaskPump::takeOutcome(const TaskItem &task, int result)
     worker.objects = nullptr;
     outcome.latestVersion = QByteArray::fromStdString(worker.latestVersion);
     outcome.updateUrl = worker.updateUrl;
+    outcome.versionStatus = worker.versionStatus;
     outcome.csvPath = worker.csvPath;
     return outcome;
 }
@@ -186,6 +196,14 @@ void TaskPump::retryFailed(const TaskItem &task, int result)
     if (!isServiceUnreached(result))
         requeueParked();
     schedule(backOffMs);
+}
+
+void TaskPump::holdForProxy(const TaskItem &task)
+{
+    emit serviceReached(false);
+    m_tasks.requeue(task);
+    emit proxyCredentialsRefused();
+    schedule(idlePollMs);
 }
 
 void TaskPump::retryUnapplied(const TaskItem &task, int result)

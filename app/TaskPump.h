@@ -55,6 +55,10 @@ signals:
     void serviceReached(bool online);
     // A send the service refused waits for the cycle's end; its pending row shows as not sent meanwhile.
     void sendParked(int taskId);
+    // A task did not reach the service, for the reason the result gives.
+    void serviceUnreached(int result);
+    // The proxy refused its credentials: the tasks wait until its settings change.
+    void proxyCredentialsRefused();
 
 private:
     void schedule(int intervalMs);
@@ -62,6 +66,8 @@ private:
     // A connection failure, and a refusal of a task of the synchronisation cycle, come back after the
     // back-off; a refused user task is parked.
     void retryFailed(const TaskItem &task, int result);
+    // A task whose proxy credentials were refused waits, queued, for a change of the proxy settings.
+    void holdForProxy(const TaskItem &task);
     // A success whose result the cache could not take comes back after the back-off.
     void retryUnapplied(const TaskItem &task, int result);
     // A task the service refused waits out the rest of the sync cycle, so that it holds back nothing.

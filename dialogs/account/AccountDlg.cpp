@@ -1,6 +1,7 @@
 #include "AccountDlg.h"
 
 #include "BusyCursor.h"
+#include "ConnectionProblem.h"
 #include "DesktopOpen.h"
 #include "MessageBoxes.h"
 #include "QelvoxAPI.h"
@@ -108,9 +109,13 @@ bool AccountDlg::loadAccount()
     edited = false;
     qtAccountInfo fetched;
     bool title = false;
-    if (!loadLists() || QelvoxAPI::getAccountInfo(&fetched) != 0 ||
-        QelvoxAPI::getExtendedTitle(&title) != 0) {
-        showError(tr("No internet connection."), this);
+    int status = loadLists();
+    if (status == 0)
+        status = QelvoxAPI::getAccountInfo(&fetched);
+    if (status == 0)
+        status = QelvoxAPI::getExtendedTitle(&title);
+    if (status != 0) {
+        showUnreached(status);
         return false;
     }
     account = fetched;
@@ -121,25 +126,25 @@ bool AccountDlg::loadAccount()
 }
 
 // A list that arrived stays; a failed one is fetched again by the next load.
-bool AccountDlg::loadLists()
+int AccountDlg::loadLists()
 {
     if (!languagesLoaded) {
         QList<qtLanguageInfo> languages;
-        if (QelvoxAPI::getAllLanguages(&languages) != 0)
-            return false;
+        if (const int status = QelvoxAPI::getAllLanguages(&languages))
+            return status;
         for (const qtLanguageInfo &language : languages)
             langcode->addItem(language.language, language.code);
         languagesLoaded = true;
     }
     if (!countriesLoaded) {
         QList<qtCountryInfo> countries;
-        if (QelvoxAPI::getAllCountries(&countries) != 0)
-            return false;
+        if (const int status = QelvoxAPI::getAllCountries(&countries))
+            return status;
         for (const qtCountryInfo &entry : countries)
             country->addItem(entry.country, entry.code);
         countriesLoaded = true;
     }
-    return true;
+    return 0;
 }
 
 void AccountDlg::fillForm()
@@ -225,10 +230,16 @@ void AccountDlg::saveAccount()
 bool AccountDlg::succeeded(int status, int reply)
 {
     if (status != 0)
-        showError(tr("No internet connection."), this);
+        showUnreached(status);
     else if (reply != 0)
         showError(statusText(reply), this);
     return status == 0 && reply == 0;
+}
+
+void AccountDlg::showUnreached(int status)
+{
+    // A proxy that said no is named; anything else reads as the connection's failure.
+    showError(ConnectionProblem::proxyTextOr(status, tr("No internet connection.")), this);
 }
 
 void AccountDlg::eventEmailCheck()

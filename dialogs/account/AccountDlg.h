@@ -36,7 +36,8 @@ private slots:
     void eventCancel();
 
 private:
-    bool loadLists();
+    // 0, or the status of the list call that failed.
+    int loadLists();
     void fillForm();
     void collectForm();
     void saveAccount();
@@ -44,6 +45,8 @@ private:
     void clearPasswordFields();
     // True when the call went through and the service accepted it; otherwise tells the user why.
     bool succeeded(int status, int reply);
+    // The error box of a call that failed with status.
+    void showUnreached(int status);
 
     bool loadedExtendedTitle = false;
     bool edited = false;

@@ -352,6 +352,21 @@
     </message>
 </context>
 <context>
+    <name>ConnectionProblem</name>
+    <message>
+        <source>The proxy %1 refused the user name or password. Check them in Preferences, Connection.</source>
+        <translation>Der Proxy %1 hat den Benutzernamen oder das Passwort abgelehnt. Bitte prüfen Sie beides unter Einstellungen, Verbindung.</translation>
+    </message>
+    <message>
+        <source>The proxy %1 refused the connection.</source>
+        <translation>Der Proxy %1 hat die Verbindung abgelehnt.</translation>
+    </message>
+    <message>
+        <source>The proxy %1 could not be reached.</source>
+        <translation>Der Proxy %1 ist nicht erreichbar.</translation>
+    </message>
+</context>
+<context>
     <name>DetailDlg</name>
     <message>
         <source>Details</source>
@@ -878,6 +893,18 @@ Es konnte von hier aus nicht gestartet werden; starten Sie es selbst, um die neu
     <message>
         <source>The local copy of the account was damaged. It has been kept as %1 and is being rebuilt from the service.</source>
         <translation>Die lokale Kopie des Kontos war beschädigt. Sie wurde als %1 aufbewahrt und wird vom Dienst neu aufgebaut.</translation>
+    </message>
+    <message>
+        <source>The document could not be downloaded because the service could not be reached.</source>
+        <translation>Das Dokument konnte nicht heruntergeladen werden, weil der Dienst nicht erreichbar ist.</translation>
+    </message>
+    <message>
+        <source>Qelvoxdesk could not check for a newer version.</source>
+        <translation>Qelvoxdesk konnte nicht nach einer neueren Version suchen.</translation>
+    </message>
+    <message>
+        <source>The new version could not be downloaded.</source>
+        <translation>Die neue Version konnte nicht heruntergeladen werden.</translation>
     </message>
 </context>
 <context>

@@ -352,6 +352,21 @@
     </message>
 </context>
 <context>
+    <name>ConnectionProblem</name>
+    <message>
+        <source>The proxy %1 refused the user name or password. Check them in Preferences, Connection.</source>
+        <translation>The proxy %1 refused the user name or password. Check them in Preferences, Connection.</translation>
+    </message>
+    <message>
+        <source>The proxy %1 refused the connection.</source>
+        <translation>The proxy %1 refused the connection.</translation>
+    </message>
+    <message>
+        <source>The proxy %1 could not be reached.</source>
+        <translation>The proxy %1 could not be reached.</translation>
+    </message>
+</context>
+<context>
     <name>DetailDlg</name>
     <message>
         <source>Details</source>
@@ -878,6 +893,18 @@ It could not be started from here; run it yourself to install the new version.</
     <message>
         <source>The local copy of the account was damaged. It has been kept as %1 and is being rebuilt from the service.</source>
         <translation>The local copy of the account was damaged. It has been kept as %1 and is being rebuilt from the service.</translation>
+    </message>
+    <message>
+        <source>The document could not be downloaded because the service could not be reached.</source>
+        <translation>The document could not be downloaded because the service could not be reached.</translation>
+    </message>
+    <message>
+        <source>Qelvoxdesk could not check for a newer version.</source>
+        <translation>Qelvoxdesk could not check for a newer version.</translation>
+    </message>
+    <message>
+        <source>The new version could not be downloaded.</source>
+        <translation>The new version could not be downloaded.</translation>
     </message>
 </context>
 <context>

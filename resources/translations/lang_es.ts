@@ -352,6 +352,21 @@
     </message>
 </context>
 <context>
+    <name>ConnectionProblem</name>
+    <message>
+        <source>The proxy %1 refused the user name or password. Check them in Preferences, Connection.</source>
+        <translation>El proxy %1 ha rechazado el nombre de usuario o la contraseña. Compruébelos en Preferencias, Conexión.</translation>
+    </message>
+    <message>
+        <source>The proxy %1 refused the connection.</source>
+        <translation>El proxy %1 ha rechazado la conexión.</translation>
+    </message>
+    <message>
+        <source>The proxy %1 could not be reached.</source>
+        <translation>No se ha podido contactar con el proxy %1.</translation>
+    </message>
+</context>
+<context>
     <name>DetailDlg</name>
     <message>
         <source>Details</source>
@@ -878,6 +893,18 @@ No se ha podido iniciar desde aquí; ejecútelo usted mismo para instalar la nue
     <message>
         <source>The local copy of the account was damaged. It has been kept as %1 and is being rebuilt from the service.</source>
         <translation>La copia local de la cuenta estaba dañada. Se ha conservado como %1 y se está reconstruyendo desde el servicio.</translation>
+    </message>
+    <message>
+        <source>The document could not be downloaded because the service could not be reached.</source>
+        <translation>No se ha podido descargar el documento porque no se ha podido contactar con el servicio.</translation>
+    </message>
+    <message>
+        <source>Qelvoxdesk could not check for a newer version.</source>
+        <translation>Qelvoxdesk no ha podido comprobar si hay una versión más reciente.</translation>
+    </message>
+    <message>
+        <source>The new version could not be downloaded.</source>
+        <translation>No se ha podido descargar la nueva versión.</translation>
     </message>
 </context>
 <context>

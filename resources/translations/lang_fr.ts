@@ -352,6 +352,21 @@
     </message>
 </context>
 <context>
+    <name>ConnectionProblem</name>
+    <message>
+        <source>The proxy %1 refused the user name or password. Check them in Preferences, Connection.</source>
+        <translation>Le proxy %1 a refusé le nom d&apos;utilisateur ou le mot de passe. Vérifiez-les dans Préférences, Connexion.</translation>
+    </message>
+    <message>
+        <source>The proxy %1 refused the connection.</source>
+        <translation>Le proxy %1 a refusé la connexion.</translation>
+    </message>
+    <message>
+        <source>The proxy %1 could not be reached.</source>
+        <translation>Le proxy %1 est injoignable.</translation>
+    </message>
+</context>
+<context>
     <name>DetailDlg</name>
     <message>
         <source>Details</source>
@@ -878,6 +893,18 @@ Il n&apos;a pas pu être lancé d&apos;ici ; lancez-le vous-même pour installer
     <message>
         <source>The local copy of the account was damaged. It has been kept as %1 and is being rebuilt from the service.</source>
         <translation>La copie locale du compte était endommagée. Elle a été conservée sous %1 et est reconstruite à partir du service.</translation>
+    </message>
+    <message>
+        <source>The document could not be downloaded because the service could not be reached.</source>
+        <translation>Le document n&apos;a pas pu être téléchargé car le service est injoignable.</translation>
+    </message>
+    <message>
+        <source>Qelvoxdesk could not check for a newer version.</source>
+        <translation>Qelvoxdesk n&apos;a pas pu vérifier si une nouvelle version existe.</translation>
+    </message>
+    <message>
+        <source>The new version could not be downloaded.</source>
+        <translation>La nouvelle version n&apos;a pas pu être téléchargée.</translation>
     </message>
 </context>
 <context>

@@ -352,6 +352,21 @@
     </message>
 </context>
 <context>
+    <name>ConnectionProblem</name>
+    <message>
+        <source>The proxy %1 refused the user name or password. Check them in Preferences, Connection.</source>
+        <translation>Il proxy %1 ha rifiutato il nome utente o la password. Controllarli in Preferenze, Connessione.</translation>
+    </message>
+    <message>
+        <source>The proxy %1 refused the connection.</source>
+        <translation>Il proxy %1 ha rifiutato la connessione.</translation>
+    </message>
+    <message>
+        <source>The proxy %1 could not be reached.</source>
+        <translation>Impossibile raggiungere il proxy %1.</translation>
+    </message>
+</context>
+<context>
     <name>DetailDlg</name>
     <message>
         <source>Details</source>
@@ -878,6 +893,18 @@ Non è stato possibile avviarlo da qui; eseguirlo manualmente per installare la 
     <message>
         <source>The local copy of the account was damaged. It has been kept as %1 and is being rebuilt from the service.</source>
         <translation>La copia locale dell&apos;account era danneggiata. È stata conservata come %1 e viene ricostruita dal servizio.</translation>
+    </message>
+    <message>
+        <source>The document could not be downloaded because the service could not be reached.</source>
+        <translation>Impossibile scaricare il documento perché il servizio non è raggiungibile.</translation>
+    </message>
+    <message>
+        <source>Qelvoxdesk could not check for a newer version.</source>
+        <translation>Qelvoxdesk non è riuscito a verificare la presenza di una nuova versione.</translation>
+    </message>
+    <message>
+        <source>The new version could not be downloaded.</source>
+        <translation>Impossibile scaricare la nuova versione.</translation>
     </message>
 </context>
 <context>

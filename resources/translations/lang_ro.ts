@@ -352,6 +352,21 @@
     </message>
 </context>
 <context>
+    <name>ConnectionProblem</name>
+    <message>
+        <source>The proxy %1 refused the user name or password. Check them in Preferences, Connection.</source>
+        <translation>Proxy-ul %1 a refuzat numele de utilizator sau parola. Verificați-le în Preferințe, Conexiune.</translation>
+    </message>
+    <message>
+        <source>The proxy %1 refused the connection.</source>
+        <translation>Proxy-ul %1 a refuzat conexiunea.</translation>
+    </message>
+    <message>
+        <source>The proxy %1 could not be reached.</source>
+        <translation>Proxy-ul %1 nu poate fi contactat.</translation>
+    </message>
+</context>
+<context>
     <name>DetailDlg</name>
     <message>
         <source>Details</source>
@@ -880,6 +895,18 @@ Nu a putut fi pornit de aici; rulați-l dumneavoastră pentru a instala noua ver
     <message>
         <source>The local copy of the account was damaged. It has been kept as %1 and is being rebuilt from the service.</source>
         <translation>Copia locală a contului era deteriorată. A fost păstrată ca %1 și este reconstruită din serviciu.</translation>
+    </message>
+    <message>
+        <source>The document could not be downloaded because the service could not be reached.</source>
+        <translation>Documentul nu a putut fi descărcat deoarece serviciul nu poate fi contactat.</translation>
+    </message>
+    <message>
+        <source>Qelvoxdesk could not check for a newer version.</source>
+        <translation>Qelvoxdesk nu a putut verifica dacă există o versiune mai nouă.</translation>
+    </message>
+    <message>
+        <source>The new version could not be downloaded.</source>
+        <translation>Versiunea nouă nu a putut fi descărcată.</translation>
     </message>
 </context>
 <context>

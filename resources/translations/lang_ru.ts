@@ -352,6 +352,21 @@
     </message>
 </context>
 <context>
+    <name>ConnectionProblem</name>
+    <message>
+        <source>The proxy %1 refused the user name or password. Check them in Preferences, Connection.</source>
+        <translation>Прокси %1 отклонил имя пользователя или пароль. Проверьте их в разделе Параметры, Подключение.</translation>
+    </message>
+    <message>
+        <source>The proxy %1 refused the connection.</source>
+        <translation>Прокси %1 отклонил подключение.</translation>
+    </message>
+    <message>
+        <source>The proxy %1 could not be reached.</source>
+        <translation>Прокси %1 недоступен.</translation>
+    </message>
+</context>
+<context>
     <name>DetailDlg</name>
     <message>
         <source>Details</source>
@@ -880,6 +895,18 @@ It could not be started from here; run it yourself to install the new version.</
     <message>
         <source>The local copy of the account was damaged. It has been kept as %1 and is being rebuilt from the service.</source>
         <translation>Локальная копия учётной записи была повреждена. Она сохранена как %1 и восстанавливается с сервиса.</translation>
+    </message>
+    <message>
+        <source>The document could not be downloaded because the service could not be reached.</source>
+        <translation>Не удалось загрузить документ: сервис недоступен.</translation>
+    </message>
+    <message>
+        <source>Qelvoxdesk could not check for a newer version.</source>
+        <translation>Qelvoxdesk не удалось проверить наличие новой версии.</translation>
+    </message>
+    <message>
+        <source>The new version could not be downloaded.</source>
+        <translation>Не удалось загрузить новую версию.</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,6 @@
 #include "HttpPost.h"
 
+#include "ProxyAuthorization.h"
 #include "SettingsStore.h"
 
 #include <cstdio>
@@ -61,12 +62,7 @@ int writeProxyAuthorization(struct soap *soap)
     const char *password = soap->proxy_passwd;
     if (!user || !password || std::strlen(user) + std::strlen(password) >= MaxProxyCredentials)
         return SOAP_OK;
-    const std::string credentials = std::string(user) + ':' + password;
-    char encoded[((MaxProxyCredentials + 2) / 3) * 4 + 1];
-    soap_s2base64(soap, reinterpret_cast<const unsigned char *>(credentials.data()), encoded,
-                  static_cast<int>(credentials.size()));
-    const std::string value = std::string("Basic ") + encoded;
-    return soap->fposthdr(soap, "Proxy-Authorization", value.c_str());
+    return soap->fposthdr(soap, "Proxy-Authorization", basicProxyAuthorization(user, password).c_str());
 }
 
 int writeSoapAction(struct soap *soap, bool get, const char *action)

@@ -3,6 +3,7 @@
 #include "BindingTypes.h"
 #include "ClientProxy.h"
 #include "QelvoxProxy.h"
+#include "RefusedProxyCredentials.h"
 #include "SettingsStore.h"
 #include "ToService.h"
 #include "qtAuthenticateInfo.h"
@@ -132,6 +133,7 @@ int QelvoxAPI::withOwnEngine(const SOAP_ENV__Header &header, Call call, Update u
         if (status == SOAP_OK) {
             prepare(engine, &ownHeader, setup.accountUrl());
             status = call(engine);
+            RefusedProxyCredentials::note(status);
         }
     }
     QMutexLocker locker(&api.mutex);

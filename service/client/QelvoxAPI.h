@@ -59,7 +59,7 @@ public:
     static int getInboxOutboxID(int *inboxId, int *outboxId, int *code);
     static int registerApp(const std::string &version, int *reply);
     // Leaves the version empty when the call fails.
-    static void getAppVersion(std::string *version, QString *url);
+    static int getAppVersion(std::string *version, QString *url);
 
     static int sendSmsAsynchronous(SendSmsRequest *request);
     static int sendFaxRegister(SendFaxRequest *request);

@@ -12,6 +12,7 @@
 #include "QelvoxAPI.h"
 #include "QelvoxAPIDetail.h"
 #include "QelvoxProxy.h"
+#include "RefusedProxyCredentials.h"
 #include "RecipientStatus.h"
 #include "SendFaxRequest.h"
 #include "SendSmsRequest.h"
@@ -81,7 +82,9 @@ template <class Call> int QelvoxAPI::withAccount(Call call)
     QMutexLocker locker(&api.mutex);
     if (const int status = api.ensureServiceProxy())
         return status;
-    return call(*api.serviceProxy);
+    const int status = call(*api.serviceProxy);
+    RefusedProxyCredentials::note(status);
+    return status;
 }
 
 int QelvoxAPI::getModifiedObjects(int timestamp, ChangeList *list)
@@ -153,10 +156,10 @@ int QelvoxAPI::registerApp(const std::string &version, int *reply)
     return withAccount([&](QelvoxProxy &engine) { return engine.registerApp(qelvoxAppId, text, *reply); });
 }
 
-void QelvoxAPI::getAppVersion(std::string *version, QString *url)
+int QelvoxAPI::getAppVersion(std::string *version, QString *url)
 {
     version->clear();
-    withAccount([&](QelvoxProxy &engine) {
+    return withAccount([&](QelvoxProxy &engine) {
         ns1__QelvoxService_x002egetAppVersionResponse reply{};
         const int status = engine.getAppVersion(appPlatform().toStdString(), appVersionKey, reply);
         if (status == SOAP_OK && reply.return_) {

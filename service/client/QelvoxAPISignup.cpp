@@ -3,6 +3,7 @@
 #include "FromService.h"
 #include "QelvoxAPI.h"
 #include "QelvoxAPIDetail.h"
+#include "RefusedProxyCredentials.h"
 
 #include <cstring>
 
@@ -47,7 +48,9 @@ template <class Call> int QelvoxAPI::withSignup(Call call)
     QMutexLocker locker(&api.mutex);
     if (const int status = api.ensureClientProxy())
         return status;
-    return call(*api.clientProxy);
+    const int status = call(*api.clientProxy);
+    RefusedProxyCredentials::note(status);
+    return status;
 }
 
 template <class Reply, class Item>

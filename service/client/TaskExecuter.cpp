@@ -188,7 +188,7 @@ void TaskExecuter::checkAppVersion()
 {
     latestVersion.clear();
     updateUrl.clear();
-    QelvoxAPI::getAppVersion(&latestVersion, &updateUrl);
+    versionStatus = QelvoxAPI::getAppVersion(&latestVersion, &updateUrl);
 }
 
 void TaskExecuter::changeContactGroup()

@@ -53,6 +53,8 @@ public:
     qtObjectsInfo *objects = nullptr;
     std::string latestVersion;
     QString updateUrl;
+    // The update check's status; its result stays noStatus, so that the check never changes the online look.
+    int versionStatus = 0;
     QString csvPath;
     int timeShift = 0;
 

@@ -16,4 +16,6 @@ struct ProxySettings
     bool isUsed() const { return enabled != 0 && !host.isEmpty() && port > 0 && port <= 65535; }
     // Credentials go to the proxy only as a pair.
     bool hasCredentials() const { return !userId.isEmpty() && !password.isEmpty(); }
+    // "host:port", as the messages name the proxy.
+    QString name() const { return host + u':' + QString::number(port); }
 };

@@ -139,24 +139,36 @@ private slots:
         QVERIFY(!session().operations().contains("downloadFile"));
     }
 
+    // The service's own words only for the service's refusal: a document that could not be asked for is
+    // not gone.
     void failedDownloadLeavesNothingBehind_data()
     {
         QTest::addColumn<QString>("item");
-        QTest::addColumn<QJsonObject>("fault");
+        QTest::addColumn<QJsonObject>("fault"); // "unreachable": no service at all
         QTest::addColumn<QString>("fileName");
+        QTest::addColumn<QString>("box");
+        const QString refused = QStringLiteral("resource is not available");
+        const QString unreached =
+            QStringLiteral("The document could not be downloaded because the service could not be reached.");
         QTest::newRow("service fault")
             << "receivedFax0" << QJsonObject{{"kind", "soap11-fault"}, {"code", "SOAP-ENV:Server"}, {"reason", "busy"}}
-            << "Fax_rx_%1.pdf";
+            << "Fax_rx_%1.pdf" << refused;
         QTest::newRow("connection cut in the document")
-            << "receivedFax0" << QJsonObject{{"kind", "close"}} << "Fax_rx_%1.pdf";
-        QTest::newRow("voice message without a recording") << "voice0" << QJsonObject() << "rx_%1.wav";
+            << "receivedFax0" << QJsonObject{{"kind", "close"}} << "Fax_rx_%1.pdf" << unreached;
+        QTest::newRow("service out of reach")
+            << "receivedFax0" << QJsonObject{{"kind", "unreachable"}} << "Fax_rx_%1.pdf" << unreached;
+        QTest::newRow("voice message without a recording") << "voice0" << QJsonObject() << "rx_%1.wav" << refused;
     }
     void failedDownloadLeavesNothingBehind()
     {
         QFETCH(QString, item);
         QFETCH(QJsonObject, fault);
         QFETCH(QString, fileName);
-        if (!fault.isEmpty())
+        QFETCH(QString, box);
+        const bool reachable = fault.value("kind") != QLatin1String("unreachable");
+        if (!reachable)
+            session().setReachable(false);
+        else if (!fault.isEmpty())
             desktop().service().injectOnce("downloadFile", fault);
         QTreeWidgetItem *row = selectOnly(item);
         QVERIFY(row);
@@ -164,8 +176,9 @@ private slots:
         const QString path = documentPath(fileName.arg(recordOf(row)->id));
 
         session().invoke("eventItemPreview");
-        QCOMPARE(session().operations(), QStringList{"downloadFile"});
-        QCOMPARE(session().takeBoxTexts(), QStringList{"resource is not available"});
+        session().setReachable(true);
+        QCOMPARE(session().operations(), reachable ? QStringList("downloadFile") : QStringList());
+        QCOMPARE(session().takeBoxTexts(), QStringList{box});
         QVERIFY(!QFile::exists(path));
         QCOMPARE(desktop().urls.opened, QList<QUrl>());
         QCOMPARE(isBold(row), unread);
@@ -175,7 +188,8 @@ private slots:
 
         // Nothing stands in the way of the next attempt.
         session().invoke("eventItemPreview");
-        QCOMPARE(session().operations(), (QStringList{"downloadFile", "downloadFile"}));
+        const QStringList twice{"downloadFile", "downloadFile"};
+        QCOMPARE(session().operations(), reachable ? twice : QStringList{"downloadFile"});
         QCOMPARE(fileBytes(path), pdfBytes);
         QCOMPARE(desktop().urls.opened, QList<QUrl>{QUrl::fromLocalFile(path)});
         QCOMPARE(session().persistedTaskKinds().values(), QStringList{"MARK_READ"});

@@ -209,12 +209,21 @@ private slots:
             QVERIFY(m_session.pumpTimer()->interval() != 60000);
             return;
         }
-        QTRY_VERIFY_WITH_TIMEOUT(
-            m_session.pumpTimer()->interval() == 60000 && m_session.pumpTimer()->isActive(), standinTimeoutMs);
+        // Refused credentials are not offered again: the pump waits, polling, for new proxy settings.
+        const bool credentials = answer.startsWith("407");
+        const int nextTry = credentials ? 1000 : 60000;
+        QTRY_VERIFY_WITH_TIMEOUT(m_session.pumpTimer()->interval() == nextTry && m_session.pumpTimer()->isActive(),
+                                 standinTimeoutMs);
         QCOMPARE(pendingSms().first().second, queued);
         QVERIFY(!m_session.showsOnline());
         QCOMPARE(m_session.count("sendSmsAsynchronous"), 0);
         QCOMPARE(m_session.persistedTasks(), QList<int>{taskId});
+        if (credentials) {
+            QTRY_COMPARE_WITH_TIMEOUT(m_session.takeBoxTexts().size(), 1, standinTimeoutMs);
+            SettingsStore::instance().setProxyUserId("proxy-user");
+            SettingsStore::instance().setProxyPassword("proxy-password");
+            QelvoxAPI::resetConnection();
+        }
 
         m_proxy.refuseWith({});
         m_proxy.setAnswering(true);

@@ -1,10 +1,13 @@
 #include "ConnectProxy.h"
+#include "Downloader.h"
 #include "FacadeFixture.h"
 #include "QelvoxTestCase.h"
 #include "qtAuthenticateInfo.h"
 #include "qtDestinationInfo.h"
 
+#include <QSignalSpy>
 #include <QTcpServer>
+#include <QTemporaryDir>
 
 using namespace Accounts;
 
@@ -71,6 +74,7 @@ private slots:
     void logInWithoutTrustIsNoConnection();
     void proxyAnswersDecideTheResult_data();
     void proxyAnswersDecideTheResult();
+    void soapCallsAndDownloadSendTheSameCredentials();
 
 private:
     FacadeFixture fixture;
@@ -135,6 +139,28 @@ void FacadeTransportTest::proxyRuleForBothServices()
     // The proxy's credentials went to the proxy only, never through the tunnel to the service.
     for (const QJsonValue &request : fixture.requests())
         QVERIFY(!request.toObject().value("headers").toArray().contains("Proxy-Authorization"));
+}
+
+// A proxy that checks the credentials byte by byte must see the same ones from both roads, also for letters
+// beyond ASCII: the UTF-8 of "user:password".
+void FacadeTransportTest::soapCallsAndDownloadSendTheSameCredentials()
+{
+    store({1, proxy.port(), "127.0.0.1", "jürgen", "pässwörd€"});
+    QelvoxAPI::resetConnection();
+    int shift = 0;
+    QCOMPARE(QelvoxAPI::getShiftTime(&shift), 0);
+
+    QTemporaryDir folder;
+    Downloader downloader;
+    QSignalSpy done(&downloader, &Downloader::signalDone);
+    const QString url = QStringLiteral("https://127.0.0.1:%1/files/setup.exe").arg(fixture.standin.httpsPort());
+    QVERIFY(downloader.download(folder.path() + QStringLiteral("/setup.exe"), QUrl(url)));
+    QVERIFY(done.wait(20000));
+
+    const QList<ConnectProxy::Tunnel> opened = proxy.tunnels();
+    QCOMPARE(opened.size(), 2);
+    QCOMPARE(opened[0].authorization, QByteArray("Basic asO8cmdlbjpww6Rzc3fDtnJk4oKs"));
+    QCOMPARE(opened[1].authorization, opened[0].authorization);
 }
 
 void FacadeTransportTest::serverMustProveItsIdentity_data()
