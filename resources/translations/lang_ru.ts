@@ -881,6 +881,38 @@ It could not be started from here; run it yourself to install the new version.</
         <source>The local copy of the account was damaged. It has been kept as %1 and is being rebuilt from the service.</source>
         <translation>Локальная копия учётной записи была повреждена. Она сохранена как %1 и восстанавливается с сервиса.</translation>
     </message>
+    <message>
+        <source>These items could not be fetched from the service: %1. They will be asked for again at each synchronisation.</source>
+        <translation>Эти элементы не удалось получить от сервиса: %1. Они будут запрашиваться снова при каждой синхронизации.</translation>
+    </message>
+    <message>
+        <source>sent fax %1</source>
+        <translation>отправленный факс %1</translation>
+    </message>
+    <message>
+        <source>received fax %1</source>
+        <translation>полученный факс %1</translation>
+    </message>
+    <message>
+        <source>voice message %1</source>
+        <translation>голосовое сообщение %1</translation>
+    </message>
+    <message>
+        <source>sent SMS %1</source>
+        <translation>отправленное SMS %1</translation>
+    </message>
+    <message>
+        <source>contact group %1</source>
+        <translation>группа контактов %1</translation>
+    </message>
+    <message>
+        <source>contact %1</source>
+        <translation>контакт %1</translation>
+    </message>
+    <message>
+        <source>folder %1</source>
+        <translation>папка %1</translation>
+    </message>
 </context>
 <context>
     <name>MovetoFolderDlg</name>

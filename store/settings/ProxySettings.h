@@ -16,4 +16,11 @@ struct ProxySettings
     bool isUsed() const { return enabled != 0 && !host.isEmpty() && port > 0 && port <= 65535; }
     // Credentials go to the proxy only as a pair.
     bool hasCredentials() const { return !userId.isEmpty() && !password.isEmpty(); }
+
+    bool operator==(const ProxySettings &other) const
+    {
+        return enabled == other.enabled && port == other.port && host == other.host &&
+               userId == other.userId && password == other.password;
+    }
+    bool operator!=(const ProxySettings &other) const { return !(*this == other); }
 };
