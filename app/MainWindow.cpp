@@ -21,7 +21,9 @@ const int filterBoxMaxWidth = 150;
 
 MainWindow::MainWindow(QTranslator *translator)
     : m_tasks(&m_cache),
-      m_pump(m_tasks, [this](TaskOutcome &outcome) { return applyTaskResult(outcome); }, this),
+      m_pump(
+          m_tasks, [this](TaskOutcome &outcome) { return applyTaskResult(outcome); },
+          [this](const ObjectRef &object) { return rememberUnfetched(object); }, this),
       m_updateTimer(this),
       m_translator(translator),
       m_login(new LoginDlg(this)),
@@ -128,16 +130,21 @@ void MainWindow::eventQuit()
 void MainWindow::showSettings()
 {
     setTraySendEnabled(false);
+    m_proxyBeforeSettings = SettingsStore::instance().proxy();
     m_settings->loadAndShow();
 }
 
-void MainWindow::eventSettingsClose(bool)
+void MainWindow::eventSettingsClose(bool saved)
 {
     // The reason named a proxy that the settings may have just put right.
     m_offlineReason.clear();
     eventUpdateToolTip();
     m_login->retryAfterSettings();
     setTraySendEnabled(true);
+    // The way to the service may be open now: what failed or was refused is tried at once, not after the
+    // back-off or at the next cycle.
+    if (saved && SettingsStore::instance().proxy() != m_proxyBeforeSettings)
+        m_pump.retryNow();
 }
 
 void MainWindow::eventAccount()

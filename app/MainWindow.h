@@ -5,6 +5,8 @@
 #include "ContactSink.h"
 #include "Downloader.h"
 #include "FolderMenu.h"
+#include "ObjectRef.h"
+#include "ProxySettings.h"
 #include "QelFolderMenu.h"
 #include "TaskPump.h"
 #include "TaskQueue.h"
@@ -217,8 +219,19 @@ private:
     void applyChangeQuery(ChangeList &changes);
 
     // Synchronisation cycle.
+    static constexpr int fetchBatchSize = 20;
     void processChangeList(const ChangeList &list);
     void loadLocalObjects();
+
+    // Objects whose fetch the service refused for good.
+    // Remembers the object, and tells the user about it the first time; false when it cannot be stored.
+    bool rememberUnfetched(const ObjectRef &object);
+    // Queues a fetch of the remembered objects that the change list does not name; true when there are any.
+    bool askUnfetchedAgain(const QList<ChangeEntry> &listed);
+    // The fetch brought its objects, or word of their removal: none of them is to be asked for again.
+    void forgetFetched(const TaskItem &fetch);
+    void tellUnfetched();
+    QString unfetchedName(const ObjectRef &object) const;
 
     // Log-in completion.
     // The cache cannot be opened even read-only: nobody stays logged in, and the log-in form says why.
@@ -274,4 +287,8 @@ private:
     // Why the last call did not reach the service, when a proxy says it; empty once a call did.
     QString m_offlineReason;
     bool m_keepHidden = true;
+    // The objects given up since the user was last told.
+    QList<ObjectRef> m_unfetchedToTell;
+    // What the settings dialog opened with, to see whether its saving changed the way to the service.
+    ProxySettings m_proxyBeforeSettings;
 };

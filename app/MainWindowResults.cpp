@@ -89,8 +89,11 @@ bool MainWindow::applyTaskResult(TaskOutcome &outcome)
         }
         break;
     case TaskType::GET_OBJECTS:
-        if (outcome.objects)
-            return applyObjects(*outcome.objects, outcome.timeShift);
+        if (!outcome.objects)
+            break;
+        if (!applyObjects(*outcome.objects, outcome.timeShift))
+            return false;
+        forgetFetched(task);
         break;
     case TaskType::SET_TIMESTAMP:
         // The cycle is done only once its timestamp is stored.
@@ -183,7 +186,12 @@ void MainWindow::applyCreatedFolder(QelFolderInfo &folder)
 void MainWindow::applyChangeQuery(ChangeList &changes)
 {
     if (changes.entries.isEmpty()) {
-        m_pump.endCycle();
+        // Nothing changed, but the objects given up before are asked for all the same; the timestamp
+        // stays where it is.
+        if (askUnfetchedAgain({}))
+            m_tasks.add(TaskType::SET_TIMESTAMP, m_cache.timestamp());
+        else
+            m_pump.endCycle();
         return;
     }
     m_pump.setSyncTimestamp(changes.timestamp);

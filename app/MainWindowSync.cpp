@@ -11,12 +11,6 @@
 
 #include <memory>
 
-namespace {
-
-const int fetchBatchSize = 20;
-
-} // namespace
-
 void MainWindow::eventSyncGenerate()
 {
     m_pump.syncNow();
@@ -69,6 +63,7 @@ void MainWindow::processChangeList(const ChangeList &list)
     }
     if (!batch->isEmpty())
         queueBatch();
+    askUnfetchedAgain(list.entries);
 
     if (askTimeShift)
         m_tasks.add(TaskType::GET_SHIFT_TIME, 0);

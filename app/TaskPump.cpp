@@ -24,13 +24,12 @@ const int idlePollMs = 1000;
 const int nextTaskMs = 5;
 const int backOffMs = 60000;
 
-// The tasks of a synchronisation cycle. A refused one is never parked: the cycle's timestamp task would
-// then store a timestamp that passes objects never fetched, and fetches are not persisted.
-bool isCycleTask(int type)
+// The tasks that bear on the stored timestamp. A refused one is never parked: the cycle's timestamp task
+// would then store a timestamp that passes objects never fetched, and fetches are not persisted. The time
+// shift does not bear on it: refused, it is parked, and the lists keep the stored shift meanwhile.
+bool bearsOnTimestamp(int type)
 {
     switch (type) {
-    case TaskType::GET_SHIFT_TIME:
-    case TaskType::GET_INBOX_OUTBOX_ID:
     case TaskType::REVIEW_OBJECTS:
     case TaskType::GET_OBJECTS:
     case TaskType::SET_TIMESTAMP:
@@ -59,13 +58,14 @@ int taskIdOfSend(const TaskItem &task)
 
 } // namespace
 
-TaskPump::TaskPump(TaskQueue &tasks, Applier apply, QObject *parent)
+TaskPump::TaskPump(TaskQueue &tasks, Applier apply, FetchRefusals::Remember remember, QObject *parent)
     : QObject(parent),
       m_tasks(tasks),
       m_apply(std::move(apply)),
       m_worker(new TaskExecuter(this)),
       m_pumpTimer(this),
-      m_syncTimer(this)
+      m_syncTimer(this),
+      m_fetchRefusals(tasks, std::move(remember))
 {
     setObjectName(QStringLiteral("taskPump"));
     m_pumpTimer.setObjectName(QStringLiteral("pumpTimer"));
@@ -90,6 +90,7 @@ void TaskPump::endSession()
     // Whatever that result started, nothing runs after the session.
     stopTimers();
     finishParked();
+    m_fetchRefusals.clear();
 }
 
 void TaskPump::setSyncTimestamp(int timestamp)
@@ -185,16 +186,29 @@ bool TaskPump::checkResult(int result)
 
 void TaskPump::retryFailed(const TaskItem &task, int result)
 {
-    if (!isServiceUnreached(result) && !isCycleTask(task.type)) {
+    if (isServiceUnreached(result)) {
+        // Back ahead of the cycle's timestamp task, which the queue's order keeps behind every fetch.
+        m_tasks.requeue(task);
+        schedule(backOffMs);
+        return;
+    }
+    if (task.type == TaskType::GET_OBJECTS && m_fetchRefusals.refused(task)) {
+        m_tasks.finish(task);
+        schedule(nextTaskMs);
+        return;
+    }
+    const bool idsQuery = task.type == TaskType::GET_INBOX_OUTBOX_ID;
+    if (!bearsOnTimestamp(task.type) && !idsQuery) {
         park(task);
         schedule(nextTaskMs);
         return;
     }
-    // Back ahead of the cycle's timestamp task, which the queue's order keeps behind every fetch.
-    m_tasks.requeue(task);
+    // The fetches need the Inbox and Outbox ids to show what they bring; the user's tasks do not.
+    TaskItem again = task;
+    again.behindUserTasks = idsQuery;
+    m_tasks.requeue(again);
     // A refused task of the cycle holds the cycle's end back: the parked tasks may not wait for it.
-    if (!isServiceUnreached(result))
-        requeueParked();
+    requeueParked();
     schedule(backOffMs);
 }
 
@@ -248,9 +262,20 @@ void TaskPump::syncNow()
 
 void TaskPump::endCycle()
 {
+    m_fetchRefusals.clear();
     requeueParked();
     m_syncTimer.setInterval(SettingsStore::instance().syncInterval() * 60000);
     m_syncTimer.start();
+}
+
+void TaskPump::retryNow()
+{
+    if (!SettingsStore::instance().isLoggedIn())
+        return;
+    requeueParked();
+    // A task still running goes on; its end times the next one.
+    if (!m_taskRunning)
+        schedule(0);
 }
 
 bool TaskPump::replaceLocalId(int localId, int serviceId, int ownerTaskId)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FetchRefusals.h"
 #include "TaskItem.h"
 
 #include <QList>
@@ -13,7 +14,8 @@ struct TaskOutcome;
 
 // Runs the queued tasks one at a time on its worker: takes the next one, judges its result, hands a success
 // to the applier and retries, parks or drops what failed. Owns the worker, the pump's timer, the timer of
-// the synchronisation cycle and the tasks parked until the cycle's end. GUI thread only.
+// the synchronisation cycle, the tasks parked until the cycle's end and the count of refused fetches. GUI
+// thread only.
 class TaskPump : public QObject
 {
     Q_OBJECT
@@ -23,8 +25,8 @@ public:
     // come back after the back-off.
     using Applier = std::function<bool(TaskOutcome &)>;
 
-    // The queue outlives the pump.
-    TaskPump(TaskQueue &tasks, Applier apply, QObject *parent = nullptr);
+    // The queue outlives the pump. remember keeps the objects whose fetch the service refuses for good.
+    TaskPump(TaskQueue &tasks, Applier apply, FetchRefusals::Remember remember, QObject *parent = nullptr);
 
     // At log-in: the first task and the first change query after their start-up delays.
     void startSession();
@@ -40,6 +42,11 @@ public:
     void syncNow();
     // The cycle has ended: the parked tasks come back and the next cycle is timed.
     void endCycle();
+    // The way to the service may have changed (new connection settings): the parked tasks come back and the
+    // next task runs at once, without waiting out a back-off.
+    void retryNow();
+    // Queues a fetch of objects whose fetch the service refused for good before; see FetchRefusals.
+    void askAgain(const QList<ObjectRef> &objects) { m_fetchRefusals.askAgain(objects); }
     // A record created offline has its service id: the queued and the parked tasks name it by that id
     // from now on. See TaskQueue::replaceLocalId.
     bool replaceLocalId(int localId, int serviceId, int ownerTaskId);
@@ -63,8 +70,8 @@ signals:
 private:
     void schedule(int intervalMs);
     bool checkResult(int result);
-    // A connection failure, and a refusal of a task of the synchronisation cycle, come back after the
-    // back-off; a refused user task is parked.
+    // A task that did not reach the service, and a refused task that the cycle's timestamp waits for, come
+    // back after the back-off; a fetch refused for good is given up; any other refused task is parked.
     void retryFailed(const TaskItem &task, int result);
     // A task whose proxy credentials were refused waits, queued, for a change of the proxy settings.
     void holdForProxy(const TaskItem &task);
@@ -84,6 +91,7 @@ private:
     QTimer m_pumpTimer;
     QTimer m_syncTimer;
     QList<TaskItem> m_parkedTasks;
+    FetchRefusals m_fetchRefusals;
     // From the worker's start until its end has been handled.
     bool m_taskRunning = false;
 };

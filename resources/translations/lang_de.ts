@@ -906,6 +906,38 @@ Es konnte von hier aus nicht gestartet werden; starten Sie es selbst, um die neu
         <source>The new version could not be downloaded.</source>
         <translation>Die neue Version konnte nicht heruntergeladen werden.</translation>
     </message>
+    <message>
+        <source>These items could not be fetched from the service: %1. They will be asked for again at each synchronisation.</source>
+        <translation>Diese Elemente konnten nicht vom Dienst abgerufen werden: %1. Sie werden bei jeder Synchronisierung erneut angefordert.</translation>
+    </message>
+    <message>
+        <source>sent fax %1</source>
+        <translation>gesendetes Fax %1</translation>
+    </message>
+    <message>
+        <source>received fax %1</source>
+        <translation>empfangenes Fax %1</translation>
+    </message>
+    <message>
+        <source>voice message %1</source>
+        <translation>Sprachnachricht %1</translation>
+    </message>
+    <message>
+        <source>sent SMS %1</source>
+        <translation>gesendete SMS %1</translation>
+    </message>
+    <message>
+        <source>contact group %1</source>
+        <translation>Kontaktgruppe %1</translation>
+    </message>
+    <message>
+        <source>contact %1</source>
+        <translation>Kontakt %1</translation>
+    </message>
+    <message>
+        <source>folder %1</source>
+        <translation>Ordner %1</translation>
+    </message>
 </context>
 <context>
     <name>MovetoFolderDlg</name>

@@ -906,6 +906,38 @@ It could not be started from here; run it yourself to install the new version.</
         <source>The new version could not be downloaded.</source>
         <translation>The new version could not be downloaded.</translation>
     </message>
+    <message>
+        <source>These items could not be fetched from the service: %1. They will be asked for again at each synchronisation.</source>
+        <translation>These items could not be fetched from the service: %1. They will be asked for again at each synchronisation.</translation>
+    </message>
+    <message>
+        <source>sent fax %1</source>
+        <translation>sent fax %1</translation>
+    </message>
+    <message>
+        <source>received fax %1</source>
+        <translation>received fax %1</translation>
+    </message>
+    <message>
+        <source>voice message %1</source>
+        <translation>voice message %1</translation>
+    </message>
+    <message>
+        <source>sent SMS %1</source>
+        <translation>sent SMS %1</translation>
+    </message>
+    <message>
+        <source>contact group %1</source>
+        <translation>contact group %1</translation>
+    </message>
+    <message>
+        <source>contact %1</source>
+        <translation>contact %1</translation>
+    </message>
+    <message>
+        <source>folder %1</source>
+        <translation>folder %1</translation>
+    </message>
 </context>
 <context>
     <name>MovetoFolderDlg</name>

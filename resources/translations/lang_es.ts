@@ -906,6 +906,38 @@ No se ha podido iniciar desde aquí; ejecútelo usted mismo para instalar la nue
         <source>The new version could not be downloaded.</source>
         <translation>No se ha podido descargar la nueva versión.</translation>
     </message>
+    <message>
+        <source>These items could not be fetched from the service: %1. They will be asked for again at each synchronisation.</source>
+        <translation>No se pudieron obtener estos elementos del servicio: %1. Se volverán a solicitar en cada sincronización.</translation>
+    </message>
+    <message>
+        <source>sent fax %1</source>
+        <translation>fax enviado %1</translation>
+    </message>
+    <message>
+        <source>received fax %1</source>
+        <translation>fax recibido %1</translation>
+    </message>
+    <message>
+        <source>voice message %1</source>
+        <translation>mensaje de voz %1</translation>
+    </message>
+    <message>
+        <source>sent SMS %1</source>
+        <translation>SMS enviado %1</translation>
+    </message>
+    <message>
+        <source>contact group %1</source>
+        <translation>grupo de contactos %1</translation>
+    </message>
+    <message>
+        <source>contact %1</source>
+        <translation>contacto %1</translation>
+    </message>
+    <message>
+        <source>folder %1</source>
+        <translation>carpeta %1</translation>
+    </message>
 </context>
 <context>
     <name>MovetoFolderDlg</name>

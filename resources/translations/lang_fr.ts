@@ -906,6 +906,38 @@ Il n&apos;a pas pu être lancé d&apos;ici ; lancez-le vous-même pour installer
         <source>The new version could not be downloaded.</source>
         <translation>La nouvelle version n&apos;a pas pu être téléchargée.</translation>
     </message>
+    <message>
+        <source>These items could not be fetched from the service: %1. They will be asked for again at each synchronisation.</source>
+        <translation>Ces éléments n&apos;ont pas pu être récupérés auprès du service : %1. Ils seront redemandés à chaque synchronisation.</translation>
+    </message>
+    <message>
+        <source>sent fax %1</source>
+        <translation>fax envoyé %1</translation>
+    </message>
+    <message>
+        <source>received fax %1</source>
+        <translation>fax reçu %1</translation>
+    </message>
+    <message>
+        <source>voice message %1</source>
+        <translation>message vocal %1</translation>
+    </message>
+    <message>
+        <source>sent SMS %1</source>
+        <translation>SMS envoyé %1</translation>
+    </message>
+    <message>
+        <source>contact group %1</source>
+        <translation>groupe de contacts %1</translation>
+    </message>
+    <message>
+        <source>contact %1</source>
+        <translation>contact %1</translation>
+    </message>
+    <message>
+        <source>folder %1</source>
+        <translation>dossier %1</translation>
+    </message>
 </context>
 <context>
     <name>MovetoFolderDlg</name>

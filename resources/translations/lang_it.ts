@@ -906,6 +906,38 @@ Non è stato possibile avviarlo da qui; eseguirlo manualmente per installare la 
         <source>The new version could not be downloaded.</source>
         <translation>Impossibile scaricare la nuova versione.</translation>
     </message>
+    <message>
+        <source>These items could not be fetched from the service: %1. They will be asked for again at each synchronisation.</source>
+        <translation>Questi elementi non sono stati recuperati dal servizio: %1. Verranno richiesti di nuovo a ogni sincronizzazione.</translation>
+    </message>
+    <message>
+        <source>sent fax %1</source>
+        <translation>fax inviato %1</translation>
+    </message>
+    <message>
+        <source>received fax %1</source>
+        <translation>fax ricevuto %1</translation>
+    </message>
+    <message>
+        <source>voice message %1</source>
+        <translation>messaggio vocale %1</translation>
+    </message>
+    <message>
+        <source>sent SMS %1</source>
+        <translation>SMS inviato %1</translation>
+    </message>
+    <message>
+        <source>contact group %1</source>
+        <translation>gruppo di contatti %1</translation>
+    </message>
+    <message>
+        <source>contact %1</source>
+        <translation>contatto %1</translation>
+    </message>
+    <message>
+        <source>folder %1</source>
+        <translation>cartella %1</translation>
+    </message>
 </context>
 <context>
     <name>MovetoFolderDlg</name>

@@ -908,6 +908,38 @@ Nu a putut fi pornit de aici; rulați-l dumneavoastră pentru a instala noua ver
         <source>The new version could not be downloaded.</source>
         <translation>Versiunea nouă nu a putut fi descărcată.</translation>
     </message>
+    <message>
+        <source>These items could not be fetched from the service: %1. They will be asked for again at each synchronisation.</source>
+        <translation>Aceste elemente nu au putut fi preluate de la serviciu: %1. Vor fi cerute din nou la fiecare sincronizare.</translation>
+    </message>
+    <message>
+        <source>sent fax %1</source>
+        <translation>fax trimis %1</translation>
+    </message>
+    <message>
+        <source>received fax %1</source>
+        <translation>fax primit %1</translation>
+    </message>
+    <message>
+        <source>voice message %1</source>
+        <translation>mesaj vocal %1</translation>
+    </message>
+    <message>
+        <source>sent SMS %1</source>
+        <translation>SMS trimis %1</translation>
+    </message>
+    <message>
+        <source>contact group %1</source>
+        <translation>grup de contacte %1</translation>
+    </message>
+    <message>
+        <source>contact %1</source>
+        <translation>contact %1</translation>
+    </message>
+    <message>
+        <source>folder %1</source>
+        <translation>dosar %1</translation>
+    </message>
 </context>
 <context>
     <name>MovetoFolderDlg</name>

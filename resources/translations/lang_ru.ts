@@ -908,6 +908,38 @@ It could not be started from here; run it yourself to install the new version.</
         <source>The new version could not be downloaded.</source>
         <translation>Не удалось загрузить новую версию.</translation>
     </message>
+    <message>
+        <source>These items could not be fetched from the service: %1. They will be asked for again at each synchronisation.</source>
+        <translation>Эти элементы не удалось получить от сервиса: %1. Они будут запрашиваться снова при каждой синхронизации.</translation>
+    </message>
+    <message>
+        <source>sent fax %1</source>
+        <translation>отправленный факс %1</translation>
+    </message>
+    <message>
+        <source>received fax %1</source>
+        <translation>полученный факс %1</translation>
+    </message>
+    <message>
+        <source>voice message %1</source>
+        <translation>голосовое сообщение %1</translation>
+    </message>
+    <message>
+        <source>sent SMS %1</source>
+        <translation>отправленное SMS %1</translation>
+    </message>
+    <message>
+        <source>contact group %1</source>
+        <translation>группа контактов %1</translation>
+    </message>
+    <message>
+        <source>contact %1</source>
+        <translation>контакт %1</translation>
+    </message>
+    <message>
+        <source>folder %1</source>
+        <translation>папка %1</translation>
+    </message>
 </context>
 <context>
     <name>MovetoFolderDlg</name>

@@ -38,6 +38,7 @@ const char *const schema[] = {
     "CREATE INDEX IF NOT EXISTS idx_voicereceived_01 ON voicereceived(folderid)",
     "CREATE TABLE IF NOT EXISTS recipients(id INT , type INT, recipient VARCHAR(255), status INT, PRIMARY "
     "KEY(id,type,recipient))",
+    "CREATE TABLE IF NOT EXISTS unfetched(id INT, type INT, PRIMARY KEY(id,type))",
 };
 
 // A log that holds no more than its header holds no commit.

@@ -18,6 +18,7 @@ class BaseSMSSentInfo;
 class CacheRescue;
 class ChangeList;
 class MoveToFolderRequest;
+class ObjectRef;
 class ObjectsRequest;
 class QSqlQuery;
 class QelFolderInfo;
@@ -122,6 +123,13 @@ public:
     bool storeVoiceReceived(const qtVOICEReceivedInfo *voice, bool &existed);
     bool deleteVoiceReceived(int id);
     bool exists(int objectType, int id);
+
+    // Objects whose fetch the service refused for good, remembered to be asked for again.
+    // isNew tells whether the object was not remembered before.
+    bool rememberUnfetched(const ObjectRef &object, bool &isNew);
+    // In the order they were remembered; empty when none is, or they cannot be read.
+    QList<ObjectRef> unfetchedObjects();
+    bool forgetUnfetched(const QList<ObjectRef> &objects);
 
     // Delivery lists of sent items (the item's id and type are read).
     // Appends the stored list; true when at least one entry was appended.

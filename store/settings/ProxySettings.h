@@ -18,4 +18,11 @@ struct ProxySettings
     bool hasCredentials() const { return !userId.isEmpty() && !password.isEmpty(); }
     // "host:port", as the messages name the proxy.
     QString name() const { return host + u':' + QString::number(port); }
+
+    bool operator==(const ProxySettings &other) const
+    {
+        return enabled == other.enabled && port == other.port && host == other.host &&
+               userId == other.userId && password == other.password;
+    }
+    bool operator!=(const ProxySettings &other) const { return !(*this == other); }
 };

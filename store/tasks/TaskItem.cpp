@@ -13,8 +13,11 @@ int taskSequence = 0;
 // The account-changing tasks share one rank: they depend on each other in the order the user made them
 // ("mark unread, then read"; "move into a folder, then delete the folder"), so a re-sort after a failure
 // must keep their creation order.
-int rank(int type)
+int rank(const TaskItem &item)
 {
+    if (item.behindUserTasks)
+        return TaskType::MOVE_TO_FOLDER + 1;
+    const int type = item.type;
     return type >= TaskType::CHANGE_GROUP && type <= TaskType::MOVE_TO_FOLDER ? int(TaskType::CHANGE_GROUP)
                                                                               : type;
 }
@@ -38,7 +41,7 @@ TaskItem::TaskItem(int sequence, int type, const QVariant &argument)
 
 bool TaskItem::operator<(const TaskItem &other) const
 {
-    if (rank(type) != rank(other.type))
-        return rank(type) < rank(other.type);
+    if (rank(*this) != rank(other))
+        return rank(*this) < rank(other);
     return sequence < other.sequence;
 }

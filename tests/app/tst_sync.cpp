@@ -5,9 +5,11 @@
 #include "FolderView.h"
 #include "MainWindow.h"
 #include "MainWindowTestCase.h"
+#include "ObjectRef.h"
 #include "ObjectType.h"
 #include "SettingsDlg.h"
 #include "SettingsStore.h"
+#include "StandinWaits.h"
 #include "qtObjectsInfo.h"
 
 #include <QSqlDatabase>
@@ -282,6 +284,71 @@ private slots:
         QVERIFY(m_session.openCache()->exists(ObjectType::FaxReceived, fax));
         QVERIFY(m_session.inbox()->findItem(fax, ObjectType::FaxReceived));
         QVERIFY(m_session.openCache()->timestamp() > before);
+    }
+
+    // One fax whose fetch the service always refuses: after three tries its batch is split, the others are
+    // stored, the fax is remembered and named to the user once, and the cycle ends. Later cycles ask for it
+    // again without holding anything back, and once the service hands it out it arrives.
+    void fetchRefusedForGoodIsRememberedAndAskedAgain()
+    {
+        const MainWindowSession::Account account = m_session.addAccount();
+        m_session.logIn(account);
+        QVERIFY(m_session.settle());
+        const int before = m_session.openCache()->timestamp();
+        QList<int> faxes;
+        for (const char *sender : {"+3314", "+3315", "+3316"})
+            faxes += m_session.standin()
+                         .control("received-fax", {{"email", account.email}, {"sender", sender}})
+                         .value("id")
+                         .toInt();
+        const int spoilt = faxes[1];
+        QVERIFY(m_session.standin()
+                    .inject("getObjects",
+                            {{"kind", "soap11-fault"}, {"code", "SOAP-ENV:Server"}, {"objectId", spoilt}})
+                    .value("ok")
+                    .toBool());
+        m_session.standin().control("clear-log");
+
+        m_session.syncNow();
+        for (int refusal = 1; refusal < 3; ++refusal) {
+            QTRY_VERIFY_WITH_TIMEOUT(m_session.count("getObjects") == refusal &&
+                                         m_session.pumpTimer()->isActive() &&
+                                         m_session.pumpTimer()->interval() == 60000,
+                                     standinTimeoutMs);
+            QCOMPARE(m_session.openCache()->timestamp(), before);
+            m_session.runPump();
+        }
+        QVERIFY(m_session.settle());
+        // Three tries of the batch, then one fetch per fax; the cycle ended and the next query ran (and asked
+        // for the fax once more).
+        const QStringList operations = m_session.operations();
+        qsizetype sixthFetch = -1;
+        for (int fetch = 0; fetch < 6; ++fetch)
+            sixthFetch = operations.indexOf("getObjects", sixthFetch + 1);
+        QVERIFY2(sixthFetch > 0 && operations.indexOf("getModifiedObjects", sixthFetch) > sixthFetch,
+                 qPrintable(operations.join(' ')));
+        QVERIFY(m_session.openCache()->timestamp() > before);
+        for (int fax : {faxes[0], faxes[2]})
+            QVERIFY(m_session.inbox()->findItem(fax, ObjectType::FaxReceived));
+        QVERIFY(!m_session.openCache()->exists(ObjectType::FaxReceived, spoilt));
+        const QStringList told = m_session.takeBoxTexts();
+        QCOMPARE(told.size(), 1);
+        QVERIFY2(told.first().contains(QString::number(spoilt)), qPrintable(told.first()));
+
+        // Still refused: asked again in the next cycle, given up at once, and not told again.
+        m_session.standin().control("clear-log");
+        m_session.syncNow();
+        QVERIFY(m_session.settle());
+        QVERIFY(m_session.count("getObjects") >= 1);
+        QVERIFY(m_session.takeBoxTexts().isEmpty());
+
+        // Handed out at last.
+        m_session.standin().control("clear-injections");
+        m_session.syncNow();
+        QVERIFY(m_session.settle());
+        QVERIFY(m_session.openCache()->exists(ObjectType::FaxReceived, spoilt));
+        QVERIFY(m_session.inbox()->findItem(spoilt, ObjectType::FaxReceived));
+        QVERIFY(m_session.openCache()->unfetchedObjects().isEmpty());
     }
 
     // A review that a change list asks for decides what stays cached: the list's timestamp may not be stored

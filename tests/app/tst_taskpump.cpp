@@ -12,6 +12,7 @@
 #include "QelFolderInfo.h"
 #include "QelvoxAPI.h"
 #include "RecordVariant.h"
+#include "SettingsDlg.h"
 #include "SettingsStore.h"
 #include "StandinWaits.h"
 #include "TaskType.h"
@@ -122,22 +123,24 @@ private slots:
         QTest::addColumn<bool>("backsOff");
         QTest::addColumn<QStringList>("operations");
         QTest::addColumn<QList<bool>>("onlineStates");
-        const QStringList cycle{"getShiftTime", "getInboxOutboxID", "registerApp", "reviewObjects",
-                                "getObjects"};
+        QTest::addColumn<int>("timeShift");
+        const QStringList cycle{"getShiftTime",        "getInboxOutboxID", "registerApp",
+                                "reviewObjects",       "sendSmsAsynchronous", "getObjects"};
         // Every call that reaches the service reports the state; the update check and the timestamp do not.
-        const QList<bool> online(5, true);
-        QTest::newRow("success") << QJsonObject() << false << cycle << online;
+        const QList<bool> online(6, true);
+        QTest::newRow("success") << QJsonObject() << false << cycle << online << 3600;
         // Back by its type, ahead of the tasks queued before it.
         QTest::newRow("no connection")
-            << fault("close") << true << QStringList{"getShiftTime",     "registerApp",   "getShiftTime",
-                                                     "getInboxOutboxID", "reviewObjects", "getObjects"}
-            << QList<bool>{false, true, true, true, true, true};
-        // A task of the cycle is never parked behind the cycle's end: refused, it comes back as it would
-        // from a service out of reach.
-        QTest::newRow("refused") << fault("soap11-fault") << true
-                                 << QStringList{"getShiftTime",     "registerApp",   "getShiftTime",
-                                                "getInboxOutboxID", "reviewObjects", "getObjects"}
-                                 << QList<bool>{false, true, true, true, true, true};
+            << fault("close") << true
+            << QStringList{"getShiftTime",  "registerApp",         "getShiftTime", "getInboxOutboxID",
+                           "reviewObjects", "sendSmsAsynchronous", "getObjects"}
+            << QList<bool>{false, true, true, true, true, true, true} << 3600;
+        // The time shift bears on no timestamp: refused for good, it waits out the cycle like a user task
+        // and holds nothing back; the lists keep the stored shift. It is asked again at the cycle's end.
+        QJsonObject refusedForGood = fault("soap11-fault");
+        refusedForGood.remove("times");
+        QTest::newRow("refused") << refusedForGood << false << cycle + QStringList{"getShiftTime"}
+                                 << QList<bool>{false, true, true, true, true, true, false} << 0;
     }
 
     void resultDecidesWhatFollows()
@@ -146,9 +149,11 @@ private slots:
         QFETCH(bool, backsOff);
         QFETCH(QStringList, operations);
         QFETCH(QList<bool>, onlineStates);
+        QFETCH(int, timeShift);
         const MainWindowSession::Account account = m_session.addAccount(accountWithFaxes(2));
+        const int sms = m_session.persistSms("Queued before the log-in");
         if (!injection.isEmpty())
-            m_session.service().injectOnce("getShiftTime", injection);
+            QVERIFY(m_session.standin().inject("getShiftTime", injection).value("ok").toBool());
         QSignalSpy online(m_session.window(), &MainWindow::signalRefreshOnline);
 
         m_session.logIn(account);
@@ -165,11 +170,41 @@ private slots:
         for (const QList<QVariant> &emitted : std::as_const(online))
             states << emitted.first().toBool();
         QCOMPARE(states, onlineStates);
-        QVERIFY(m_session.showsOnline());
+        QCOMPARE(m_session.showsOnline(), onlineStates.last());
         std::unique_ptr<CacheDatabase> cache = m_session.openCache();
-        QCOMPARE(cache->timeShift(), 3600);
+        QCOMPARE(cache->timeShift(), timeShift);
         QVERIFY(cache->timestamp() > 0);
         QCOMPARE(m_session.label("Inbox"), QStringLiteral("Inbox(2)"));
+        QVERIFY(!m_session.persistedTasks().contains(sms));
+    }
+
+    // Refused for good, the query holds back only what needs the ids: the fetches and the timestamp wait
+    // for it, the send queued before the log-in goes out.
+    void refusedIdsQueryHoldsOnlyTheFetches()
+    {
+        const MainWindowSession::Account account = m_session.addAccount(accountWithFaxes(2));
+        const int sms = m_session.persistSms("Queued before the log-in");
+        QJsonObject refusedForGood = fault("soap11-fault");
+        refusedForGood.remove("times");
+        QVERIFY(m_session.standin().inject("getInboxOutboxID", refusedForGood).value("ok").toBool());
+
+        m_session.logIn(account);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            m_session.pumpTimer()->interval() == 60000 && m_session.pumpTimer()->isActive(), standinTimeoutMs);
+        m_session.runPump();
+        QTRY_VERIFY_WITH_TIMEOUT(!m_session.persistedTasks().contains(sms), standinTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            m_session.pumpTimer()->interval() == 60000 && m_session.pumpTimer()->isActive(), standinTimeoutMs);
+        QCOMPARE(m_session.count("sendSmsAsynchronous"), 1);
+        QCOMPARE(m_session.count("getObjects"), 0);
+        QCOMPARE(m_session.openCache()->timestamp(), 0);
+
+        // Answered at last: the fetches follow, and the cycle ends.
+        m_session.standin().control("clear-injections");
+        m_session.runPump();
+        settle();
+        QCOMPARE(m_session.label("Inbox"), QStringLiteral("Inbox(2)"));
+        QVERIFY(m_session.openCache()->timestamp() > 0);
     }
 
     void proxyRefusalIsNoRefusalOfTheSend_data()
@@ -235,6 +270,57 @@ private slots:
         settle();
         QCOMPARE(m_session.count("sendSmsAsynchronous"), 1);
         QVERIFY(m_session.showsOnline());
+    }
+
+    void savedConnectionSettingsResumeAtOnce_data()
+    {
+        QTest::addColumn<bool>("throughProxy");
+        // Refused by the service, parked until the cycle's end.
+        QTest::newRow("parked send") << false;
+        // Refused by the proxy, waiting out the back-off.
+        QTest::newRow("send in the back-off") << true;
+    }
+
+    // Saving changed proxy settings sends what waits at once, not after the back-off or the cycle's end.
+    void savedConnectionSettingsResumeAtOnce()
+    {
+        QFETCH(bool, throughProxy);
+        QVERIFY(m_session.logInSeeded(accountWithFaxes(1)));
+        settle();
+        if (throughProxy) {
+            useProxy();
+            m_proxy.refuseWith("407 Proxy Authentication Required");
+        } else {
+            m_session.service().injectOnce("sendSmsAsynchronous", fault("soap11-fault"));
+        }
+        QVERIFY(m_session.sendSms("Waiting"));
+        const int taskId = pendingSms().first().first;
+        if (throughProxy) {
+            QTRY_VERIFY_WITH_TIMEOUT(
+                m_session.pumpTimer()->interval() == 60000 && m_session.pumpTimer()->isActive(), standinTimeoutMs);
+        } else {
+            QTRY_COMPARE_WITH_TIMEOUT(pendingSms().first().second, QStringLiteral("FA"), standinTimeoutMs);
+            settle();
+        }
+        QCOMPARE(m_session.persistedTasks(), QList<int>{taskId});
+
+        m_proxy.refuseWith({});
+        m_proxy.clear();
+        m_session.invoke("showSettings");
+        auto *dialog = m_session.window()->findChild<SettingsDlg *>();
+        QVERIFY(dialog && dialog->isVisible());
+        dialog->proxySettings->setChecked(true);
+        dialog->proxyHost->setText(QStringLiteral("127.0.0.1"));
+        dialog->proxyPort->setValue(m_proxy.port());
+        dialog->proxyUserid->setText(QStringLiteral("another-user"));
+        dialog->proxyPasswd->setText(QStringLiteral("another-password"));
+        QTest::mouseClick(dialog->saveButton, Qt::LeftButton);
+        // Far sooner than the back-off's minute or the cycle's five.
+        QTRY_VERIFY_WITH_TIMEOUT(m_session.persistedTasks().isEmpty(), standinTimeoutMs);
+        QCOMPARE(m_session.count("sendSmsAsynchronous"), throughProxy ? 1 : 2);
+        QVERIFY(!m_proxy.tunnels().isEmpty());
+        QCOMPARE(m_proxy.tunnels().first().authorization,
+                 "Basic " + QByteArray("another-user:another-password").toBase64());
     }
 
     void failedFetchLosesNothing()

@@ -207,6 +207,7 @@ void CacheDatabaseTest::freshDatabaseHoldsTheSchema()
         "table|recipients|recipients",
         "table|settings|settings",
         "table|smssent|smssent",
+        "table|unfetched|unfetched",
         "table|voicereceived|voicereceived",
     };
     QCOMPARE(fixture->rows("SELECT type, name, tbl_name FROM sqlite_master WHERE name NOT LIKE 'sqlite_%' "

@@ -46,6 +46,7 @@ private slots:
     void injectionCountsItsUses();
     void faultReplacesTheOperation();
     void otherOperationsAreUntouched();
+    void faultMatchedToOneObject();
     void unknownInjectionIsRejected();
     void fileDownloads();
 
@@ -199,6 +200,21 @@ void StandinFaultTest::otherOperationsAreUntouched()
     QCOMPARE(standin.send(accountCall("getShiftTime", {}, demo)).status, 200);
     standin.inject("*", {{"kind", "http-status"}, {"status", 503}});
     QCOMPARE(standin.send(accountCall("getShiftTime", {}, demo)).status, 503);
+}
+
+void StandinFaultTest::faultMatchedToOneObject()
+{
+    const auto fetch = [this](int object) {
+        const QByteArray wanted = "<data xsi:type=\"SOAP-ENC:Array\" SOAP-ENC:arrayType=\"ObjectData[1]\">"
+                                  "<item xsi:type=\"ObjectData\">" +
+                                  intParam("object", object) + intParam("type", 2) + "</item></data>";
+        return standin.send(accountCall("getObjects", wanted, demo)).status;
+    };
+    standin.inject("getObjects", {{"kind", "soap11-fault"}, {"objectId", 777}, {"times", 1}});
+    // A fetch of other objects runs and uses nothing up.
+    QCOMPARE(fetch(778), 200);
+    QCOMPARE(fetch(777), 500);
+    QCOMPARE(fetch(777), 200);
 }
 
 void StandinFaultTest::unknownInjectionIsRejected()

@@ -1,5 +1,8 @@
 #include "FaultInjector.h"
 
+#include <QJsonArray>
+#include <algorithm>
+
 namespace {
 
 struct KindName
@@ -17,6 +20,26 @@ const KindName kindNames[] = {
     {Injection::Kind::Hold, "hold"},
     {Injection::Kind::Malformed, "malformed"},
 };
+
+// Whether any "object" member of the decoded parameters, at any depth, is the id.
+bool namesObject(const QJsonValue &value, int id)
+{
+    if (value.isArray()) {
+        const QJsonArray items = value.toArray();
+        return std::any_of(items.begin(), items.end(),
+                           [id](const QJsonValue &item) { return namesObject(item, id); });
+    }
+    if (!value.isObject())
+        return false;
+    const QJsonObject object = value.toObject();
+    for (auto member = object.begin(); member != object.end(); ++member) {
+        const bool named = member.key() == QLatin1String("object") ? member.value().toInt(-1) == id
+                                                                    : namesObject(member.value(), id);
+        if (named)
+            return true;
+    }
+    return false;
+}
 
 QByteArray escaped(const QString &text)
 {
@@ -134,6 +157,7 @@ std::optional<Injection> Injection::fromJson(const QJsonObject &json, QString *e
     injection.cutAfter = json.value("cutAfter").toInteger(-1);
     injection.body = json.value("body").toString().toUtf8();
     injection.remaining = json.value("times").toInt(-1);
+    injection.objectId = json.value("objectId").toInt(-1);
     return injection;
 }
 
@@ -145,12 +169,15 @@ QString Injection::kindName(Kind kind)
     return {};
 }
 
-std::optional<Injection> FaultInjector::take(const QString &operation)
+std::optional<Injection> FaultInjector::take(const QString &operation, const QJsonObject &params)
 {
     auto found = armed.find(operation);
     if (found == armed.end())
         found = armed.find("*");
     if (found == armed.end())
+        return std::nullopt;
+    // A call about other objects runs as if nothing were armed, and uses up nothing.
+    if (found->objectId >= 0 && !namesObject(params, found->objectId))
         return std::nullopt;
     const Injection injection = *found;
     if (found->remaining > 0 && --found->remaining == 0)

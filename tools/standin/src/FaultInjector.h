@@ -22,6 +22,7 @@ struct Injection
     qint64 cutAfter = -1;
     QByteArray body;    // replaces the reply body (HTTP status, malformed)
     int remaining = -1; // uses left; -1 for no limit
+    int objectId = -1;  // only calls that name this object (an "object" member of the request); -1: any call
 
     // True when the operation is not carried out: the request gets only the fault.
     bool replacesOperation() const;
@@ -40,8 +41,8 @@ class FaultInjector
 public:
     void arm(const QString &operation, const Injection &injection) { armed.insert(operation, injection); }
     void clear() { armed.clear(); }
-    // The injection for this call, counting one use of it.
-    std::optional<Injection> take(const QString &operation);
+    // The injection for this call of the operation with these decoded parameters, counting one use of it.
+    std::optional<Injection> take(const QString &operation, const QJsonObject &params);
 
 private:
     QHash<QString, Injection> armed;

@@ -146,7 +146,7 @@ HttpReply SoapEndpoint::handle(const HttpRequest &request, bool https)
                                      {"params", call.params},
                                      {"attachments", attachmentLog(message.attachments)},
                                      {"error", call.error}});
-    const std::optional<Injection> injection = faults.take(call.operation);
+    const std::optional<Injection> injection = faults.take(call.operation, call.params);
     HttpReply reply;
     if (injection && injection->replacesOperation())
         reply = injection->reply();
