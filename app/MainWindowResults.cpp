@@ -123,10 +123,12 @@ void MainWindow::applySendResult(int taskId, int serviceId, int status)
 namespace {
 
 // The removals and the records of one fetch, stored as one unit: a batch half stored would count as
-// fetched, and no later change query would list the rest again.
+// fetched, and no later change query would list the rest again. The service can give it again, so its
+// commit needs no disk sync of its own: the log keeps the commits in order, and the cycle's timestamp,
+// stored after it, never survives a power cut that this unit does not.
 bool storeFetchedObjects(CacheDatabase &cache, const qtObjectsInfo &objects, int &fresh)
 {
-    if (!cache.beginTransaction())
+    if (!cache.beginTransaction(CacheDatabase::Unit::Mirror))
         return false;
     if (cache.deleteObjectList(objects.removed) && cache.storeObjects(objects, fresh) &&
         cache.commitTransaction())

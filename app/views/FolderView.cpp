@@ -81,6 +81,9 @@ FolderView::FolderView(QWidget *parent, QMenu *contextMenu, int kind, int folder
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setContextMenuPolicy(Qt::CustomContextMenu);
     setIconSize(QSize(20, 20));
+    // An item row is one line beside its icon, plain or bold: the list takes one row's height for all rather
+    // than measuring the rows it lays out, which a list that grows batch after batch would pay each time.
+    setUniformRowHeights(isItemList());
     setHeaderHidden(false);
     setAllColumnsShowFocus(true);
     // The list sorts by its header as a sorting tree widget does, but keeps its rows in order itself: a tree

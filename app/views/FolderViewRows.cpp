@@ -128,6 +128,8 @@ void FolderView::showItem(std::unique_ptr<BaseObject> record, QTreeWidgetItem *r
         keepInOrder(row);
     } else {
         row = new CustomQTreeWidgetItem(std::move(record), texts);
+        // Item lists are flat: the view then never asks a row for children when it lays the list out.
+        row->setFlags(row->flags() | Qt::ItemNeverHasChildren);
         row->setIcon(0, viewIcon(iconPath));
         row->setIcon(1, viewIcon(directionIconPath));
         setItemFont(row);

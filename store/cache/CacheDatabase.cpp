@@ -76,6 +76,7 @@ bool CacheDatabase::open()
     readOnly = false;
     writeAheadLog = false;
     unitDepth = 0;
+    syncedUnit = false;
     keptDamagedCopy.clear();
     damagedTasksUnreadable = false;
     const QString path = SettingsStore::instance().cacheDatabasePath();
@@ -212,17 +213,19 @@ bool CacheDatabase::isOpen() const
     return opened;
 }
 
-bool CacheDatabase::beginTransaction()
+bool CacheDatabase::beginTransaction(Unit kind)
 {
     QMutexLocker locker(&mutex);
-    // The level can only change outside a transaction; FULL makes the commit sync the log.
-    const bool outermost = unitDepth == 0 && writeAheadLog;
-    if (outermost && !setSynchronous("FULL"))
+    // The level can only change outside a transaction; FULL makes the commit sync the log. Without the log
+    // every commit is synced already.
+    const bool synced = unitDepth == 0 && writeAheadLog && kind == Unit::Task;
+    if (synced && !setSynchronous("FULL"))
         return false;
+    if (synced)
+        syncedUnit = true;
     if (beginUnit())
         return true;
-    if (outermost)
-        setSynchronous("NORMAL");
+    endSyncedUnit();
     return false;
 }
 
@@ -230,9 +233,8 @@ bool CacheDatabase::commitTransaction()
 {
     QMutexLocker locker(&mutex);
     const bool committed = commitUnit();
-    // A failed setting back leaves FULL, which only costs time.
-    if (committed && unitDepth == 0 && writeAheadLog)
-        setSynchronous("NORMAL");
+    if (committed)
+        endSyncedUnit();
     return committed;
 }
 
@@ -240,8 +242,16 @@ void CacheDatabase::rollbackTransaction()
 {
     QMutexLocker locker(&mutex);
     rollbackUnit();
-    if (unitDepth == 0 && writeAheadLog)
-        setSynchronous("NORMAL");
+    endSyncedUnit();
+}
+
+void CacheDatabase::endSyncedUnit()
+{
+    if (unitDepth > 0 || !syncedUnit)
+        return;
+    // A failed setting back leaves FULL, which only costs time.
+    setSynchronous("NORMAL");
+    syncedUnit = false;
 }
 
 bool CacheDatabase::beginUnit()

@@ -55,12 +55,17 @@ public:
     // The last open() set a damaged file aside without reading its task table.
     bool damagedTasksLost() const { return damagedTasksUnreadable; }
 
+    // What an outermost unit holds, which decides how its commit reaches the disk. A task unit holds what
+    // the user queued (the persisted tasks and their deletion): it is committed with full synchronisation,
+    // so that its rows are on the disk when commitTransaction returns true. A mirror unit holds what the
+    // service can give again (the records and removals of a fetch): it is committed at the cache's usual
+    // level, which in the write-ahead log keeps the commits in their order without a disk sync each.
+    enum class Unit { Task, Mirror };
     // Groups the writes that follow into one unit. Units nest: one begun inside another (as the operations
-    // that open a unit of their own do) commits into it, and rolling it back undoes only its own writes.
-    // Every begin that succeeded ends in one commit or rollback. Only one caller at a time may hold a unit.
-    // These units hold what the user queued (the persisted tasks): an outermost one is committed with full
-    // synchronisation, so that its rows are on the disk when commitTransaction returns true.
-    bool beginTransaction();
+    // that open a unit of their own do) commits into it, and rolling it back undoes only its own writes;
+    // the outermost unit's kind holds for all of them. Every begin that succeeded ends in one commit or
+    // rollback. Only one caller at a time may hold a unit.
+    bool beginTransaction(Unit kind = Unit::Task);
     bool commitTransaction();
     void rollbackTransaction();
 
@@ -188,6 +193,8 @@ private:
     // The caller holds the mutex.
     void useWriteAheadLog();
     bool setSynchronous(const char *level);
+    // Back to the usual level once a synced outermost unit has ended.
+    void endSyncedUnit();
     bool openWritable(const QString &path, const CacheRescue &rescue);
     bool openReadOnly(const QString &path);
     bool createSchema();
@@ -204,6 +211,8 @@ private:
     int taskIdMark = 0;
     // Units begun and not yet ended; above 1 the inner ones are savepoints.
     int unitDepth = 0;
+    // The outermost unit switched the connection to full synchronisation, to be switched back at its end.
+    bool syncedUnit = false;
     QString connectionName;
     QSqlDatabase database;
 };

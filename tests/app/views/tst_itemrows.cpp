@@ -9,6 +9,7 @@
 
 #include <QHeaderView>
 #include <QTest>
+#include <QTranslator>
 
 using namespace ViewRecords;
 
@@ -33,6 +34,14 @@ QStringList columnTexts(const QTreeWidgetItem *row)
 {
     return {row->text(1), row->text(2), row->text(3), row->text(4)};
 }
+
+// A list that tells the height a row asks for when it is measured on its own.
+class MeasuredList : public FolderView
+{
+public:
+    using FolderView::FolderView;
+    int ownHeight(QTreeWidgetItem *row) const { return indexRowSizeHint(indexFromItem(row)); }
+};
 
 } // namespace
 
@@ -345,6 +354,39 @@ private slots:
         contacts.addGroupItem(group(11, QStringLiteral("Office")));
         QCOMPARE(contacts.findGroupItem(11)->text(1), QStringLiteral("Office"));
         QCOMPARE(contacts.topLevelItemCount(), 3);
+    }
+
+    void rowsShowAtTheirOwnHeight_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const char *code : {"en", "fr", "it", "es", "de", "ro", "ru"})
+            QTest::newRow(code) << QString::fromLatin1(code);
+    }
+
+    void rowsShowAtTheirOwnHeight()
+    {
+        QFETCH(QString, language);
+        QTranslator translator;
+        QVERIFY(translator.load(QStringLiteral(":/lang/lang_%1.qm").arg(language)));
+        QCoreApplication::installTranslator(&translator);
+        // Every kind of row, plain and bold; the list shows them all at one height.
+        MeasuredList outbox(nullptr, nullptr, FolderView::OutboxList, 2);
+        outbox.resize(900, 400);
+        outbox.addItem(receivedFax(1, 2, QStringLiteral("2012-05-09 10:00:00"), QString(), 0));
+        outbox.addItem(voice(2, 2, QStringLiteral("2012-05-09 11:00:00")));
+        outbox.addItem(sentFax(3, 2, QStringLiteral("2012-05-09 12:00:00"), 2, 13, 3));
+        outbox.addItem(sentSms(4, 2, QStringLiteral("2012-05-09 13:00:00"), -2));
+        outbox.addFaxSentItem(pendingFax(1001, 2));
+        outbox.addEmailItem(pendingEmail(1002, 2));
+        outbox.retranslate();
+        outbox.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&outbox));
+        QCoreApplication::removeTranslator(&translator);
+
+        for (int top = 0; top < outbox.topLevelItemCount(); ++top) {
+            QTreeWidgetItem *row = outbox.topLevelItem(top);
+            QCOMPARE(outbox.visualItemRect(row).height(), outbox.ownHeight(row));
+        }
     }
 
     void rowsReleaseTheirRecords()

@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTest>
 #include <functional>
 #include <memory>
@@ -132,6 +133,17 @@ template <typename Record> Record inFolder(int id, int folder)
     return record;
 }
 
+// PRAGMA synchronous on the cache's own connection, where the level is set: 1 NORMAL, 2 FULL.
+int cacheSynchronous()
+{
+    const QStringList names =
+        QSqlDatabase::connectionNames().filter(QRegularExpression(QStringLiteral("^qelvox-cache-")));
+    if (names.size() != 1)
+        return -1;
+    QSqlQuery query(QSqlDatabase::database(names.first(), false));
+    return query.exec(QStringLiteral("PRAGMA synchronous")) && query.next() ? query.value(0).toInt() : -1;
+}
+
 } // namespace
 
 using RecordFactory = std::function<BaseObject *()>;
@@ -160,6 +172,8 @@ private slots:
     void writeFailuresSurface_data();
     void writeFailuresSurface();
     void unitsNest();
+    void unitsSyncByWhatTheyHold_data();
+    void unitsSyncByWhatTheyHold();
     void deletesTakeWhatHangsOnTheObject();
     void recipientsRoundTrip();
 
@@ -423,6 +437,41 @@ void CacheDatabaseTest::unitsNest()
 
     QCOMPARE(fixture->rows("SELECT parameter, value FROM settings"), QStringList{"timestamp|5"});
     QCOMPARE(fixture->rows("SELECT id FROM contact"), QStringList{"5"});
+}
+
+void CacheDatabaseTest::unitsSyncByWhatTheyHold_data()
+{
+    QTest::addColumn<bool>("task");
+    QTest::addColumn<int>("level");
+    // What the user queued is on the disk when its commit returns; what a fetch stored the service holds.
+    QTest::newRow("task unit") << true << 2;
+    QTest::newRow("fetch unit") << false << 1;
+}
+
+void CacheDatabaseTest::unitsSyncByWhatTheyHold()
+{
+    QFETCH(bool, task);
+    QFETCH(int, level);
+    using Unit = CacheDatabase::Unit;
+    CacheDatabase &cache = *fixture->cache;
+    QCOMPARE(cacheSynchronous(), 1);
+
+    QVERIFY(cache.beginTransaction(task ? Unit::Task : Unit::Mirror));
+    QCOMPARE(cacheSynchronous(), level);
+    // An inner unit of the other kind commits into the outer one, at its level.
+    QVERIFY(cache.beginTransaction(task ? Unit::Mirror : Unit::Task));
+    QCOMPARE(cacheSynchronous(), level);
+    QVERIFY(cache.setTimestamp(5));
+    QVERIFY(cache.commitTransaction());
+    QCOMPARE(cacheSynchronous(), level);
+    QVERIFY(cache.commitTransaction());
+    QCOMPARE(cacheSynchronous(), 1);
+    QCOMPARE(fixture->rows("SELECT value FROM settings WHERE parameter='timestamp'"), QStringList{"5"});
+
+    QVERIFY(cache.beginTransaction(task ? Unit::Task : Unit::Mirror));
+    QCOMPARE(cacheSynchronous(), level);
+    cache.rollbackTransaction();
+    QCOMPARE(cacheSynchronous(), 1);
 }
 
 void CacheDatabaseTest::deletesTakeWhatHangsOnTheObject()

@@ -83,14 +83,14 @@ QString StandinProcess::httpsUrl() const
     return QString("https://127.0.0.1:%1").arg(securePort);
 }
 
-QJsonObject StandinProcess::control(const QByteArray &command, const QJsonObject &body)
+QJsonObject StandinProcess::control(const QByteArray &command, const QJsonObject &body, int timeoutMs)
 {
     const QByteArray path = "/control/" + command;
     const QByteArray request = command == "log" || command == "ping"
                                    ? HttpExchange::get(path)
                                    : HttpExchange::post(path, "application/json",
                                                         QJsonDocument(body).toJson(QJsonDocument::Compact));
-    const HttpExchange::Response response = send(request);
+    const HttpExchange::Response response = HttpExchange::send(plainPort, request, {}, timeoutMs);
     const QJsonDocument answer = QJsonDocument::fromJson(response.body);
     if (!answer.isObject())
         return {{"ok", false}, {"error", response.error.isEmpty() ? "no JSON answer" : response.error}};

@@ -36,12 +36,13 @@ public:
     static QByteArray signupPath() { return "/index.php?service=Client"; }
 
     // A control command (see the stand-in's README section); returns the JSON answer, with "ok" false on
-    // failure.
-    QJsonObject control(const QByteArray &command, const QJsonObject &body = {});
+    // failure or when no answer came within timeoutMs.
+    QJsonObject control(const QByteArray &command, const QJsonObject &body = {}, int timeoutMs = 10000);
     QJsonArray requestLog();
     // The latest logged request for the operation (any operation when empty); empty when there is none.
     QJsonObject lastRequest(const QString &operation = {});
-    QJsonObject seed(const QJsonObject &seed) { return control("seed", seed); }
+    // A large account (a benchmark's 50,000 objects) takes the stand-in a while to seed on a busy machine.
+    QJsonObject seed(const QJsonObject &seed) { return control("seed", seed, 180000); }
     QJsonObject inject(const QString &operation, const QJsonObject &fault);
 
     // A raw exchange with the service's plain or TLS port (TLS trusting the stand-in's CA).
