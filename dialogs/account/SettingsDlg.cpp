@@ -60,9 +60,11 @@ void SettingsDlg::loadSettings()
 void SettingsDlg::eventAction()
 {
     accept();
-    if (!saveSettings())
-        showError(tr("The settings could not be saved in %1.")
-                      .arg(QDir::toNativeSeparators(SettingsStore::settingsFilePath())),
+    QStringList unsaved = saveSettings();
+    for (QString &file : unsaved)
+        file = QDir::toNativeSeparators(file);
+    if (!unsaved.isEmpty())
+        showError(tr("The settings could not be saved in %1.").arg(unsaved.join(QLatin1String(", "))),
                   parentWidget());
     emit signalClose(true);
 }
@@ -81,7 +83,7 @@ void SettingsDlg::reject()
     emit signalClose(false);
 }
 
-bool SettingsDlg::saveSettings()
+QStringList SettingsDlg::saveSettings()
 {
     SettingsStore &settings = SettingsStore::instance();
     bool saved = settings.setProxyEnabled(proxySettings->isChecked() ? 1 : 0);
@@ -106,6 +108,10 @@ bool SettingsDlg::saveSettings()
         emit signalSyncInterval();
     }
     saved &= settings.setAutoConnect(ui_checkSave->isChecked());
-    saved &= SettingsStore::setAutostart(ui_autostart->isChecked());
-    return saved;
+    QStringList unsaved;
+    if (!saved)
+        unsaved += SettingsStore::settingsFilePath();
+    if (!SettingsStore::setAutostart(ui_autostart->isChecked()))
+        unsaved += SettingsStore::autostartFilePath();
+    return unsaved;
 }

@@ -37,6 +37,7 @@ private slots:
 private:
     void fillLanguages();
     void loadSettings();
-    // False when a value could not be written (the others are written all the same).
-    bool saveSettings();
+    // The files that a value could not be written to (the others are written all the same): the settings
+    // file, the autostart entry.
+    QStringList saveSettings();
 };
