@@ -2,6 +2,7 @@
 
 #include "Languages.h"
 #include "MessageBoxes.h"
+#include "PageScroller.h"
 #include "QelvoxAPI.h"
 #include "SettingsStore.h"
 
@@ -11,6 +12,7 @@ SettingsDlg::SettingsDlg(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint)
 {
     setupUi(this);
+    m_pages = new PageScroller(selectedTab);
     connect(saveButton, &QPushButton::clicked, this, &SettingsDlg::eventAction);
     connect(cancelButton, &QPushButton::clicked, this, &SettingsDlg::eventCancel);
     fillLanguages();
@@ -22,6 +24,13 @@ void SettingsDlg::loadAndShow()
 {
     loadSettings();
     show();
+}
+
+void SettingsDlg::setVisible(bool visible)
+{
+    if (visible)
+        m_pages->fitToScreen();
+    QDialog::setVisible(visible);
 }
 
 // Once only: an abandoned language choice stays in the list until the next Save stores it.
