@@ -142,14 +142,26 @@ void MainWindow::eventDelete()
 bool MainWindow::askDeletion(FolderView &list, bool wholeList)
 {
     // Results applied while a box is open may delete rows, or the list itself: the caller collects the
-    // rows once the user has answered, and touches nothing of the list when it went meanwhile.
+    // rows once the user has answered, and touches nothing of the list when it went meanwhile. They may
+    // also bring rows, or make one undeletable (a send the service has taken on): the answer covers only
+    // the rows it was asked about, so the check runs again on what is there now.
     const QPointer<FolderView> guard(&list);
-    const FolderView::DeletionCheck check = list.checkDeletion(wholeList);
+    FolderView::DeletionCheck asked;
     bool confirmed = false;
-    if (check.refused)
-        showRestriction(tr("Impossible to delete selected item(s)."), this);
-    else if (check.rows > 0)
-        confirmed = confirmDelete(check.rows, this);
+    for (;;) {
+        const FolderView::DeletionCheck check = list.checkDeletion(wholeList);
+        if (check.refused) {
+            showRestriction(tr("Impossible to delete selected item(s)."), this);
+            confirmed = false;
+            break;
+        }
+        if (confirmed && asked.covers(check))
+            break;
+        confirmed = check.rows > 0 && confirmDelete(check.rows, this);
+        if (!confirmed || !guard)
+            break;
+        asked = check;
+    }
     if (!guard)
         return false;
     if (!confirmed)

@@ -36,8 +36,14 @@ public:
     const QString &searchText(const int *columns, int count);
     void forgetSearchText();
 
+    // A pending Outbox row whose send the service confirmed: its id is the service's from then on, while
+    // any other pending row still carries its task's id.
+    bool sendConfirmed() const { return m_sendConfirmed; }
+    void setSendConfirmed() { m_sendConfirmed = true; }
+
 private:
     std::unique_ptr<BaseObject> m_record;
+    bool m_sendConfirmed = false;
     QString m_searchText;
     bool m_hasSearchText = false;
 };

@@ -89,6 +89,8 @@ void EntitiesView::addEntity(int kind, const QString &name, int folderId)
     EntityEntry entry;
     entry.name = shownName;
     entry.view = new FolderView(this, menu, kind, folderId);
+    // A folder that arrives with a batch gets its list after the batch set the shift.
+    entry.view->setTimeShift(m_timeShift);
     entry.item = new QTreeWidgetItem(0);
     entry.item->setText(0, shownName);
     entry.item->setIcon(0, viewIcon(entityIcon(kind)));
@@ -292,6 +294,7 @@ void EntitiesView::clearAll()
 
 void EntitiesView::setTimeShift(int seconds)
 {
+    m_timeShift = seconds;
     m_contacts.view->setTimeShift(seconds);
     m_inbox.view->setTimeShift(seconds);
     m_outbox.view->setTimeShift(seconds);

@@ -76,6 +76,7 @@ public:
     void retranslate();
     // Log-out: empties every list, removes the user folders and makes the Inbox current.
     void clearAll();
+    // The service's time shift for every list, those of folders added later included.
     void setTimeShift(int seconds);
 
     // Items of the Inbox, Outbox and user-folder lists (types 1 to 4 and the pending Outbox items).
@@ -164,6 +165,7 @@ private:
     QMenu *m_contactMenu;
     QMenu *m_folderMenu;
     QMenu *m_qelFolderMenu;
+    int m_timeShift = 0;
     // While fills follow each other (a synchronisation's batches), the current list is painted at most
     // every 100 ms.
     RepaintThrottle m_repaints{100, this};

@@ -2,7 +2,6 @@
 #include "EntitiesView.h"
 
 #include "BaseForView.h"
-#include "BaseRecipients.h"
 #include "ChangeEntry.h"
 #include "CustomQTreeWidgetItem.h"
 #include "FolderView.h"
@@ -73,9 +72,9 @@ void EntitiesView::removeArrivedPendingRow(const BaseForView &record)
                             : record.type == ObjectType::FaxSent ? ObjectType::PendingFax
                                                                  : 0;
     QTreeWidgetItem *row = pendingType ? m_outbox.view->findItem(record.id, pendingType) : nullptr;
-    // Only a row whose send has run carries the service's id; one still waiting carries its task's id,
-    // which may equal a service id by chance.
-    if (row && CustomQTreeWidgetItem::rowRecord<const BaseRecipients>(row)->sentstatus != -2)
+    // Only a row whose send the service confirmed carries the service's id; one still waiting, or parked
+    // after a refusal, carries its task's id, which may equal a service id by chance.
+    if (row && static_cast<const CustomQTreeWidgetItem *>(row)->sendConfirmed())
         m_outbox.view->removePendingItem(row);
 }
 

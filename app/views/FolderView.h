@@ -4,6 +4,8 @@
 
 #include <QHash>
 #include <QMap>
+#include <QPair>
+#include <QSet>
 #include <QStringList>
 #include <QTreeWidget>
 #include <memory>
@@ -53,6 +55,14 @@ public:
     {
         int rows = 0;
         bool refused = false;
+        // The rows' objects, as (type, id).
+        QSet<QPair<int, int>> objects;
+
+        // True when a question about these rows also covers the later ones: no row more, none new.
+        bool covers(const DeletionCheck &later) const
+        {
+            return later.rows <= rows && objects.contains(later.objects);
+        }
     };
     // Over the visible selected rows; with wholeList over every row, those the filter hides included, as
     // a folder's deletion takes them all.

@@ -273,6 +273,7 @@ void FolderView::confirmPendingItem(int taskId, int serviceId, int sentStatus)
     if (!row)
         return;
     changeRowId(row, serviceId);
+    static_cast<CustomQTreeWidgetItem *>(row)->setSendConfirmed();
     setPendingDate(row, sentStatus, pendingMarker(sentStatus));
 }
 

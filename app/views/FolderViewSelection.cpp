@@ -107,8 +107,14 @@ std::unique_ptr<BaseObject> FolderView::selectedContactCopy() const
 FolderView::DeletionCheck FolderView::checkDeletion(bool wholeList) const
 {
     const QList<QTreeWidgetItem *> rows = wholeList ? allRows() : visibleSelectedRows();
-    const auto refused = [](const QTreeWidgetItem *row) { return !mayDelete(*recordOf(row)); };
-    return {int(rows.size()), std::any_of(rows.cbegin(), rows.cend(), refused)};
+    DeletionCheck check;
+    check.rows = int(rows.size());
+    for (const QTreeWidgetItem *row : rows) {
+        const BaseObject *record = recordOf(row);
+        check.refused = check.refused || !mayDelete(*record);
+        check.objects.insert({record->type, record->id});
+    }
+    return check;
 }
 
 std::unique_ptr<ObjectsRequest> FolderView::deletionRequest()

@@ -4,6 +4,7 @@
 #include "ConnectionProblem.h"
 #include "DesktopOpen.h"
 #include "MessageBoxes.h"
+#include "PageScroller.h"
 #include "QelvoxAPI.h"
 #include "ServiceEndpoints.h"
 #include "SettingsStore.h"
@@ -70,6 +71,7 @@ AccountDlg::AccountDlg(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint)
 {
     setupUi(this);
+    m_pages = new PageScroller(selectedTab);
     fitToDate(enddate);
     // The link shows only while SMS notifications are on, from the first showing.
     information->setVisible(notifybysms->isChecked());
@@ -100,6 +102,13 @@ AccountDlg::AccountDlg(QWidget *parent)
 }
 
 AccountDlg::~AccountDlg() = default;
+
+void AccountDlg::setVisible(bool visible)
+{
+    if (visible)
+        m_pages->fitToScreen();
+    QDialog::setVisible(visible);
+}
 
 bool AccountDlg::loadAccount()
 {

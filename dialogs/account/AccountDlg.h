@@ -5,6 +5,8 @@
 
 #include <QDialog>
 
+class PageScroller;
+
 // The logged-in account's details, notification settings and extended-title flag, with the changes of the
 // login e-mail address and of the password. The owner calls loadAccount() before every exec(); every
 // change is a direct, blocking call to the service facade under the busy cursor, never queued or retried.
@@ -19,6 +21,9 @@ public:
     // Fetches the country and language lists (each until it arrived once) and the account into the form;
     // blocks under the busy cursor of the parent. False, after an error box, when the dialog must not open.
     bool loadAccount();
+
+    // Fits the pages to the screen before each showing.
+    void setVisible(bool visible) override;
 
 signals:
     // The login e-mail address changed; the settings already hold the new one.
@@ -55,4 +60,5 @@ private:
     bool languagesLoaded = false;
     // While a load fills the form, whose change signals are no edits of the user.
     bool loading = false;
+    PageScroller *m_pages;
 };

@@ -2,6 +2,7 @@
 
 #include "Languages.h"
 #include "MessageBoxes.h"
+#include "PageScroller.h"
 #include "QelvoxAPI.h"
 #include "SettingsStore.h"
 
@@ -11,6 +12,7 @@ SettingsDlg::SettingsDlg(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint)
 {
     setupUi(this);
+    m_pages = new PageScroller(selectedTab);
     connect(saveButton, &QPushButton::clicked, this, &SettingsDlg::eventAction);
     connect(cancelButton, &QPushButton::clicked, this, &SettingsDlg::eventCancel);
     fillLanguages();
@@ -22,6 +24,13 @@ void SettingsDlg::loadAndShow()
 {
     loadSettings();
     show();
+}
+
+void SettingsDlg::setVisible(bool visible)
+{
+    if (visible)
+        m_pages->fitToScreen();
+    QDialog::setVisible(visible);
 }
 
 // Once only: an abandoned language choice stays in the list until the next Save stores it.
@@ -60,9 +69,11 @@ void SettingsDlg::loadSettings()
 void SettingsDlg::eventAction()
 {
     accept();
-    if (!saveSettings())
-        showError(tr("The settings could not be saved in %1.")
-                      .arg(QDir::toNativeSeparators(SettingsStore::settingsFilePath())),
+    QStringList unsaved = saveSettings();
+    for (QString &file : unsaved)
+        file = QDir::toNativeSeparators(file);
+    if (!unsaved.isEmpty())
+        showError(tr("The settings could not be saved in %1.").arg(unsaved.join(QLatin1String(", "))),
                   parentWidget());
     emit signalClose(true);
 }
@@ -81,7 +92,7 @@ void SettingsDlg::reject()
     emit signalClose(false);
 }
 
-bool SettingsDlg::saveSettings()
+QStringList SettingsDlg::saveSettings()
 {
     SettingsStore &settings = SettingsStore::instance();
     bool saved = settings.setProxyEnabled(proxySettings->isChecked() ? 1 : 0);
@@ -106,6 +117,10 @@ bool SettingsDlg::saveSettings()
         emit signalSyncInterval();
     }
     saved &= settings.setAutoConnect(ui_checkSave->isChecked());
-    saved &= SettingsStore::setAutostart(ui_autostart->isChecked());
-    return saved;
+    QStringList unsaved;
+    if (!saved)
+        unsaved += SettingsStore::settingsFilePath();
+    if (!SettingsStore::setAutostart(ui_autostart->isChecked()))
+        unsaved += SettingsStore::autostartFilePath();
+    return unsaved;
 }

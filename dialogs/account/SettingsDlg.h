@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+class PageScroller;
+
 // The preferences window: language, fax preview format, sync interval, sounds, Outlook contacts, automatic
 // sign-in and start, and the HTTP proxy. It edits the settings store directly: Save writes every value back
 // and re-applies the proxy to the service facade; Close (also Escape and the close box) drops the edits.
@@ -17,6 +19,9 @@ public:
 
     // Loads the stored values into the form and shows the dialog; returns at once.
     void loadAndShow();
+
+    // Fits the pages to the screen before each showing.
+    void setVisible(bool visible) override;
 
 signals:
     // The dialog has closed: update is true after Save, false after Close, Escape or the close box.
@@ -37,6 +42,9 @@ private slots:
 private:
     void fillLanguages();
     void loadSettings();
-    // False when a value could not be written (the others are written all the same).
-    bool saveSettings();
+    // The files that a value could not be written to (the others are written all the same): the settings
+    // file, the autostart entry.
+    QStringList saveSettings();
+
+    PageScroller *m_pages;
 };

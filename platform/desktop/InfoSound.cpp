@@ -2,12 +2,12 @@
 
 #include <QUrl>
 
-InfoSound::InfoSound()
-{
-    m_effect.setSource(QUrl(QStringLiteral("qrc:/info.wav")));
-}
-
 void InfoSound::play()
 {
-    m_effect.play();
+    if (!m_effect) {
+        m_effect = std::make_unique<QSoundEffect>();
+        // Played as soon as it is loaded.
+        m_effect->setSource(QUrl(QStringLiteral("qrc:/info.wav")));
+    }
+    m_effect->play();
 }

@@ -440,7 +440,7 @@
     </message>
     <message>
         <source>Click here to change you Cover Page settings</source>
-        <translation>Click here to change you Cover Page settings</translation>
+        <translation>Click here to change your Cover Page settings</translation>
     </message>
     <message>
         <source>Black &amp;&amp; white thresholding</source>
@@ -1219,7 +1219,7 @@ Please visit our site and contact the support team.</translation>
     </message>
     <message>
         <source>Send Sms</source>
-        <translation>Send Sms</translation>
+        <translation>Send SMS</translation>
     </message>
 </context>
 <context>

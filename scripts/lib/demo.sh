@@ -27,8 +27,13 @@ demo_start_standin() {
     --tls-dir "$demo_dir/tls" --state "$state" "$@" >"$log" 2>&1 &
   standin_pid=$!
   for _ in $(seq 100); do
-    grep -q ready "$log" && return 0
-    kill -0 "$standin_pid" 2>/dev/null || { cat "$log"; return 1; }
+    # The whole line: its messages ("address already in use") may hold the word as well.
+    grep -qx ready "$log" && return 0
+    if ! kill -0 "$standin_pid" 2>/dev/null; then
+      echo "the stand-in service could not start:"
+      cat "$log"
+      return 1
+    fi
     sleep 0.1
   done
   echo "the stand-in service did not start: $log"

@@ -7,38 +7,55 @@ namespace {
 const QChar quote(u'"');
 const QChar separator(u';');
 
-// Splits at the separators outside quotes; a quote opens only at a field's start. open tells whether the
-// text ended inside a quoted field.
-QStringList splitQuoted(const QString &text, bool &open)
+// The fields of a record's text, split at the separators outside quotes; a quote opens only at a field's
+// start.
+struct Split
 {
     QStringList fields;
+    // The text ended inside a quoted field.
+    bool open = false;
+    // A quoted field went over a line break and its closing quote is followed by more than a separator or
+    // the line's end: a stray quote of a file written by hand rather than a field over several lines.
+    bool strayClose = false;
+};
+
+Split splitQuoted(const QString &text)
+{
+    Split split;
     QString current;
     bool quoted = false;
+    bool overLines = false;
     bool atStart = true;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text.at(i);
         if (quoted) {
-            if (c != quote)
+            if (c != quote) {
                 current += c;
-            else if (i + 1 < text.size() && text.at(i + 1) == quote)
+                overLines = overLines || c == u'\n';
+            } else if (i + 1 < text.size() && text.at(i + 1) == quote) {
                 current += text.at(++i);
-            else
+            } else {
                 quoted = false;
+                const QChar next = i + 1 < text.size() ? text.at(i + 1) : u'\n';
+                const bool fieldEnds = next == separator || next == u'\n';
+                split.strayClose = split.strayClose || (overLines && !fieldEnds);
+            }
         } else if (c == separator) {
-            fields += current;
+            split.fields += current;
             current.clear();
             atStart = true;
             continue;
         } else if (c == quote && atStart) {
             quoted = true;
+            overLines = false;
         } else {
             current += c;
         }
         atStart = false;
     }
-    fields += current;
-    open = quoted;
-    return fields;
+    split.fields += current;
+    split.open = quoted;
+    return split;
 }
 
 } // namespace
@@ -60,17 +77,17 @@ bool ContactsCsvReader::readRecord(QStringList &fields)
         return false;
     QString record = first;
     QStringList following;
-    bool open = false;
-    fields = splitQuoted(record, open);
+    Split split = splitQuoted(record);
     QString line;
-    while (open && nextLine(line)) {
+    while (split.open && nextLine(line)) {
         following += line;
         record += u'\n' + line;
-        fields = splitQuoted(record, open);
+        split = splitQuoted(record);
     }
-    if (open) {
-        // A quote that no line closes is a plain character of a file written by hand: each line is read
-        // as it stands.
+    fields = split.fields;
+    if (split.open || split.strayClose) {
+        // A quote that no line closes as a field ends is a plain character of a file written by hand:
+        // each line is read as it stands.
         m_backlog = following + m_backlog;
         record = first;
         fields = record.split(separator);

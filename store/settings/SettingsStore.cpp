@@ -351,6 +351,11 @@ bool SettingsStore::setAutostart(bool on)
                                   QStringLiteral("-silent"));
 }
 
+QString SettingsStore::autostartFilePath()
+{
+    return AutostartEntry::filePath();
+}
+
 QString SettingsStore::dataPath()
 {
     return PlatformPaths::dataLocation() + QStringLiteral("/Qelvox/");

@@ -88,6 +88,8 @@ public:
 
     static bool isAutostart();
     static bool setAutostart(bool on);
+    // Where the autostart value is kept.
+    static QString autostartFilePath();
 
     // Creates the directory (owner only) and returns it with a trailing separator.
     static QString dataDirectory();

@@ -309,6 +309,11 @@ private slots:
             << QStringList({"Ann; \"A.\"\nB|+331|", "Bo \"Q\" Li|+332|"});
         QTest::newRow("a quote no line closes") << QByteArray("\"Odd;+333\nEve;+334\n")
                                                 << QStringList({"\"Odd|+333|", "Eve|+334|"});
+        QTest::newRow("a stray quote that a later line's quote closes inside a field")
+            << QByteArray("\"Odd;+333\nEve;+334\nFay \"F\" Lee;+335\n")
+            << QStringList({"\"Odd|+333|", "Eve|+334|", "Fay \"F\" Lee|+335|"});
+        QTest::newRow("a stray quote that a later line's quote closes before a number")
+            << QByteArray("\"Odd;+333\nEve;\"+334\"\n") << QStringList({"\"Odd|+333|", "Eve|+334|"});
     }
     void importCsv()
     {

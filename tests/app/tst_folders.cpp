@@ -437,6 +437,44 @@ private slots:
         QVERIFY(!session().operations().contains("deleteObjects"));
     }
 
+    // A row that arrives in the folder while the question is open was not asked about: the question comes
+    // again with the new count, and only a second Yes deletes the folder with every row it now holds.
+    void rowsArrivingWhileAskedAreAskedAbout_data()
+    {
+        QTest::addColumn<int>("secondAnswer"); // 0 Yes, 1 No
+        QTest::newRow("confirmed again") << 0;
+        QTest::newRow("declined the second time") << 1;
+    }
+    void rowsArrivingWhileAskedAreAskedAbout()
+    {
+        QFETCH(int, secondAnswer);
+        const int folderId = seededFolder(0);
+        QTreeWidgetItem *inboxRow = session().row("receivedFax3");
+        QVERIFY(inboxRow);
+        std::unique_ptr<BaseForView> arrived(recordOf<BaseForView>(inboxRow)->clone());
+        arrived->folderid = folderId;
+        FolderView &list = showFolder("Invoices");
+        QStringList named = {objectText(ObjectType::Folder, folderId),
+                             objectText(arrived->type, arrived->id)};
+        for (int row = 0; row < list.topLevelItemCount(); ++row)
+            named += objectText(recordOf(list.topLevelItem(row))->type, recordOf(list.topLevelItem(row))->id);
+        named.sort();
+        prompts().whileAsked = [&] { tree().addOrUpdateItem(*arrived); };
+        prompts().boxAnswers = {0, secondAnswer};
+        session().invoke("eventDeleteFolder");
+        QCOMPARE(session().takeBoxTexts(),
+                 (QStringList{"Do you want to delete 3 items?", "Do you want to delete 4 items?"}));
+        if (secondAnswer == 1) {
+            QVERIFY(tree().findUserFolder(folderId));
+            QCOMPARE(list.topLevelItemCount(), 4);
+            QCOMPARE(session().persistedTaskKinds(), (QMap<int, QString>()));
+            return;
+        }
+        QVERIFY(!tree().findUserFolder(folderId));
+        QVERIFY(tasksDone());
+        QCOMPARE(folderCalls(), QStringList{"delete " + named.join(u',')});
+    }
+
     // Inbox, Outbox and Contacts are no user folders: deleting is refused, renaming does nothing.
     void fixedEntitiesRefused_data()
     {

@@ -1,5 +1,6 @@
 #include "AttachmentWidget.h"
 #include "BaseForView.h"
+#include "BaseRecipients.h"
 #include "DetailDlg.h"
 #include "EMAILSentInfoRegister.h"
 #include "EntitiesView.h"
@@ -372,6 +373,26 @@ private slots:
         QCOMPARE(objectsText(session().lastParams("deleteObjects").value("info").toArray()),
                  QStringLiteral("1:%1").arg(session().object("sentFax0").second));
         QTRY_VERIFY_WITH_TIMEOUT(session().persistedTaskKinds().isEmpty(), standinTimeoutMs);
+    }
+
+    // A selected sent fax that the service takes on while the question is open may no longer be deleted:
+    // the answer does not cover it, and nothing is deleted.
+    void aRowThatBecameUndeletableWhileAskedIsRefused()
+    {
+        QVERIFY(session().select(MainWindowSession::Outbox, {"sentFax0", "sms0"}));
+        desktop().prompts.whileAsked = [&] {
+            const auto *shown = recordOf<BaseRecipients>(session().row("sentFax0"));
+            std::unique_ptr<BaseRecipients> taken(shown->clone());
+            taken->sentstatus = 2;
+            session().entities()->addOrUpdateItem(*taken);
+        };
+        desktop().prompts.boxAnswers = {0};
+        session().invoke("eventDelete");
+        QCOMPARE(session().takeBoxTexts(), (QStringList{"Do you want to delete 2 items?",
+                                                        "Impossible to delete selected item(s)."}));
+        QVERIFY(session().row("sentFax0") && session().row("sms0"));
+        QCOMPARE(session().entities()->currentView()->selectedItems().size(), 0);
+        QCOMPARE(session().persistedTaskKinds(), (QMap<int, QString>()));
     }
 
     void marksShowAtOnceAndReachTheService_data()

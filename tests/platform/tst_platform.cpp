@@ -1,10 +1,12 @@
 #include "AutostartEntry.h"
+#include "DesktopApplications.h"
 #include "InstallerValues.h"
 #include "PlatformPaths.h"
 #include "QelvoxTestCase.h"
 #include "TestHome.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QSettings>
 #include <QTest>
@@ -134,6 +136,47 @@ private slots:
         QCOMPARE(QFile::permissions(file) & 0x0777, QFileDevice::Permissions(0x0600));
         QVERIFY(open.open(QIODevice::ReadOnly));
         QCOMPARE(open.readAll(), QByteArray("kept"));
+    }
+
+    // The desktop's table of default applications, asked through xdg-mime (here a script of the test's
+    // own, first on the search path): only a clear "none" says that nothing would open the file.
+    void desktopDefaultApplication_data()
+    {
+        QTest::addColumn<QByteArray>("script"); // the body of xdg-mime; none: no xdg-mime at all
+        QTest::addColumn<bool>("hasDefault");
+        QTest::newRow("an application is named") << QByteArray("echo viewer.desktop") << true;
+        QTest::newRow("none is set") << QByteArray("echo") << false;
+        QTest::newRow("the query fails") << QByteArray("echo broken >&2; exit 2") << true;
+        QTest::newRow("no answer in time") << QByteArray("sleep 5") << true;
+        QTest::newRow("no xdg-mime") << QByteArray() << true;
+    }
+    void desktopDefaultApplication()
+    {
+        QFETCH(QByteArray, script);
+        const QString bin = m_home->path() + QStringLiteral("/bin");
+        QVERIFY(QDir().mkpath(bin));
+        const QString asked = m_home->path() + QStringLiteral("/asked");
+        if (!script.isEmpty()) {
+            QFile tool(bin + QStringLiteral("/xdg-mime"));
+            QVERIFY(tool.open(QIODevice::WriteOnly));
+            tool.write("#!/bin/sh\necho \"$@\" > '" + asked.toUtf8() + "'\n" + script + "\n");
+            tool.close();
+            QVERIFY(tool.setPermissions(tool.permissions() | QFileDevice::ExeOwner));
+        }
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", script.isEmpty() ? bin.toUtf8() : bin.toUtf8() + ':' + path);
+        QElapsedTimer took;
+        took.start();
+        const QString document = m_home->path() + QStringLiteral("/Fax_rx_7.pdf");
+        const bool hasDefault = DesktopApplications::hasDefaultFor(document);
+        qputenv("PATH", path);
+        QTEST(hasDefault, "hasDefault");
+        QVERIFY(took.elapsed() < 4000);
+        if (script.isEmpty())
+            return;
+        QFile question(asked);
+        QVERIFY(question.open(QIODevice::ReadOnly));
+        QCOMPARE(question.readAll().trimmed(), QByteArray("query default application/pdf"));
     }
 };
 

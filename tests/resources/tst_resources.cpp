@@ -183,6 +183,9 @@ private slots:
         QCOMPARE(statusText(-2), QStringLiteral("In queue"));
         QCOMPARE(statusText(107), QStringLiteral("Authentication failed"));
         QCOMPARE(statusText(111), QStringLiteral("Failure"));
+        QCOMPARE(QCoreApplication::translate("SendDlg", "Send Sms"), QStringLiteral("Send SMS"));
+        QCOMPARE(QCoreApplication::translate("FAXWidget", "Click here to change you Cover Page settings"),
+                 QStringLiteral("Click here to change your Cover Page settings"));
     }
 
     void pluralFormsFollowTheCount_data()

@@ -261,6 +261,38 @@ private slots:
         QVERIFY(m_tree->viewByFolderId(inboxId)->header()->isSortIndicatorShown());
     }
 
+    // The first batch of a log-in brings the time shift and the user folders together: every list shows
+    // the shifted date, that of a folder which only this batch creates as well.
+    void firstBatchShiftsEveryList_data()
+    {
+        QTest::addColumn<int>("folderId");
+        QTest::newRow("Inbox") << inboxId;
+        QTest::newRow("Outbox") << outboxId;
+        QTest::newRow("a folder of the batch") << 30;
+        QTest::newRow("a folder made before") << 31;
+    }
+    void firstBatchShiftsEveryList()
+    {
+        QFETCH(int, folderId);
+        m_tree->renameFolder(folderRecord(31, "Home"));
+        qtObjectsInfo objects;
+        objects.shifttime = 3600;
+        objects.folders = {folderRecord(inboxId, "INBOX", 1), folderRecord(outboxId, "OUTBOX", 2),
+                           folderRecord(30, "Invoices")};
+        objects.faxesreceived.append(*receivedFax(1, folderId, aDate));
+        m_tree->fillViews(objects);
+
+        FolderView *list = nullptr;
+        QTreeWidgetItem *row = nullptr;
+        QVERIFY(m_tree->findItem(1, ObjectType::FaxReceived, &list, &row));
+        QCOMPARE(list, m_tree->viewByFolderId(folderId));
+        QCOMPARE(row->text(4), QStringLiteral("09-05-2012 11:00:00"));
+        m_tree->renameFolder(folderRecord(32, "Later"));
+        m_tree->addOrUpdateItem(*receivedFax(2, 32, aDate));
+        QVERIFY(m_tree->findItem(2, ObjectType::FaxReceived, &list, &row));
+        QCOMPARE(row->text(4), QStringLiteral("09-05-2012 11:00:00"));
+    }
+
     // Fills that follow each other (a synchronisation's batches) paint the current list at most every
     // 100 ms: the first at once, the next ones held back until the interval is over.
     void fillsInQuickSuccessionPaintTheCurrentListLess()
@@ -305,6 +337,45 @@ private slots:
         QVERIFY(!outbox->findPendingItem(1001));
         QCOMPARE(labels(*m_tree).at(1), QStringLiteral("Outbox(4)"));
         m_tree->updatePendingProgress(4242, 1); // no such task
+    }
+
+    // A sent item that arrives takes the place of the pending row of the send that made it: the row the
+    // confirmation gave that service id, never one that still carries a task id equal to it by chance.
+    void anArrivalTakesOnlyTheRowOfItsOwnSend_data()
+    {
+        QTest::addColumn<bool>("fax");
+        QTest::addColumn<QString>("state");
+        QTest::addColumn<bool>("taken");
+        for (const bool fax : {true, false}) {
+            const char *kind = fax ? "fax: " : "SMS: ";
+            QTest::addRow("%swaiting", kind) << fax << "waiting" << false;
+            QTest::addRow("%sparked after a refusal", kind) << fax << "parked" << false;
+            QTest::addRow("%sconfirmed", kind) << fax << "confirmed" << true;
+        }
+    }
+    void anArrivalTakesOnlyTheRowOfItsOwnSend()
+    {
+        QFETCH(bool, fax);
+        QFETCH(QString, state);
+        addFolders();
+        const int taskId = 1000, serviceId = 1000;
+        const int pendingId = state == "confirmed" ? 1234 : taskId;
+        if (fax)
+            m_tree->addPendingFax(pendingFax(pendingId, outboxId));
+        else
+            m_tree->addPendingSms(pendingSms(pendingId, outboxId));
+        if (state == "parked")
+            m_tree->updatePendingStatus(taskId, 0);
+        else if (state == "confirmed")
+            m_tree->updatePendingSent(pendingId, serviceId, 1);
+
+        if (fax)
+            m_tree->addOrUpdateItem(*sentFax(serviceId, outboxId, aDate));
+        else
+            m_tree->addOrUpdateItem(*sentSms(serviceId, outboxId, aDate));
+        FolderView *outbox = m_tree->viewByFolderId(outboxId);
+        QTEST(outbox->findPendingItem(serviceId) == nullptr, "taken");
+        QCOMPARE(outbox->topLevelItemCount(), state == "confirmed" ? 1 : 2);
     }
 
     void moveCommand()

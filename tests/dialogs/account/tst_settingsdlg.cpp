@@ -319,20 +319,38 @@ private slots:
         QCOMPARE(proxy.tunnels().size(), 1);
     }
 
-    // A Save whose values cannot be written says so; the dialog still closes as after any Save.
+    // A Save whose values cannot be written says so, naming the file that could not take them: the
+    // settings file, the autostart entry, or both; the dialog still closes as after any Save.
+    void saveThatCannotBeWrittenIsTold_data()
+    {
+        QTest::addColumn<bool>("settingsFails");
+        QTest::addColumn<bool>("autostartFails");
+        QTest::newRow("settings file") << true << false;
+        QTest::newRow("autostart entry") << false << true;
+        QTest::newRow("both") << true << true;
+    }
     void saveThatCannotBeWrittenIsTold()
     {
+        QFETCH(bool, settingsFails);
+        QFETCH(bool, autostartFails);
         auto dialog = openDialog();
-        const QString file = SettingsStore::settingsFilePath();
-        QVERIFY(QFile::remove(file) && QDir().mkpath(file));
+        QStringList blocked;
+        if (settingsFails)
+            blocked += SettingsStore::settingsFilePath();
+        if (autostartFails)
+            blocked += AutostartEntry::filePath();
+        for (const QString &file : blocked) // a folder where the file should be
+            QVERIFY((!QFile::exists(file) || QFile::remove(file)) && QDir().mkpath(file));
         const auto names = recordSignals(*dialog);
         dialog->sound->setChecked(!dialog->sound->isChecked());
+        dialog->ui_autostart->setChecked(true);
         QTest::mouseClick(dialog->saveButton, Qt::LeftButton);
         QCOMPARE(*names, QStringList{"close(true)"});
         QCOMPARE(m_fixture->prompts.boxes.size(), 1);
         QCOMPARE(m_fixture->prompts.boxes.takeFirst().text,
-                 QStringLiteral("The settings could not be saved in %1.").arg(file));
-        QVERIFY(QDir(file).removeRecursively());
+                 QStringLiteral("The settings could not be saved in %1.").arg(blocked.join(", ")));
+        for (const QString &file : blocked)
+            QVERIFY(QDir(file).removeRecursively());
     }
 };
 

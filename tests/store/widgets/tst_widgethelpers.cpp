@@ -1,6 +1,7 @@
 #include "BusyCursor.h"
 #include "DesktopOpen.h"
 #include "MessageBoxes.h"
+#include "PageScroller.h"
 #include "PromptRecorder.h"
 #include "QelvoxTestCase.h"
 #include "RecipientsCsv.h"
@@ -16,6 +17,9 @@
 #include <QFile>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QStackedWidget>
+#include <QVBoxLayout>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -197,6 +201,46 @@ private slots:
         small.resize(200, 100);
         small.show();
         QCOMPARE(small.size(), QSize(200, 100));
+    }
+
+    // Pages of a fixed-size dialog keep their whole size while the dialog fits the screen, and scroll when
+    // they are taller than it: the dialog then fits, its buttons within reach.
+    void pagesScrollOnlyWhenTheScreenIsTooSmall_data()
+    {
+        QTest::addColumn<int>("pageHeight");
+        QTest::addColumn<bool>("scrolls");
+        QTest::newRow("fits") << 200 << false;
+        QTest::newRow("taller than the screen") << 3000 << true;
+    }
+    void pagesScrollOnlyWhenTheScreenIsTooSmall()
+    {
+        QFETCH(int, pageHeight);
+        QFETCH(bool, scrolls);
+        QDialog dialog;
+        auto *layout = new QVBoxLayout(&dialog);
+        layout->setSizeConstraint(QLayout::SetFixedSize);
+        auto *row = new QHBoxLayout;
+        layout->addLayout(row);
+        auto *pages = new QStackedWidget(&dialog);
+        auto *page = new QWidget;
+        page->setMinimumSize(300, pageHeight);
+        pages->addWidget(page);
+        row->addWidget(pages);
+        auto *button = new QPushButton(QStringLiteral("Close"), &dialog);
+        layout->addWidget(button);
+        auto *scroller = new PageScroller(pages);
+        QCOMPARE(scroller->widget(), pages);
+        QCOMPARE(dialog.findChild<PageScroller *>(), scroller);
+
+        scroller->fitToScreen();
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QCOMPARE(scroller->verticalScrollBar()->isVisible(), scrolls);
+        QCOMPARE(scroller->viewport()->height() < pageHeight, scrolls);
+        const QRect available = dialog.screen()->availableGeometry();
+        QVERIFY(dialog.height() <= available.height());
+        QVERIFY(available.contains(button->mapTo(&dialog, QPoint()) + dialog.geometry().topLeft()));
+        QVERIFY(page->width() >= 300);
     }
 
     void csvFileName_data()
