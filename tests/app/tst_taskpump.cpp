@@ -277,7 +277,8 @@ private slots:
         QTest::addColumn<bool>("throughProxy");
         // Refused by the service, parked until the cycle's end.
         QTest::newRow("parked send") << false;
-        // Refused by the proxy, waiting out the back-off.
+        // Refused by the proxy, waiting out the back-off. (Refused credentials hold the pump instead until
+        // the settings change, which the proxy refusal tests cover.)
         QTest::newRow("send in the back-off") << true;
     }
 
@@ -289,7 +290,7 @@ private slots:
         settle();
         if (throughProxy) {
             useProxy();
-            m_proxy.refuseWith("407 Proxy Authentication Required");
+            m_proxy.refuseWith("403 Forbidden");
         } else {
             m_session.service().injectOnce("sendSmsAsynchronous", fault("soap11-fault"));
         }
