@@ -77,6 +77,7 @@ bool CacheDatabase::open()
     writeAheadLog = false;
     unitDepth = 0;
     syncedUnit = false;
+    unfetchedMayExist = true;
     keptDamagedCopy.clear();
     damagedTasksUnreadable = false;
     const QString path = SettingsStore::instance().cacheDatabasePath();

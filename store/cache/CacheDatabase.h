@@ -213,6 +213,9 @@ private:
     int unitDepth = 0;
     // The outermost unit switched the connection to full synchronisation, to be switched back at its end.
     bool syncedUnit = false;
+    // False once the unfetched table was seen empty, until an object is remembered: nearly every fetch
+    // then forgets nothing without a statement.
+    bool unfetchedMayExist = true;
     QString connectionName;
     QSqlDatabase database;
 };

@@ -12,6 +12,7 @@ bool CacheDatabase::rememberUnfetched(const ObjectRef &object, bool &isNew)
     QMutexLocker locker(&mutex);
     const QVariantList key{object.object, object.type};
     isNew = !hasRow(QStringLiteral("SELECT 1 FROM unfetched WHERE id=? AND type=?"), key);
+    unfetchedMayExist = true;
     return run(QStringLiteral("REPLACE INTO unfetched(id,type) VALUES(?,?)"), key);
 }
 
@@ -29,7 +30,16 @@ QList<ObjectRef> CacheDatabase::unfetchedObjects()
 
 bool CacheDatabase::forgetUnfetched(const QList<ObjectRef> &objects)
 {
-    if (objects.isEmpty())
+    QMutexLocker locker(&mutex);
+    if (objects.isEmpty() || !unfetchedMayExist)
+        return true;
+    {
+        QSqlQuery any(database);
+        if (!run(any, QStringLiteral("SELECT 1 FROM unfetched LIMIT 1"), {}))
+            return false;
+        unfetchedMayExist = any.next();
+    }
+    if (!unfetchedMayExist)
         return true;
     QStringList rows;
     QVariantList values;
@@ -37,6 +47,5 @@ bool CacheDatabase::forgetUnfetched(const QList<ObjectRef> &objects)
         rows += QStringLiteral("(?,?)");
         values << object.object << object.type;
     }
-    return runLocked(QStringLiteral("DELETE FROM unfetched WHERE (id,type) IN (VALUES %1)").arg(rows.join(',')),
-                     values);
+    return run(QStringLiteral("DELETE FROM unfetched WHERE (id,type) IN (VALUES %1)").arg(rows.join(',')), values);
 }

@@ -1,6 +1,7 @@
 #include "CacheFixture.h"
 #include "ChangeList.h"
 #include "MoveToFolderRequest.h"
+#include "ObjectRef.h"
 #include "ObjectType.h"
 #include "QelvoxTestCase.h"
 #include "RecordText.h"
@@ -181,6 +182,7 @@ private slots:
     void nextTaskId_data();
     void nextTaskId();
     void inboxOutboxIds();
+    void unfetchedAreForgottenOnceFetched();
 
     void snapshotStoreCountsNewUnreadItems();
     void reviewPruning();
@@ -586,6 +588,41 @@ void CacheDatabaseTest::nextTaskId()
     QCOMPARE(fixture->cache->nextTaskId(), expected + 1);
     fixture->cache->setTaskParam(expected + 10, "OBJECT_TYPE", "SEND_SMS");
     QCOMPARE(fixture->cache->nextTaskId(), expected + 11);
+}
+
+void CacheDatabaseTest::unfetchedAreForgottenOnceFetched()
+{
+    CacheDatabase &cache = *fixture->cache;
+    const auto remembered = [&] {
+        QStringList ids;
+        for (const ObjectRef &object : cache.unfetchedObjects())
+            ids << QString::number(object.object);
+        return ids;
+    };
+    const auto remember = [&](int id) {
+        bool isNew = false;
+        return cache.rememberUnfetched(ObjectRef(id, ObjectType::FaxReceived), isNew) && isNew;
+    };
+    QVERIFY(cache.forgetUnfetched({ObjectRef(1, ObjectType::FaxReceived)}));
+
+    // Found empty once, the table is still looked at again after an object is remembered.
+    QVERIFY(remember(1));
+    QVERIFY(remember(2));
+    QVERIFY(cache.forgetUnfetched({ObjectRef(1, ObjectType::FaxReceived), ObjectRef(9, ObjectType::FaxReceived)}));
+    QCOMPARE(remembered(), QStringList{"2"});
+    QVERIFY(cache.forgetUnfetched({ObjectRef(2, ObjectType::FaxReceived)}));
+    QCOMPARE(remembered(), QStringList());
+    QVERIFY(cache.forgetUnfetched({ObjectRef(2, ObjectType::FaxReceived)}));
+    QVERIFY(remember(3));
+    QVERIFY(cache.forgetUnfetched({ObjectRef(3, ObjectType::FaxReceived)}));
+    QCOMPARE(remembered(), QStringList());
+
+    // A row another run wrote is forgotten once the file is opened again.
+    QVERIFY(cache.forgetUnfetched({ObjectRef(4, ObjectType::FaxReceived)}));
+    QVERIFY(fixture->execute(QString("INSERT INTO unfetched(id,type) VALUES(4,%1)").arg(ObjectType::FaxReceived)));
+    QVERIFY(cache.open());
+    QVERIFY(cache.forgetUnfetched({ObjectRef(4, ObjectType::FaxReceived)}));
+    QCOMPARE(remembered(), QStringList());
 }
 
 void CacheDatabaseTest::inboxOutboxIds()
