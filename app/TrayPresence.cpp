@@ -42,11 +42,19 @@ void TrayPresence::setToolTip(const QString &text)
 void TrayPresence::showOnline(bool online)
 {
     if (!online)
-        m_icon->setIcon(m_offlineIcon);
+        setLook(OfflineLook, m_offlineIcon);
     else if (m_newItems == 0)
-        m_icon->setIcon(m_onlineIcon);
+        setLook(OnlineLook, m_onlineIcon);
     else
         showBadge();
+}
+
+void TrayPresence::setLook(int look, const QIcon &icon)
+{
+    if (look == m_look)
+        return;
+    m_look = look;
+    m_icon->setIcon(icon);
 }
 
 void TrayPresence::announce(int newItems, bool withSound)
@@ -58,9 +66,11 @@ void TrayPresence::announce(int newItems, bool withSound)
 
 void TrayPresence::showBadge()
 {
-    QPixmap badge;
-    drawStarBadge(badge, m_newItems);
-    m_icon->setIcon(QIcon(badge));
+    if (m_look != m_newItems) {
+        QPixmap badge;
+        drawStarBadge(badge, m_newItems);
+        setLook(m_newItems, QIcon(badge));
+    }
     // The balloon's texts belong to the main window's translations.
     const QString text = m_newItems == 1
                              ? QCoreApplication::translate("MainWindow", "You have a new fax")

@@ -35,7 +35,11 @@ signals:
     void activated(QSystemTrayIcon::ActivationReason reason);
 
 private:
+    // What the icon shows: the offline or online look, or the badge of a count above 0.
+    enum Look { OfflineLook = -1, OnlineLook = 0 };
     void showBadge();
+    // Every successful service call refreshes the look; the tray is only told of a change.
+    void setLook(int look, const QIcon &icon);
 
     std::unique_ptr<TrayIcon> m_icon;
     std::unique_ptr<NotificationSound> m_sound;
@@ -43,4 +47,5 @@ private:
     const QIcon m_onlineIcon;
     const QIcon m_offlineIcon;
     int m_newItems = 0;
+    int m_look = OfflineLook;
 };
