@@ -42,17 +42,21 @@ void TrayPresence::setToolTip(const QString &text)
 void TrayPresence::showOnline(bool online)
 {
     if (!online)
-        setLook(OfflineLook, m_offlineIcon);
+        showPlain(Look::Offline, m_offlineIcon);
     else if (m_newItems == 0)
-        setLook(OnlineLook, m_onlineIcon);
+        showPlain(Look::Online, m_onlineIcon);
     else
         showBadge();
 }
 
-void TrayPresence::setLook(int look, const QIcon &icon)
+void TrayPresence::showPlain(Look look, const QIcon &icon)
 {
-    if (look == m_look)
-        return;
+    if (look != m_look)
+        setLook(look, icon);
+}
+
+void TrayPresence::setLook(Look look, const QIcon &icon)
+{
     m_look = look;
     m_icon->setIcon(icon);
 }
@@ -66,10 +70,13 @@ void TrayPresence::announce(int newItems, bool withSound)
 
 void TrayPresence::showBadge()
 {
-    if (m_look != m_newItems) {
+    // A first synchronisation announces new faxes batch after batch; above nine they all look the same.
+    const QString badgeText = starBadgeText(m_newItems);
+    if (m_look != Look::Badge || badgeText != m_badgeText) {
         QPixmap badge;
         drawStarBadge(badge, m_newItems);
-        setLook(m_newItems, QIcon(badge));
+        m_badgeText = badgeText;
+        setLook(Look::Badge, QIcon(badge));
     }
     // The balloon's texts belong to the main window's translations.
     const QString text = m_newItems == 1

@@ -35,11 +35,11 @@ signals:
     void activated(QSystemTrayIcon::ActivationReason reason);
 
 private:
-    // What the icon shows: the offline or online look, or the badge of a count above 0.
-    enum Look { OfflineLook = -1, OnlineLook = 0 };
-    void showBadge();
+    enum class Look { Offline, Online, Badge };
     // Every successful service call refreshes the look; the tray is only told of a change.
-    void setLook(int look, const QIcon &icon);
+    void showPlain(Look look, const QIcon &icon);
+    void showBadge();
+    void setLook(Look look, const QIcon &icon);
 
     std::unique_ptr<TrayIcon> m_icon;
     std::unique_ptr<NotificationSound> m_sound;
@@ -47,5 +47,7 @@ private:
     const QIcon m_onlineIcon;
     const QIcon m_offlineIcon;
     int m_newItems = 0;
-    int m_look = OfflineLook;
+    Look m_look = Look::Offline;
+    // The text of the badge shown, while the look is the badge.
+    QString m_badgeText;
 };

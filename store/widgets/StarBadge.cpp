@@ -14,6 +14,11 @@ int pointSizeFor(qsizetype length)
 
 } // namespace
 
+QString starBadgeText(int count)
+{
+    return count > 9 ? QStringLiteral("#") : QString::number(count);
+}
+
 void drawStarBadge(QPixmap &badge, int count)
 {
     QPixmap star(QStringLiteral(":/images/star.png"));
@@ -21,7 +26,7 @@ void drawStarBadge(QPixmap &badge, int count)
         badge = star;
         return;
     }
-    const QString text = count > 9 ? QStringLiteral("#") : QString::number(count);
+    const QString text = starBadgeText(count);
     QFont font(QApplication::font().family(), pointSizeFor(text.size()), QFont::Bold);
     QPainter painter(&star);
     painter.setFont(font);
