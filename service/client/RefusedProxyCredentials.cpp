@@ -8,12 +8,6 @@
 
 namespace {
 
-bool sameProxy(const ProxySettings &a, const ProxySettings &b)
-{
-    return a.isUsed() == b.isUsed() && a.host == b.host && a.port == b.port && a.userId == b.userId &&
-           a.password == b.password;
-}
-
 QMutex mutex;
 std::optional<ProxySettings> refused;
 
@@ -28,7 +22,7 @@ void RefusedProxyCredentials::note(int result)
     if (result == proxyRefusedCredentials)
         refused = proxy;
     // Settings changed since the refusal are worth a try, and a proxy that let a call through takes them.
-    else if (refused && (!sameProxy(*refused, proxy) || !isServiceUnreached(result)))
+    else if (refused && (*refused != proxy || !isServiceUnreached(result)))
         refused.reset();
 }
 
@@ -36,5 +30,5 @@ bool RefusedProxyCredentials::inUse()
 {
     const ProxySettings proxy = SettingsStore::instance().proxy();
     QMutexLocker locker(&mutex);
-    return refused && proxy.isUsed() && sameProxy(*refused, proxy);
+    return refused && proxy.isUsed() && *refused == proxy;
 }
