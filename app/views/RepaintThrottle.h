@@ -9,7 +9,7 @@ class QWidget;
 
 // Paints a widget that keeps changing (the current list while a synchronisation fills it batch after
 // batch) at most once an interval: a change soon after the last painting holds the widget's updates back
-// until the interval is over. GUI thread only.
+// until the interval is over, and an item view's layout with them. GUI thread only.
 class RepaintThrottle : public QObject
 {
 public:
