@@ -170,6 +170,7 @@ void EntitiesView::fillViews(const qtObjectsInfo &objects)
     const auto apply = [&](const BaseForView &record) {
         addOrUpdateRecord(record);
         if (sinceEvents.hasExpired(millisecondsBetweenEvents)) {
+            m_repaints.aboutToChange(currentView());
             flush();
             m_repaints.changed(currentView());
             letEventsRun();
@@ -188,6 +189,7 @@ void EntitiesView::fillViews(const qtObjectsInfo &objects)
         addGroupRow(group);
     for (const qtContactInfo &contact : objects.contacts)
         addContactRow(contact);
+    m_repaints.aboutToChange(currentView());
     for (FolderView *list : std::as_const(lists)) {
         if (list)
             list->endRows();

@@ -52,16 +52,34 @@ RepaintThrottle::~RepaintThrottle()
     release();
 }
 
+void RepaintThrottle::aboutToChange(QWidget *widget)
+{
+    if (m_held && m_held != widget)
+        release();
+    if (!m_held && paintedWithinInterval())
+        hold(widget);
+}
+
 void RepaintThrottle::changed(QWidget *widget)
 {
     if (m_held && m_held != widget)
         release();
     if (m_held)
         return;
-    if (!m_sincePainting.isValid() || m_sincePainting.hasExpired(m_intervalMs)) {
+    if (!paintedWithinInterval()) {
         m_sincePainting.restart();
         return;
     }
+    hold(widget);
+}
+
+bool RepaintThrottle::paintedWithinInterval() const
+{
+    return m_sincePainting.isValid() && !m_sincePainting.hasExpired(m_intervalMs);
+}
+
+void RepaintThrottle::hold(QWidget *widget)
+{
     m_held = widget;
     widget->setUpdatesEnabled(false);
     HeldLayout::hold(widget);

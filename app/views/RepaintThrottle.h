@@ -16,10 +16,15 @@ public:
     explicit RepaintThrottle(int intervalMs, QObject *parent = nullptr);
     ~RepaintThrottle() override;
 
+    // The widget is about to change: soon after the last painting it is held before the change, so that an
+    // item view's rows going in add nothing to a layout.
+    void aboutToChange(QWidget *widget);
     // The widget changed and wants painting.
     void changed(QWidget *widget);
 
 private:
+    bool paintedWithinInterval() const;
+    void hold(QWidget *widget);
     void release();
 
     int m_intervalMs;
