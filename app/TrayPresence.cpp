@@ -21,7 +21,7 @@ TrayPresence::TrayPresence(const QList<QAction *> &menuEntries, QObject *parent)
       m_offlineIcon(QStringLiteral(":/images/logo-extra-gray.png"))
 {
     addMenuEntries(m_menu, menuEntries);
-    m_icon->setIcon(m_offlineIcon);
+    setLook(Look::Offline, m_offlineIcon);
     m_icon->setContextMenu(&m_menu);
     m_icon->setVisible(true);
     connect(m_icon.get(), &TrayIcon::activated, this, &TrayPresence::activated);

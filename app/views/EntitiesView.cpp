@@ -258,10 +258,7 @@ FolderView *EntitiesView::currentView() const
 
 void EntitiesView::updateEntityLabel(const EntityEntry &entry)
 {
-    // Every fetched batch refreshes the labels; the tree only hears of those that changed.
-    const QString label = entry.name + QLatin1Char('(') + entry.view->rowCountText() + QLatin1Char(')');
-    if (entry.item->text(0) != label)
-        entry.item->setText(0, label);
+    entry.item->setText(0, entry.name + QLatin1Char('(') + entry.view->rowCountText() + QLatin1Char(')'));
 }
 
 void EntitiesView::refreshLabels()

@@ -1,7 +1,6 @@
 #pragma once
 
 class QPixmap;
-
 class QString;
 
 // The tray badge: the star picture with count written on it; counts above 9 show "#".
